@@ -1,0 +1,15 @@
+# Cross-build for x86-64 Windows with the posix-thread MinGW-w64 compilers; Wine runs the results.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(QX_MINGW x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${QX_MINGW}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QX_MINGW}-g++-posix)
+set(CMAKE_RC_COMPILER ${QX_MINGW}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${QX_MINGW})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Static C and C++ runtimes: the two deliverables run on a bare Windows.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
