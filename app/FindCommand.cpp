@@ -1,0 +1,29 @@
+// The find commands over the control's three searches.
+#include "app/FindCommand.h"
+
+#include "common/AError.h"
+
+#include <climits>
+
+FindOutcome RunFind(ControlAccess& control, FindDirection direction, const _CVec<uint8_t>& findBytes)
+{
+    if (findBytes.empty())
+        return FindOutcome::NoPattern;
+    if (findBytes.size() > INT_MAX)
+        throw AOverflowError();
+    const int caret = control.caretPos();
+    const int count = static_cast<int>(findBytes.size());
+    bool found = false;
+    switch (direction) {
+    case FindDirection::First:
+        found = control.findFirst(caret, findBytes.data(), count);
+        break;
+    case FindDirection::Next:
+        found = control.findNext(caret, findBytes.data(), count);
+        break;
+    case FindDirection::Prev:
+        found = control.findPrev(caret, findBytes.data(), count);
+        break;
+    }
+    return found ? FindOutcome::Found : FindOutcome::NotFound;
+}
