@@ -1,0 +1,41 @@
+// LoadPreferences and SavePreferences.
+#include "app/Preferences.h"
+
+#include <algorithm>
+#include <cstdint>
+
+void LoadPreferences(PreferenceStore& store, Preferences& preferences, ActionShortcuts& shortcuts)
+{
+    using namespace PrefKey;
+    preferences.showHint = store.ReadBool(Preference, ShowHint, true);
+    preferences.backupInterval = store.ReadInt(Preference, BackupTime, 30);
+    preferences.fileFilter = store.ReadString(Preference, FileFilter, DefaultFileFilter);
+    if (store.ReadBool(KeyAssign, Recorded, false))
+        for (size_t i = 0; i < ActionCount; ++i)
+            shortcuts[i] = TextToShortcut(store.ReadString(KeyAssign, ActionTable[i].name, {}));
+    preferences.tabSize = store.ReadInt(Preference, TabSize, 4);
+    preferences.openPath = store.ReadString(Preference, OpenPath, {});
+}
+
+void SavePreferences(PreferenceStore& store, const Preferences& preferences,
+                     const ActionShortcuts& shortcuts)
+{
+    using namespace PrefKey;
+    store.WriteBool(Preference, ShowHint, preferences.showHint);
+    store.WriteInt(Preference, BackupTime, preferences.backupInterval);
+    store.WriteString(Preference, FileFilter, preferences.fileFilter);
+    bool everyShortcutWritten = true;
+    for (size_t i = 0; i < ActionCount; ++i)
+        everyShortcutWritten &= store.WriteString(KeyAssign, ActionTable[i].name, ShortcutToText(shortcuts[i]));
+    if (everyShortcutWritten)
+        store.WriteBool(KeyAssign, Recorded, true);
+    store.WriteInt(Preference, TabSize, preferences.tabSize);
+    store.WriteString(Preference, OpenPath, preferences.openPath);
+}
+
+unsigned BackupTimerInterval(int seconds) noexcept
+{
+    if (seconds <= 0)
+        return 0;
+    return static_cast<unsigned>(std::min<int64_t>(static_cast<int64_t>(seconds) * 1000, 0x7FFFFFFF));
+}
