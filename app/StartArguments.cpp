@@ -1,0 +1,80 @@
+// InterpretArguments: the option forms of an editor's command line.
+#include "app/StartArguments.h"
+
+#include "common/PathString.h"
+
+#include <vector>
+
+namespace {
+
+using Tokens = std::vector<TCommandToken>;
+
+// The first token after `from` that is not a separator; null when there is none.
+const TCommandToken* NextOperand(const Tokens& tokens, const TCommandToken* from) noexcept
+{
+    const TCommandToken* end = tokens.data() + tokens.size();
+    for (const TCommandToken* token = from + 1; token < end; ++token)
+        if (token->kind != TCommandToken::Kind::Separator)
+            return token;
+    return nullptr;
+}
+
+TStartArguments OpenFile(std::string_view file)
+{
+    TStartArguments start;
+    start.FileToLoad = MakePathString(file);
+    start.DocumentName = start.FileToLoad;
+    return start;
+}
+
+TStartArguments Recover(std::string_view backup, std::string_view name)
+{
+    TStartArguments start;
+    const std::string backupFile = MakePathString(backup);
+    // The backup becomes this editor's own backup file; a name file operations refuse
+    // would leave the recovered document without one.
+    if (!HasDriveLetter(backupFile))
+        return start;
+    start.RecoveryStart = true;
+    start.BackupFile = backupFile;
+    start.FileToLoad = backupFile;
+    if (name != "-null")
+        start.DocumentName = MakePathString(name);
+    return start;
+}
+
+TStartArguments OpenJoined(const Tokens& tokens, const FileExistsCheck& fileExists)
+{
+    std::string joined;
+    for (const TCommandToken& token : tokens)
+        joined += token.text;
+    const size_t first = joined.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    const size_t last = joined.find_last_not_of(' ');
+    const std::string path = MakePathString(std::string_view(joined).substr(first, last - first + 1));
+    if (!HasDriveLetter(path) || !fileExists(path))
+        return {};
+    return OpenFile(path);
+}
+
+} // namespace
+
+TStartArguments InterpretArguments(const ACommandLine& commandLine, const FileExistsCheck& fileExists)
+{
+    const Tokens& tokens = commandLine.Tokens;
+    if (tokens.empty())
+        return {};
+    const TCommandToken* option = tokens.data();
+
+    if (option->text == "-o") {
+        const TCommandToken* file = NextOperand(tokens, option);
+        return file ? OpenFile(file->text) : TStartArguments{};
+    }
+    if (option->text == "-b") {
+        const TCommandToken* backup = NextOperand(tokens, option);
+        const TCommandToken* name = backup ? NextOperand(tokens, backup) : nullptr;
+        return name ? Recover(backup->text, name->text) : TStartArguments{};
+    }
+    return OpenJoined(tokens, fileExists);
+}

@@ -1,0 +1,29 @@
+// InterpretArguments: what an editor shows first, decided by its command-line tokens.
+#pragma once
+#include "common/ACommandLine.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+// The first document of an editor. Both names empty: a new untitled document. A recovery
+// start reads the backup file and shows it under DocumentName (untitled when empty).
+struct TStartArguments {
+    std::string FileToLoad;    // path string; empty for a new document
+    std::string DocumentName;  // path string; empty for an untitled document
+    bool RecoveryStart = false;
+    std::string BackupFile;    // the recovered backup; FileToLoad is the same file
+
+    bool operator==(const TStartArguments&) const = default;
+};
+
+// Tells whether a path names an existing file that is not a folder. Called only with
+// names that have a drive letter and a colon.
+using FileExistsCheck = std::function<bool(std::string_view path)>;
+
+// "-o" file opens the file; "-b" backup name is a recovery start, "-null" standing for an
+// untitled name; either option without all its operands starts an untitled document (as
+// does "-b" whose backup has no drive letter). Options are matched case-sensitively in the
+// first token only. Any other tokens are joined back as they stood, trimmed and made a
+// path string, which is opened only when it has a drive letter and `fileExists` says so.
+[[nodiscard]] TStartArguments InterpretArguments(const ACommandLine& commandLine, const FileExistsCheck& fileExists);
