@@ -1,0 +1,192 @@
+// ByteSearcher: the rare-byte filter (16 bytes a step where SSE2 is there) and the verification.
+#include "core/ByteSearcher.h"
+
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+// How common a byte value is in typical files: zero and 0xFF padding, text letters and digits
+// first, control and high bytes last. Only the order matters.
+[[nodiscard]] int commonness(uint8_t value) noexcept
+{
+    if (value == 0x00)
+        return 255;
+    if (value == 0xFF)
+        return 200;
+    if (value == ' ' || value == 'e' || value == 't' || value == 'a' || value == 'o' || value == 'i')
+        return 160;
+    if (value >= 'a' && value <= 'z')
+        return 140;
+    if (value == '\n' || value == '\r' || value == '\t')
+        return 130;
+    if ((value >= '0' && value <= '9') || (value >= 'A' && value <= 'Z'))
+        return 120;
+    if (value > ' ' && value < 0x7F)
+        return 100;
+    if (value < ' ')
+        return 80;
+    return 60;
+}
+
+[[nodiscard]] unsigned lowestBit(unsigned mask) noexcept { return static_cast<unsigned>(__builtin_ctz(mask)); }
+[[nodiscard]] unsigned highestBit(unsigned mask) noexcept { return 31u - static_cast<unsigned>(__builtin_clz(mask)); }
+
+} // namespace
+
+ByteSearcher::ByteSearcher(const uint8_t* pattern, size_t length) noexcept
+    : pattern_(pattern), length_(length), rareOffset_(0), otherOffset_(0)
+{
+    for (size_t i = 1; i < length; ++i)
+        if (commonness(pattern[i]) < commonness(pattern[rareOffset_]))
+            rareOffset_ = i;
+    // The second filter byte: rarest among the other offsets, a different value preferred.
+    if (length > 1) {
+        otherOffset_ = rareOffset_ == 0 ? 1 : 0;
+        for (size_t i = 0; i < length; ++i) {
+            if (i == rareOffset_)
+                continue;
+            const bool differs = pattern[i] != pattern[rareOffset_];
+            const bool otherDiffers = pattern[otherOffset_] != pattern[rareOffset_];
+            if ((differs && !otherDiffers)
+                || (differs == otherDiffers && commonness(pattern[i]) < commonness(pattern[otherOffset_])))
+                otherOffset_ = i;
+        }
+    }
+    rareByte_ = pattern[rareOffset_];
+    otherByte_ = pattern[otherOffset_];
+}
+
+size_t ByteSearcher::findForward(const uint8_t* text, size_t size, size_t from) const noexcept
+{
+    if (size < length_ || from > size - length_)
+        return npos;
+    const size_t last = size - length_;  // last start whose match fits
+    const uint8_t* rare = text + rareOffset_;
+    const uint8_t* other = text + otherOffset_;
+    size_t k = from;
+#if defined(__SSE2__)
+    const __m128i rareBytes = _mm_set1_epi8(static_cast<char>(rareByte_));
+    const __m128i otherBytes = _mm_set1_epi8(static_cast<char>(otherByte_));
+    auto candidates = [&](size_t at) {
+        const __m128i a = _mm_and_si128(
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rare + at)), rareBytes),
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(other + at)), otherBytes));
+        return static_cast<unsigned>(_mm_movemask_epi8(a));
+    };
+    while (last - k >= 31) {  // starts k .. k + 31; every load stays inside the text
+        unsigned mask = candidates(k) | (candidates(k + 16) << 16);
+        while (mask) {
+            const size_t start = k + lowestBit(mask);
+            if (std::memcmp(text + start, pattern_, length_) == 0)
+                return start;
+            mask &= mask - 1;
+        }
+        k += 32;
+    }
+#endif
+    for (; k <= last; ++k)
+        if (rare[k] == rareByte_ && other[k] == otherByte_ && std::memcmp(text + k, pattern_, length_) == 0)
+            return k;
+    return npos;
+}
+
+size_t ByteSearcher::findBackward(const uint8_t* text, size_t size, size_t from) const noexcept
+{
+    if (size < length_)
+        return npos;
+    const size_t last = size - length_;
+    const uint8_t* rare = text + rareOffset_;
+    const uint8_t* other = text + otherOffset_;
+    size_t end = (from < last ? from : last) + 1;  // starts still to look at: [0, end)
+#if defined(__SSE2__)
+    const __m128i rareBytes = _mm_set1_epi8(static_cast<char>(rareByte_));
+    const __m128i otherBytes = _mm_set1_epi8(static_cast<char>(otherByte_));
+    auto candidates = [&](size_t at) {
+        const __m128i a = _mm_and_si128(
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rare + at)), rareBytes),
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(other + at)), otherBytes));
+        return static_cast<unsigned>(_mm_movemask_epi8(a));
+    };
+    while (end >= 32) {
+        const size_t base = end - 32;
+        unsigned mask = candidates(base) | (candidates(base + 16) << 16);
+        while (mask) {
+            const unsigned bit = highestBit(mask);
+            if (std::memcmp(text + base + bit, pattern_, length_) == 0)
+                return base + bit;
+            mask &= ~(1u << bit);
+        }
+        end = base;
+    }
+#endif
+    while (end > 0) {
+        --end;
+        if (rare[end] == rareByte_ && other[end] == otherByte_ && std::memcmp(text + end, pattern_, length_) == 0)
+            return end;
+    }
+    return npos;
+}
+
+bool ByteSearcher::matchesAcross(const GapBuffer::Segments& data, size_t start) const noexcept
+{
+    const size_t inFront = data.frontSize - start;  // start < frontSize < start + length_
+    return std::memcmp(data.front + start, pattern_, inFront) == 0
+        && std::memcmp(data.back, pattern_ + inFront, length_ - inFront) == 0;
+}
+
+size_t ByteSearcher::findForward(const GapBuffer::Segments& data, size_t from) const noexcept
+{
+    const size_t size = data.frontSize + data.backSize;
+    if (size < length_ || from > size - length_)
+        return npos;
+    const size_t front = data.frontSize;
+    if (from < front) {
+        if (front >= length_ && from <= front - length_) {
+            const size_t hit = findForward(data.front, front, from);
+            if (hit != npos)
+                return hit;
+        }
+        // Starts whose match runs over the gap.
+        size_t start = front >= length_ ? front - length_ + 1 : 0;
+        if (start < from)
+            start = from;
+        for (; start < front && start <= size - length_; ++start)
+            if (matchesAcross(data, start))
+                return start;
+        from = front;
+    }
+    const size_t hit = findForward(data.back, data.backSize, from - front);
+    return hit == npos ? npos : hit + front;
+}
+
+size_t ByteSearcher::findBackward(const GapBuffer::Segments& data, size_t from) const noexcept
+{
+    const size_t size = data.frontSize + data.backSize;
+    if (size < length_)
+        return npos;
+    if (from > size - length_)
+        from = size - length_;
+    const size_t front = data.frontSize;
+    if (from >= front) {
+        const size_t hit = findBackward(data.back, data.backSize, from - front);
+        if (hit != npos)
+            return hit + front;
+        if (front == 0)
+            return npos;
+        from = front - 1;
+    }
+    // Starts whose match runs over the gap, from the highest down.
+    const size_t lowestAcross = front >= length_ ? front - length_ + 1 : 0;
+    for (size_t start = from + 1; start > lowestAcross;) {
+        --start;
+        if (matchesAcross(data, start))
+            return start;
+    }
+    if (front < length_ || lowestAcross == 0)
+        return npos;
+    return findBackward(data.front, front, from < lowestAcross ? from : lowestAcross - 1);
+}

@@ -1,0 +1,180 @@
+// ControlModel: the byte edits of the keyboard and the exports, and the two selection edits.
+#include "core/ControlModel.h"
+
+#include <utility>
+
+namespace {
+
+[[nodiscard]] _CVec<uint8_t> zeroBytes(size_t count)
+{
+    _CVec<uint8_t> bytes;
+    bytes.resize(count);
+    return bytes;
+}
+
+} // namespace
+
+bool ControlModel::typeDigit(int digit)
+{
+    if (digit < 0 || digit > 15)
+        return false;
+    if (readOnly_) {
+        view_.beep();
+        return false;
+    }
+    CaretKidnapper kidnapper(view_);
+    ScrollBarSetupper bar(view_);
+    const int caret = positions_.caret;
+    const uint8_t old = store_.at(static_cast<size_t>(caret) >> 1);
+    const uint8_t typed = caret & 1 ? static_cast<uint8_t>((old & 0xF0) | digit)
+                                    : static_cast<uint8_t>((old & 0x0F) | (digit << 4));
+    showEdit(recordEdit(caret, 1, _CVec<uint8_t>(&typed, 1)), bar);
+    moveCaret(Move::Right, bar);  // at the last nibble this beeps; the digit stays
+    setModified(true, true);
+    return true;
+}
+
+bool ControlModel::deleteAtCaret(ScrollBarSetupper& bar)
+{
+    if (readOnly_ || positions_.nibbleCount == 2) {
+        view_.beep();
+        return false;
+    }
+    showEdit(recordEdit(positions_.caret, 1, _CVec<uint8_t>()), bar);
+    setModified(true, true);
+    return true;
+}
+
+bool ControlModel::deleteByte()
+{
+    if (readOnly_ || positions_.nibbleCount == 2) {
+        view_.beep();
+        return false;
+    }
+    CaretKidnapper kidnapper(view_);
+    ScrollBarSetupper bar(view_);
+    return deleteAtCaret(bar);
+}
+
+bool ControlModel::backSpace()
+{
+    if (readOnly_ || positions_.caret < 2) {
+        view_.beep();
+        return false;
+    }
+    CaretKidnapper kidnapper(view_);
+    ScrollBarSetupper bar(view_);
+    moveCaret(Move::Left, bar);
+    moveCaret(Move::Left, bar);
+    deleteAtCaret(bar);
+    return true;
+}
+
+bool ControlModel::insert()
+{
+    if (readOnly_) {
+        view_.beep();
+        return false;
+    }
+    CaretKidnapper kidnapper(view_);
+    ScrollBarSetupper bar(view_);
+    showEdit(recordEdit(positions_.caret, 0, zeroBytes(1)), bar);
+    setModified(true, true);
+    moveCaret(Move::Left, bar);  // back onto the same nibble of the new byte
+    moveCaret(Move::Left, bar);
+    return true;
+}
+
+bool ControlModel::space()
+{
+    if (readOnly_) {
+        view_.beep();
+        return false;
+    }
+    CaretKidnapper kidnapper(view_);
+    ScrollBarSetupper bar(view_);
+    // caret < nibbleCount <= 0x7FFFFFFE, so caret + 2 stays inside an int
+    showEdit(recordEdit(positions_.caret + 2, 0, zeroBytes(1)), bar);
+    setModified(true, true);
+    moveCaret(Move::Right, bar);
+    moveCaret(Move::Right, bar);
+    return true;
+}
+
+bool ControlModel::tab()
+{
+    if (readOnly_) {
+        view_.beep();
+        return false;
+    }
+    const size_t padding = static_cast<size_t>(tabSize_ - (positions_.caret / 2) % tabSize_);
+    checkEditSize(0, padding);  // before the zero bytes are made
+    CaretKidnapper kidnapper(view_);
+    ScrollBarSetupper bar(view_);
+    showEdit(recordEdit(positions_.caret, 0, zeroBytes(padding)), bar);
+    setModified(true, true);
+    return true;
+}
+
+bool ControlModel::insertData(int nibble, const void* bytes, int count)
+{
+    if (readOnly_) {
+        view_.beep();
+        return false;
+    }
+    if (count <= 0 || !bytes || nibble < 0 || nibble > positions_.nibbleCount)
+        return false;
+    checkEditSize(0, static_cast<size_t>(count));
+    CaretKidnapper kidnapper(view_);
+    ScrollBarSetupper bar(view_);
+    showEdit(recordEdit(nibble, 0, _CVec<uint8_t>(static_cast<const uint8_t*>(bytes), static_cast<size_t>(count))),
+             bar);
+    setModified(true, true);
+    return true;
+}
+
+bool ControlModel::deleteSelection()
+{
+    return editSelection(nullptr, 0);
+}
+
+bool ControlModel::replaceSelection(const void* bytes, int count)
+{
+    if (count < 0 || (count > 0 && !bytes)) {
+        if (readOnly_)
+            view_.beep();
+        return false;
+    }
+    return editSelection(static_cast<const uint8_t*>(bytes), static_cast<size_t>(count));
+}
+
+bool ControlModel::editSelection(const uint8_t* bytes, size_t count)
+{
+    if (readOnly_) {
+        view_.beep();
+        return false;
+    }
+    const int begin = positions_.selBegin;
+    const int end = positions_.selEnd;
+    if (begin < 0 || end - begin < 2)
+        return false;
+    const size_t removeCount = static_cast<size_t>(end - begin) / 2;
+    const bool wholeData = begin == 0 && end == positions_.nibbleCount;
+    checkEditSize(removeCount, count);
+    _CVec<uint8_t> inserted = count ? _CVec<uint8_t>(bytes, count) : wholeData ? zeroBytes(1) : _CVec<uint8_t>();
+
+    CaretKidnapper kidnapper(view_);
+    ScrollBarSetupper bar(view_);
+    positions_.clearSelection();  // its lines lie inside the edit's damage
+    EditResult result;
+    try {
+        result = recordEdit(begin, removeCount, std::move(inserted));
+    } catch (...) {
+        positions_.selBegin = begin;
+        positions_.selEnd = end;
+        throw;
+    }
+    showEdit(result, bar);
+    setModified(true, true);
+    return true;
+}
