@@ -14,7 +14,7 @@
 using AByteSet = std::bitset<256>;
 
 // The set of byte values first..last (inclusive).
-[[nodiscard]] inline AByteSet ByteRange(unsigned first, unsigned last)
+[[nodiscard]] inline AByteSet ByteRange(unsigned first, unsigned last) noexcept
 {
     AByteSet set;
     for (unsigned value = first; value <= last && value < 256; ++value)
