@@ -77,7 +77,7 @@ size_t ByteSearcher::findForward(const uint8_t* text, size_t size, size_t from) 
             _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(other + at)), otherBytes));
         return static_cast<unsigned>(_mm_movemask_epi8(a));
     };
-    while (last - k >= 31) {  // starts k .. k + 31; every load stays inside the text
+    while (k + 31 <= last) {  // starts k .. k + 31; every load stays inside the text
         unsigned mask = candidates(k) | (candidates(k + 16) << 16);
         while (mask) {
             const size_t start = k + lowestBit(mask);

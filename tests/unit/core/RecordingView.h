@@ -1,0 +1,175 @@
+// RecordingView: a ControlView for the model's tests. It records every call, keeps the scroll bar
+// and a text picture of the page up to date from the model the way the control's window does,
+// and notes the first moment the model is seen in a state the window could not draw.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "core/ControlModel.h"
+
+class RecordingView : public ControlView {
+public:
+    const ControlModel* model = nullptr;  // set once the model exists; enables the checks
+
+    int beeps = 0;
+    int hideDepth = 0;
+    int placed = 0;
+    std::vector<std::string> log;        // the calls since the last clear(), in order
+    std::vector<LineDamage> damages;
+    std::vector<ScrollBarFields> updates;
+    ScrollBarFields bar;                 // the bar as the updates left it
+    std::vector<std::string> rows;       // the drawn page, one text per page row
+    std::string problem;                 // first inconsistency seen, empty when none
+
+    void clear()
+    {
+        beeps = placed = 0;
+        log.clear();
+        damages.clear();
+        updates.clear();
+    }
+
+    void beep() override
+    {
+        ++beeps;
+        log.push_back("beep");
+    }
+    void hideCaret() override
+    {
+        ++hideDepth;
+        log.push_back("hide");
+    }
+    void showCaret() override
+    {
+        if (--hideDepth < 0)
+            note("caret shown more often than hidden");
+        log.push_back("show");
+    }
+    void placeCaret() override
+    {
+        ++placed;
+        log.push_back("place");
+        if (hideDepth <= 0)
+            note("caret placed while shown");
+        checkModel("placeCaret");
+    }
+    void applyDamage(const LineDamage& damage) override
+    {
+        damages.push_back(damage);
+        log.push_back("damage " + std::to_string(damage.scrolledLines) + " " + std::to_string(damage.firstLine) + " "
+                      + std::to_string(damage.endLine));
+        if (hideDepth <= 0)
+            note("painted while the caret is shown");
+        if (!model)
+            return;
+        checkModel("applyDamage");
+        const PositionModel& p = model->positions();
+        if (rows.size() != static_cast<size_t>(p.pageLines))
+            rows.assign(static_cast<size_t>(p.pageLines), "?");
+        const int scrolled = damage.scrolledLines;
+        const int pageLines = p.pageLines;
+        if (scrolled != 0 && scrolled < pageLines && -scrolled < pageLines) {
+            std::vector<std::string> moved(rows.size(), "?");  // uncovered rows hold stale pixels
+            for (int row = 0; row < pageLines; ++row) {
+                const int from = row + scrolled;
+                if (from >= 0 && from < pageLines)
+                    moved[static_cast<size_t>(row)] = rows[static_cast<size_t>(from)];
+            }
+            rows.swap(moved);
+        } else if (scrolled != 0) {
+            rows.assign(rows.size(), "?");
+        }
+        if (damage.hasLines()) {
+            for (int line = damage.firstLine; line < damage.endLine; ++line)
+                if (line >= p.topLine && line < p.topLine + pageLines)
+                    rows[static_cast<size_t>(line - p.topLine)] = render(line);
+        }
+    }
+    void invalidate(bool erase) override
+    {
+        log.push_back(erase ? "invalidate erase" : "invalidate");
+        if (!model)
+            return;
+        checkModel("invalidate");
+        const PositionModel& p = model->positions();
+        rows.assign(static_cast<size_t>(p.pageLines), "");
+        for (int row = 0; row < p.pageLines; ++row)
+            rows[static_cast<size_t>(row)] = render(p.topLine + row);
+    }
+    void setScrollBar(const ScrollBarFields& fields) override
+    {
+        updates.push_back(fields);
+        log.push_back("bar " + std::to_string(fields.mask));
+        if (fields.mask & ScrollBarFields::Range) {
+            bar.min = fields.min;
+            bar.max = fields.max;
+        }
+        if (fields.mask & ScrollBarFields::Page)
+            bar.page = fields.page;
+        if (fields.mask & ScrollBarFields::Position)
+            bar.pos = fields.pos;
+        bar.mask |= fields.mask;
+    }
+
+    // What the window shows for an absolute line: offset, bytes with selection marks, bookmark mark.
+    [[nodiscard]] std::string render(int line) const
+    {
+        const PositionModel& p = model->positions();
+        if (line >= p.lineCount)
+            return "";
+        std::string text;
+        for (const int bookmark : p.bookmarks)
+            if (bookmark >= 0 && bookmark / 32 == line)
+                text = "#";
+        text += std::to_string(line * 16) + ":";
+        const size_t first = static_cast<size_t>(line) * 16;
+        const size_t count = std::min<size_t>(16, static_cast<size_t>(model->dataSize()) - first);
+        uint8_t bytes[16];
+        model->copyBytes(first, count, bytes);
+        for (size_t i = 0; i < count; ++i) {
+            const int nibble = static_cast<int>(2 * (first + i));
+            const bool selected = p.hasSelection() && nibble >= p.selBegin && nibble < p.selEnd;
+            char cell[8];
+            std::snprintf(cell, sizeof cell, "%c%02X", selected ? '*' : ' ', bytes[i]);
+            text += cell;
+        }
+        return text;
+    }
+
+    // The first page row whose picture differs from what the model shows now, or -1.
+    [[nodiscard]] int staleRow() const
+    {
+        const PositionModel& p = model->positions();
+        if (rows.size() != static_cast<size_t>(p.pageLines))
+            return 0;
+        for (int row = 0; row < p.pageLines; ++row)
+            if (rows[static_cast<size_t>(row)] != render(p.topLine + row))
+                return row;
+        return -1;
+    }
+
+    // The bar agrees with the model: range 0 .. lineCount - 1, page, position topLine.
+    [[nodiscard]] bool barMatches() const
+    {
+        const PositionModel& p = model->positions();
+        return bar.mask == (ScrollBarFields::Range | ScrollBarFields::Page | ScrollBarFields::Position)
+            && bar.min == 0 && bar.max == p.lineCount - 1
+            && bar.page == std::min(p.pageLines, p.bottomLine - p.topLine) && bar.pos == p.topLine;
+    }
+
+private:
+    void note(const std::string& what)
+    {
+        if (problem.empty())
+            problem = what;
+    }
+    void checkModel(const char* where)
+    {
+        if (!model)
+            return;
+        if (const char* broken = model->positions().brokenInvariant())
+            note(std::string(where) + ": " + broken);
+    }
+};
