@@ -60,19 +60,17 @@ bool ReplaceRun::apply(ReplaceChoice choice)
     switch (choice) {
     case ReplaceChoice::ReplaceNext:
     case ReplaceChoice::ReplaceEnd:
-    case ReplaceChoice::All: {
+    case ReplaceChoice::All:
         if (!control_.replaceSelection(replaceBytes_.data(), replaceCount_))
             return false;
         ++replacedCount_;
         if (!placeCaret(match + replaceCount_))  // just past the inserted bytes
             return false;
         break;
-    }
-    case ReplaceChoice::SkipNext: {
+    case ReplaceChoice::SkipNext:
         if (!placeCaret(match + 1))  // so overlapping matches are offered too
             return false;
         break;
-    }
     default:
         return false;
     }

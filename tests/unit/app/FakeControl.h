@@ -1,5 +1,5 @@
 // FakeControl: an in-memory editing control behind ControlAccess, with the control's search,
-// selection and replacement rules, and a log of the replacements it performed.
+// selection and replacement rules, counting the searches and replacements asked of it.
 #pragma once
 #include "app/ControlAccess.h"
 
@@ -10,62 +10,33 @@
 
 class FakeControl : public ControlAccess {
 public:
-    explicit FakeControl(std::vector<uint8_t> data = {0x00}) : data_(std::move(data))
-    {
-        if (data_.empty())
-            data_.push_back(0x00);
-        bookmarks_.fill(-1);
-    }
+    explicit FakeControl(std::vector<uint8_t> data) : data_(std::move(data)) { bookmarks_.fill(-1); }
 
     std::vector<uint8_t> data_;
-    int caret_ = 0;
-    int viewTop_ = 0;
-    int selBegin_ = -1;
-    int selEnd_ = -1;
+    int caret_ = 0, viewTop_ = 0, selBegin_ = -1, selEnd_ = -1;
     std::array<int, 10> bookmarks_{};
     bool readOnly_ = false;
-    int replaceCalls_ = 0;
-    int findCalls_ = 0;
-
-    int nibbleCount() const { return static_cast<int>(data_.size()) * 2; }
+    int findCalls_ = 0, replaceCalls_ = 0;
 
     int dataSize() override { return static_cast<int>(data_.size()); }
     int caretPos() override { return caret_; }
-    bool setCaretPos(int nibble) override
-    {
-        if (nibble < 0 || nibble >= nibbleCount())
-            return false;
-        caret_ = nibble;
-        return true;
-    }
+    bool setCaretPos(int nibble) override { return inside(nibble) && (caret_ = nibble, true); }
     int viewTop() override { return viewTop_; }
-    bool setViewTop(int nibble) override
-    {
-        if (nibble < 0 || nibble >= nibbleCount())
-            return false;
-        viewTop_ = nibble / 32 * 32;
-        return true;
-    }
+    bool setViewTop(int nibble) override { return inside(nibble) && (viewTop_ = nibble / 32 * 32, true); }
     int selectionBegin() override { return selBegin_; }
     int selectionSize() override { return selBegin_ < 0 ? 0 : (selEnd_ - selBegin_) / 2; }
     bool setSelection(int nibble, int count) override
     {
-        if (count <= 0 || nibble < 0)
+        if (count <= 0 || nibble < 0 || (nibble & ~1) + 2LL * count > 2LL * dataSize())
             return false;
-        const long long begin = nibble & ~1, end = begin + 2LL * count;
-        if (end > nibbleCount())
-            return false;
-        selBegin_ = static_cast<int>(begin);
-        selEnd_ = static_cast<int>(end);
+        selBegin_ = nibble & ~1;
+        selEnd_ = selBegin_ + 2 * count;
         return true;
     }
     int bookMark(int index) override { return index < 0 || index > 9 ? -1 : bookmarks_[index]; }
     bool setBookMark(int index, int nibble) override
     {
-        if (index < 0 || index > 9 || nibble < -1 || nibble >= nibbleCount())
-            return false;
-        bookmarks_[index] = nibble;
-        return true;
+        return index >= 0 && index <= 9 && (nibble == -1 || inside(nibble)) && (bookmarks_[index] = nibble, true);
     }
 
     bool findFirst(int nibble, const uint8_t* pattern, int count) override
@@ -79,10 +50,8 @@ public:
     bool findPrev(int nibble, const uint8_t* pattern, int count) override
     {
         ++findCalls_;
-        if (nibble / 2 == 0)
-            return false;
-        for (long long k = std::min<long long>(nibble / 2 - 1, dataSize() - count); k >= 0; --k)
-            if (matchesAt(k, pattern, count))
+        for (long long k = std::min(nibble / 2 - 1, dataSize() - count); k >= 0; --k)
+            if (std::memcmp(data_.data() + k, pattern, count) == 0)
                 return hit(k, count);
         return false;
     }
@@ -107,15 +76,12 @@ public:
     }
 
 private:
-    bool matchesAt(long long k, const uint8_t* pattern, int count) const
-    {
-        return std::memcmp(data_.data() + k, pattern, count) == 0;
-    }
+    bool inside(int nibble) const { return nibble >= 0 && nibble < 2 * static_cast<int>(data_.size()); }
     bool scanForward(long long k, const uint8_t* pattern, int count)
     {
         ++findCalls_;
         for (; k <= dataSize() - count; ++k)
-            if (matchesAt(k, pattern, count))
+            if (std::memcmp(data_.data() + k, pattern, count) == 0)
                 return hit(k, count);
         return false;
     }

@@ -7,153 +7,124 @@
 
 namespace {
 
-_CVec<uint8_t> Bytes(std::initializer_list<uint8_t> list)
-{
-    return _CVec<uint8_t>(list.begin(), list.size());
-}
-
 using Data = std::vector<uint8_t>;
+using enum ReplaceChoice;
+
+struct Outcome {
+    std::vector<int> offered;  // byte offsets of the matches shown to the user
+    int replaced = 0;
+    Data data;
+    int searches = 0;
+    int replaceCalls = 0;
+};
+
+// Answers each offered match with the next choice; when the choices run out, ends the run.
+Outcome Answer(Data data, Data find, Data replace, std::vector<ReplaceChoice> choices, bool readOnly = false)
+{
+    FakeControl control(std::move(data));
+    control.readOnly_ = readOnly;
+    ReplaceRun run(control, _CVec<uint8_t>(find.data(), find.size()), _CVec<uint8_t>(replace.data(), replace.size()));
+    Outcome outcome;
+    bool waiting = run.start();
+    for (const auto choice : choices) {
+        if (!waiting)
+            break;
+        outcome.offered.push_back(run.matchOffset());
+        waiting = run.answer(choice);
+    }
+    if (waiting) {
+        outcome.offered.push_back(run.matchOffset());
+        run.end();
+    }
+    EXPECT_FALSE(run.answer(All));  // a finished run stays finished
+    return {outcome.offered, run.replacedCount(), control.data_, control.findCalls_, control.replaceCalls_};
+}
 
 } // namespace
 
 TEST(ReplaceRun, SkippingOffersOverlappingMatchesInTurn)
 {
-    FakeControl control({0x00, 0x00, 0x00});
-    ReplaceRun run(control, Bytes({0x00, 0x00}), Bytes({0x11}));
-    ASSERT_TRUE(run.start());
-    EXPECT_EQ(run.matchOffset(), 0);
-    EXPECT_EQ(control.selectionSize(), 2);
-    ASSERT_TRUE(run.answer(ReplaceChoice::SkipNext));
-    EXPECT_EQ(run.matchOffset(), 1);
-    EXPECT_EQ(control.selectionBegin(), 2);
-    // The second match ends at the end of the data: skipping it ends the run.
-    EXPECT_FALSE(run.answer(ReplaceChoice::SkipNext));
-    EXPECT_FALSE(run.waiting());
-    EXPECT_EQ(run.replacedCount(), 0);
-    EXPECT_EQ(control.data_, Data({0x00, 0x00, 0x00}));
+    const auto outcome = Answer({0x00, 0x00, 0x00}, {0x00, 0x00}, {0x11}, {SkipNext, SkipNext, SkipNext});
+    EXPECT_EQ(outcome.offered, std::vector<int>({0, 1}));  // the second ends the data: no more
+    EXPECT_EQ(outcome.data, Data({0x00, 0x00, 0x00}));
 }
 
-TEST(ReplaceRun, ReplacingMovesPastTheNewBytes)
+TEST(ReplaceRun, SearchGoesOnBehindTheNewBytes)
 {
-    // The replacement holds the pattern; the next search must start behind it.
-    FakeControl control({0x00, 0x00});
-    ReplaceRun run(control, Bytes({0x00}), Bytes({0x00, 0x00}));
-    ASSERT_TRUE(run.start());
-    ASSERT_TRUE(run.answer(ReplaceChoice::ReplaceNext));
-    EXPECT_EQ(run.matchOffset(), 2);
-    EXPECT_FALSE(run.answer(ReplaceChoice::ReplaceNext));
-    EXPECT_EQ(run.replacedCount(), 2);
-    EXPECT_EQ(control.data_, Data({0x00, 0x00, 0x00, 0x00}));
+    const auto outcome = Answer({0x00, 0x00}, {0x00}, {0x00, 0x00}, {ReplaceNext, ReplaceNext});
+    EXPECT_EQ(outcome.offered, std::vector<int>({0, 2}));
+    EXPECT_EQ(outcome.replaced, 2);
+    EXPECT_EQ(outcome.data, Data(4, 0x00));
 }
 
 TEST(ReplaceRun, MatchAtTheEndIsReplacedAndTheRunStops)
 {
-    FakeControl control({0xAA, 0xBB, 0xCC, 0xBB});
-    ReplaceRun run(control, Bytes({0xCC, 0xBB}), Bytes({0x01}));
-    ASSERT_TRUE(run.start());
-    EXPECT_EQ(run.matchOffset(), 2);
-    const int searches = control.findCalls_;
-    EXPECT_FALSE(run.answer(ReplaceChoice::ReplaceNext));
-    EXPECT_EQ(control.findCalls_, searches);  // no search after the last possible match
-    EXPECT_EQ(run.replacedCount(), 1);
-    EXPECT_EQ(control.data_, Data({0xAA, 0xBB, 0x01}));
+    const auto outcome = Answer({0xAA, 0xBB, 0xCC, 0xBB}, {0xCC, 0xBB}, {0x01}, {ReplaceNext, ReplaceNext});
+    EXPECT_EQ(outcome.offered, std::vector<int>({2}));
+    EXPECT_EQ(outcome.searches, 1);
+    EXPECT_EQ(outcome.data, Data({0xAA, 0xBB, 0x01}));
 }
 
 TEST(ReplaceRun, EmptyReplacementDeletesEachMatch)
 {
-    FakeControl control({0x00, 0x11, 0x00, 0x00, 0x22, 0x00});
-    ReplaceRun run(control, Bytes({0x00}), Bytes({}));
-    ASSERT_TRUE(run.start());
-    ASSERT_TRUE(run.answer(ReplaceChoice::ReplaceNext));
-    EXPECT_EQ(run.matchOffset(), 1);  // 11 00 00 22 00: the next 00 now stands at byte 1
-    EXPECT_FALSE(run.answer(ReplaceChoice::All));
-    EXPECT_EQ(run.replacedCount(), 4);
-    EXPECT_EQ(control.data_, Data({0x11, 0x22}));
-}
+    auto outcome = Answer({0x00, 0x11, 0x00, 0x00, 0x22, 0x00}, {0x00}, {}, {ReplaceNext, All});
+    EXPECT_EQ(outcome.offered, std::vector<int>({0, 1}));
+    EXPECT_EQ(outcome.replaced, 4);
+    EXPECT_EQ(outcome.data, Data({0x11, 0x22}));
 
-TEST(ReplaceRun, DeletingEverythingLeavesOneByteAndEnds)
-{
-    FakeControl control({0x00, 0x00});
-    ReplaceRun run(control, Bytes({0x00}), Bytes({}));
-    ASSERT_TRUE(run.start());
-    EXPECT_FALSE(run.answer(ReplaceChoice::All));
-    EXPECT_EQ(run.replacedCount(), 2);
-    EXPECT_EQ(control.data_, Data({0x00}));
+    // Deleting everything leaves the one byte the data keeps, and the run ends.
+    outcome = Answer({0x00, 0x00}, {0x00}, {}, {All});
+    EXPECT_EQ(outcome.replaced, 2);
+    EXPECT_EQ(outcome.data, Data({0x00}));
 }
 
 TEST(ReplaceRun, ReadOnlyStopsAtTheFirstReplacement)
 {
-    FakeControl control({0x41, 0x42, 0x41, 0x42});
-    control.readOnly_ = true;
-    ReplaceRun run(control, Bytes({0x41}), Bytes({0x43}));
-    ASSERT_TRUE(run.start());
-    EXPECT_FALSE(run.answer(ReplaceChoice::All));
-    EXPECT_EQ(control.replaceCalls_, 1);
-    EXPECT_EQ(run.replacedCount(), 0);
-    EXPECT_EQ(ReplacedCountMessage(run.replacedCount()), "");
-    EXPECT_EQ(control.data_, Data({0x41, 0x42, 0x41, 0x42}));
+    const auto outcome = Answer({0x41, 0x42, 0x41}, {0x41}, {0x43}, {All}, true);
+    EXPECT_EQ(outcome.replaceCalls, 1);
+    EXPECT_EQ(outcome.replaced, 0);
+    EXPECT_EQ(outcome.data, Data({0x41, 0x42, 0x41}));
 }
 
 TEST(ReplaceRun, AllReplacesTheRestWithoutAsking)
 {
-    FakeControl control({0x41, 0x42, 0x41, 0x42, 0x41, 0x42, 0x41, 0x42});
-    ReplaceRun run(control, Bytes({0x41, 0x42}), Bytes({0x43, 0x44, 0x45}));
-    ASSERT_TRUE(run.start());
-    ASSERT_TRUE(run.answer(ReplaceChoice::SkipNext));
-    EXPECT_EQ(run.matchOffset(), 2);
-    EXPECT_FALSE(run.answer(ReplaceChoice::All));
-    EXPECT_EQ(run.replacedCount(), 3);
-    EXPECT_EQ(control.data_, Data({0x41, 0x42, 0x43, 0x44, 0x45, 0x43, 0x44, 0x45, 0x43, 0x44, 0x45}));
-    EXPECT_EQ(ReplacedCountMessage(run.replacedCount()), "3 個のバイト列を置換しました。");
+    const auto outcome = Answer(Data({0x41, 0x42, 0x41, 0x42, 0x41, 0x42, 0x41, 0x42}), {0x41, 0x42},
+                             {0x43, 0x44, 0x45}, {SkipNext, All});
+    EXPECT_EQ(outcome.offered, std::vector<int>({0, 2}));
+    EXPECT_EQ(outcome.replaced, 3);
+    EXPECT_EQ(outcome.data, Data({0x41, 0x42, 0x43, 0x44, 0x45, 0x43, 0x44, 0x45, 0x43, 0x44, 0x45}));
 }
 
 TEST(ReplaceRun, ReplaceEndAndEndStopTheRun)
 {
-    FakeControl control({0x41, 0x41, 0x41});
-    ReplaceRun run(control, Bytes({0x41}), Bytes({0x42}));
-    ASSERT_TRUE(run.start());
-    EXPECT_FALSE(run.answer(ReplaceChoice::ReplaceEnd));
-    EXPECT_EQ(run.replacedCount(), 1);
-    EXPECT_EQ(control.data_, Data({0x42, 0x41, 0x41}));
-    EXPECT_EQ(ReplacedCountMessage(run.replacedCount()), "");
-
-    ReplaceRun second(control, Bytes({0x41}), Bytes({0x42}));
-    ASSERT_TRUE(second.start());
-    EXPECT_EQ(second.matchOffset(), 1);  // from the caret left behind the first run
-    second.end();
-    EXPECT_FALSE(second.answer(ReplaceChoice::All));
-    EXPECT_EQ(control.data_, Data({0x42, 0x41, 0x41}));
+    auto outcome = Answer({0x41, 0x41, 0x41}, {0x41}, {0x42}, {ReplaceEnd});
+    EXPECT_EQ(outcome.offered, std::vector<int>({0}));
+    EXPECT_EQ(outcome.data, Data({0x42, 0x41, 0x41}));
+    outcome = Answer({0x41, 0x41, 0x41}, {0x41}, {0x42}, {});
+    EXPECT_EQ(outcome.offered, std::vector<int>({0}));
+    EXPECT_EQ(outcome.replaceCalls, 0);
+    outcome = Answer({0x41, 0x41}, {0x43}, {0x42}, {All});
+    EXPECT_TRUE(outcome.offered.empty());
 }
 
-TEST(ReplaceRun, NoMatchEndsSilently)
+TEST(ReplaceRun, CountMessageOnlyForTwoOrMore)
 {
-    FakeControl control({0x41, 0x42});
-    control.caret_ = 2;
-    ReplaceRun run(control, Bytes({0x41}), Bytes({}));
-    EXPECT_FALSE(run.start());
-    EXPECT_FALSE(run.answer(ReplaceChoice::All));
-    EXPECT_EQ(control.replaceCalls_, 0);
-    EXPECT_EQ(control.caret_, 2);
+    EXPECT_EQ(ReplacedCountMessage(0), "");
+    EXPECT_EQ(ReplacedCountMessage(1), "");
+    EXPECT_EQ(ReplacedCountMessage(3), "3 個のバイト列を置換しました。");
 }
 
-TEST(FindCommand, DirectionsStartWhereTheCommandSays)
+TEST(FindCommand, SearchesStartWhereTheCommandSays)
 {
     FakeControl control({0x41, 0x42, 0x43, 0x41, 0x42});
-    const auto pattern = Bytes({0x41, 0x42});
+    const _CVec<uint8_t> pattern(control.data_.data(), 2);
+    EXPECT_EQ(RunFind(control, FindDirection::Next, _CVec<uint8_t>()), FindOutcome::NoPattern);
+    EXPECT_EQ(control.findCalls_, 0);
     EXPECT_EQ(RunFind(control, FindDirection::First, pattern), FindOutcome::Found);
     EXPECT_EQ(control.caret_, 0);  // a match at the caret is found again
     EXPECT_EQ(RunFind(control, FindDirection::Next, pattern), FindOutcome::Found);
     EXPECT_EQ(control.caret_, 6);
     EXPECT_EQ(RunFind(control, FindDirection::Next, pattern), FindOutcome::NotFound);
-    EXPECT_EQ(control.caret_, 6);
     EXPECT_EQ(RunFind(control, FindDirection::Prev, pattern), FindOutcome::Found);
     EXPECT_EQ(control.caret_, 0);
-}
-
-TEST(FindCommand, NothingRememberedDoesNothing)
-{
-    FakeControl control({0x41});
-    EXPECT_EQ(RunFind(control, FindDirection::Next, Bytes({})), FindOutcome::NoPattern);
-    EXPECT_EQ(RunFind(control, FindDirection::Prev, Bytes({})), FindOutcome::NoPattern);
-    EXPECT_EQ(control.findCalls_, 0);
 }
