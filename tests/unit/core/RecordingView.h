@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -173,3 +174,35 @@ private:
             note(std::string(where) + ": " + broken);
     }
 };
+
+// A model over a RecordingView, laid out with a page of pageLines lines and loaded with bytes;
+// the recordings start empty.
+struct TestControl {
+    RecordingView view;
+    ControlModel model;
+
+    explicit TestControl(std::vector<uint8_t> bytes = {0}, int pageLines = 4, uint32_t sizeLimit = ControlModel::maxDataSize)
+        : model(view, sizeLimit)
+    {
+        view.model = &model;
+        model.resize(pageLines);
+        model.setData(bytes.data(), static_cast<int>(bytes.size()));
+        view.clear();
+    }
+    [[nodiscard]] std::vector<uint8_t> bytes() const
+    {
+        std::vector<uint8_t> out(static_cast<size_t>(model.dataSize()));
+        model.copyBytes(0, out.size(), out.data());
+        return out;
+    }
+    [[nodiscard]] const PositionModel& p() const { return model.positions(); }
+};
+
+// n bytes counting up from 0.
+inline std::vector<uint8_t> countingBytes(size_t n)
+{
+    std::vector<uint8_t> out(n);
+    for (size_t i = 0; i < n; ++i)
+        out[i] = static_cast<uint8_t>(i);
+    return out;
+}
