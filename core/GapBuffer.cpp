@@ -34,10 +34,11 @@ void GapBuffer::assign(const uint8_t* bytes, size_t count)
         block_ = block;
         capacity_ = capacity;
     }
+    // The gap starts in front of the data, where the caret stands after loading.
+    gapStart_ = 0;
+    gapEnd_ = capacity_ - count;
     if (count)
-        std::memcpy(block_, bytes, count);
-    gapStart_ = count;
-    gapEnd_ = capacity_;
+        std::memcpy(block_ + gapEnd_, bytes, count);
 }
 
 void GapBuffer::openGapAt(size_t offset, size_t removeCount) noexcept
