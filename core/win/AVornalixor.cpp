@@ -1,28 +1,30 @@
-// AVornalixor: the instance record of one control window.
+// AVornalixor: construction, the view the model draws through, and the font and colour setters.
 #include "core/win/AVornalixor.h"
 
-#include "core/FontText.h"
+static_assert(ScrollBarFields::Range == SIF_RANGE && ScrollBarFields::Page == SIF_PAGE
+              && ScrollBarFields::Position == SIF_POS);
 
 namespace {
 
-void NoChange() {}
-
-LOGFONTA DefaultLogFont() noexcept
+// Each of the red, green and blue bytes inverted; the fourth byte 0.
+COLORREF Complement(COLORREF color) noexcept
 {
-    LOGFONTA logFont{};
-    static_assert(sizeof(LOGFONTA) == kLogFontSize);
-    DecodeHexPrefix(kDefaultLogFontText, reinterpret_cast<uint8_t*>(&logFont), sizeof logFont);
-    return logFont;
+    return (color ^ 0xFFFFFF) & 0xFFFFFF;
 }
 
 } // namespace
 
 AVornalixor::AVornalixor(HWND window_)
-    : window(window_), font(DefaultLogFont()), backBrush(0xFFFFFF), inverseBackBrush(0x000000),
-      notifyChanged(NoChange)
+    : window(window_), backBrush(RGB(255, 255, 255)), inverseBackBrush(RGB(0, 0, 0)), systemCaret(window_),
+      model(*this)
 {
     measureCell();
-    setModified(false, true);
+    buildGlyphStrips();
+    RECT client{};
+    GetClientRect(window, &client);
+    layoutPage({client.left, client.top, client.right, client.bottom});
+    systemCaret.setSize(layout.cellWidth(), layout.cellHeight());
+    placeCaret();
 }
 
 AVornalixor::~AVornalixor() = default;
@@ -35,22 +37,74 @@ AVornalixor* AVornalixor::FromWindow(HWND window) noexcept
 void AVornalixor::measureCell()
 {
     DisplayDC dc(window);
-    dc.select(font.handle());
+    dc.selectFont(font);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc.hdc(), &metrics);
-    // A font reporting a zero width or height still gets cells of one pixel.
-    cell = RECT{0, 0, metrics.tmAveCharWidth > 0 ? metrics.tmAveCharWidth : 1,
-                metrics.tmHeight > 0 ? metrics.tmHeight : 1};
+    layout.setCell(metrics.tmAveCharWidth, metrics.tmHeight + metrics.tmExternalLeading);
 }
 
-void AVornalixor::setModified(bool value, bool notify)
+bool AVornalixor::setLogFont(const LOGFONTA& logFont, COLORREF color)
 {
-    modified = value;
-    if (notify)
-        notifyChanged();
+    CaretKidnapper kidnapper(*this);
+    font.set(logFont);  // a font that cannot be made leaves the old one
+    textColor = color;
+    inverseTextColor = Complement(color);
+    measureCell();
+    layoutPage(layout.clientRect);
+    buildGlyphStrips();
+    model.fontChanged(layout.pageLines);
+    systemCaret.setSize(layout.cellWidth(), layout.cellHeight());
+    return true;
 }
 
-bool AVornalixor::dispatch(UINT, WPARAM, LPARAM)
+bool AVornalixor::setBkColor(COLORREF color)
 {
-    return false;
+    CaretKidnapper kidnapper(*this);
+    backBrush.set(color);
+    inverseBackBrush.set(Complement(color));
+    buildGlyphStrips();
+    invalidate(true);
+    return true;
+}
+
+void AVornalixor::beep()
+{
+    MessageBeep(0);
+}
+
+void AVornalixor::hideCaret()
+{
+    systemCaret.hide();
+}
+
+void AVornalixor::showCaret()
+{
+    systemCaret.show();
+}
+
+void AVornalixor::placeCaret()
+{
+    const PositionModel& positions = model.positions();
+    const int index = positions.caret - positions.topNibble;
+    if (index < 0 || static_cast<size_t>(index) >= layout.nibblePoints.size())
+        return;
+    const PageLayout::Point point = layout.nibblePoints[static_cast<size_t>(index)];
+    systemCaret.setPosition(point.x, point.y);
+}
+
+void AVornalixor::invalidate(bool erase)
+{
+    InvalidateRect(window, nullptr, erase);
+}
+
+void AVornalixor::setScrollBar(const ScrollBarFields& fields)
+{
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = fields.mask;  // the field bits are SIF_RANGE, SIF_PAGE and SIF_POS
+    info.nMin = fields.min;
+    info.nMax = fields.max;
+    info.nPage = static_cast<UINT>(fields.page);
+    info.nPos = fields.pos;
+    SetScrollInfo(window, SB_VERT, &info, TRUE);
 }

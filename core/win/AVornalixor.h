@@ -1,13 +1,21 @@
-// AVornalixor: the instance record of one control window.
+// AVornalixor: the instance record of one control window: the drawing state (font, colours,
+// layout, glyph strips, caret) around the editing model, and the view the model draws through.
 #pragma once
 #include <windows.h>
 
+#include <memory>
+
+#include "common/_CVec.h"
+#include "core/ControlModel.h"
+#include "core/KeyMap.h"
+#include "core/PageLayout.h"
+#include "core/win/Caret.h"
 #include "core/win/Gdi.h"
 
-class AVornalixor {
+class AVornalixor : public ControlView {
 public:
     explicit AVornalixor(HWND window);
-    virtual ~AVornalixor();
+    ~AVornalixor() override;
     AVornalixor(const AVornalixor&) = delete;
     AVornalixor& operator=(const AVornalixor&) = delete;
 
@@ -18,28 +26,50 @@ public:
     // default window procedure.
     bool dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The font and colour exports.
+    bool setLogFont(const LOGFONTA& logFont, COLORREF color);
+    bool setBkColor(COLORREF color);
+
+    // ControlView
+    void beep() override;
+    void hideCaret() override;
+    void showCaret() override;
+    void placeCaret() override;
+    void applyDamage(const LineDamage& damage) override;
+    void invalidate(bool erase) override;
+    void setScrollBar(const ScrollBarFields& fields) override;
+
     HWND window;
     bool hasFocus = false;
     Font font;
     COLORREF textColor = 0x000000;
-    COLORREF inverseTextColor = 0xFFFFFF;
+    COLORREF inverseTextColor = 0xFFFFFF;  // the complement of textColor
     Brush backBrush;
-    Brush inverseBackBrush;
-    RECT cell{};
-    RECT clientRect{};
-    int marginLeft = 4;
-    int marginTop = 4;
-    bool shiftDown = false;
+    Brush inverseBackBrush;                 // the complement of backBrush's colour
+    PageLayout layout;                      // cell, client, text and page rectangles, cells, nibble points
+    Caret systemCaret;
+    ControlModel model;                     // bytes, positions, history, flags
+    bool shiftDown = false;                 // tracked from this window's own key messages
     bool ctrlDown = false;
+    // Glyph strips, index 0 in the normal colours, 1 in the inverse ones: hex strips hold 257
+    // two-cell glyphs (the byte values, then a blank one), character strips 257 one-cell glyphs.
+    std::unique_ptr<MemoryDC> hexGlyphs[2];
+    std::unique_ptr<MemoryDC> charGlyphs[2];
 
-    // Until the editing model is attached, the frame keeps these four itself.
-    bool readOnly = false;
-    bool modified = false;
-    void (*notifyChanged)() = nullptr;
-    int tabSize = 4;
-
-    void setModified(bool value, bool notify);
+    static constexpr int blankCell = 256;
 
 private:
     void measureCell();
+    void layoutPage(const PageLayout::Rect& client);
+    void buildGlyphStrips();
+    void paintLines(DeviceContext& dc, const LineDamage& damage);
+    void paint();
+    void resize(int width, int height);
+    void keyDown(unsigned key);
+    void mouse(WPARAM keys, LPARAM position);
+    void wheel(int wheelDelta);
+    void vscroll(int code);
+    void dropFiles(WPARAM drop);
+
+    _CVec<uint8_t> lineBytes_;  // the bytes of the lines being painted
 };

@@ -66,7 +66,7 @@ TEST(KeyMap, ArrowsMoveAloneGoFurtherWithCtrlAndDoNothingWithShift)
 
 TEST(KeyMap, DigitsTypeOrVisitOrSetBookmarks)
 {
-    for (unsigned key : {'3', 96u + 3}) {
+    for (unsigned key : {unsigned('3'), 96u + 3}) {
         const Columns row = Row(key);
         EXPECT_EQ(row.plain, Do(KeyAction::TypeDigit, 3));
         EXPECT_EQ(row.shift, nothing);
@@ -96,7 +96,7 @@ TEST(KeyMap, LettersWithCtrlAndTheDefaultBeep)
         EXPECT_EQ(Row(key).shift, nothing) << key;
     }
     EXPECT_EQ(Row('X').both, nothing);
-    for (unsigned key : {'G', 'Y', 112u /* F1 */, 20u /* caps lock */, 186u, 0u, 255u}) {
+    for (unsigned key : {unsigned('G'), unsigned('Y'), 112u /* F1 */, 20u /* caps lock */, 186u, 0u, 255u}) {
         const Columns row = Row(key);
         for (const KeyCommand& command : {row.plain, row.shift, row.ctrl, row.both})
             EXPECT_EQ(command, Do(KeyAction::Beep)) << "key " << key;

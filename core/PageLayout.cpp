@@ -1,0 +1,70 @@
+// PageLayout: the page's pixel geometry and the mouse hit test.
+#include "core/PageLayout.h"
+
+#include <cstdint>
+
+void PageLayout::setCell(int width, int height) noexcept
+{
+    cell = Rect{0, 0, width > 0 ? width : 1, height > 0 ? height : 1};
+}
+
+int PageLayout::layoutPage(const Rect& client)
+{
+    clientRect = client;
+    textRect = Rect{marginLeft, marginTop, client.right - marginLeft, client.bottom - marginTop}.normalized();
+    const int cw = cellWidth();
+    const int ch = cellHeight();
+    const int lines = textRect.height() / ch;
+    pageLines = lines < 2 ? 1 : lines;
+    const int x0 = marginLeft;
+    const int y0 = marginTop;
+    pageRect = Rect{x0, y0, x0 + lineCells * cw, y0 + pageLines * ch};
+
+    const size_t count = static_cast<size_t>(pageLines);
+    addressCells.resize(count * addressCellsPerLine);
+    hexCells.resize(count * lineBytes);
+    charCells.resize(count * lineBytes);
+    nibblePoints.resize(count * 2 * lineBytes);
+    for (size_t i = 0; i < count; ++i) {
+        const int top = y0 + ch * static_cast<int>(i);
+        const int bottom = top + ch;
+        for (int m = 0; m < addressCellsPerLine; ++m)
+            addressCells[i * addressCellsPerLine + m] = Rect{x0 + cw * 2 * m, top, x0 + cw * (2 * m + 2), bottom};
+        for (int j = 0; j < lineBytes; ++j) {
+            const int hexLeft = x0 + cw * hexColumn(j);
+            const int charLeft = x0 + cw * charColumn(j);
+            hexCells[i * lineBytes + j] = Rect{hexLeft, top, hexLeft + 2 * cw, bottom};
+            charCells[i * lineBytes + j] = Rect{charLeft, top, charLeft + cw, bottom};
+            nibblePoints[(i * lineBytes + j) * 2] = Point{hexLeft, top};
+            nibblePoints[(i * lineBytes + j) * 2 + 1] = Point{hexLeft + cw, top};
+        }
+    }
+    return pageLines;
+}
+
+int PageLayout::hitTest(unsigned x, unsigned y, int topNibble, int nibbleCount) const noexcept
+{
+    const int64_t cw = cellWidth();
+    const int64_t ch = cellHeight();
+    const int64_t hexLeft = marginLeft + hexAreaColumn * cw;
+    if (x < hexLeft)
+        return -1;
+    const int64_t column = (static_cast<int64_t>(x) - hexLeft) / cw;
+    if (column >= hexAreaCells)
+        return -1;
+    if (static_cast<int64_t>(y) < marginTop)
+        return -1;
+    const int64_t row = (static_cast<int64_t>(y) - marginTop) / ch;
+    if (row >= pageLines)
+        return -1;
+    const int64_t group = column / groupCells;
+    const int64_t inGroup = column % groupCells;
+    if (inGroup == 0)
+        return -1;
+    const int64_t byte = (inGroup - 1) / 3;
+    const int64_t digit = (inGroup - 1) % 3;  // 0: the blank column before the byte
+    if (digit == 0)
+        return -1;
+    const int64_t nibble = 32 * row + topNibble + 8 * group + 2 * byte + (digit == 2 ? 1 : 0);
+    return nibble < nibbleCount ? static_cast<int>(nibble) : -1;
+}

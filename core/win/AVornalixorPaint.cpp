@@ -1,0 +1,152 @@
+// AVornalixor: layout, glyph strips and painting. Every visible cell is one block copy from a
+// strip that holds the glyphs of all byte values in one colour pair.
+#include "core/win/AVornalixor.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr int glyphCount = 257;  // the 256 byte values and the blank cell
+
+RECT ToRect(const PageLayout::Rect& rect) noexcept
+{
+    return RECT{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+} // namespace
+
+void AVornalixor::layoutPage(const PageLayout::Rect& client)
+{
+    layout.layoutPage(client);
+    model.setPageLines(layout.pageLines);
+}
+
+void AVornalixor::buildGlyphStrips()
+{
+    const int cw = layout.cellWidth();
+    const int ch = layout.cellHeight();
+    std::unique_ptr<MemoryDC> hex[2];
+    std::unique_ptr<MemoryDC> chars[2];
+    {
+        DisplayDC screen(window);
+        for (int k = 0; k < 2; ++k) {
+            hex[k] = std::make_unique<MemoryDC>(screen, 2 * glyphCount * cw, ch);
+            chars[k] = std::make_unique<MemoryDC>(screen, glyphCount * cw, ch);
+        }
+    }
+
+    char digits[2 * 256];
+    char characters[256];
+    for (int v = 0; v < 256; ++v) {
+        digits[2 * v] = "0123456789ABCDEF"[v >> 4];
+        digits[2 * v + 1] = "0123456789ABCDEF"[v & 15];
+        characters[v] = v >= 0x20 && v <= 0x7E ? static_cast<char>(v) : '.';
+    }
+    for (int k = 0; k < 2; ++k) {
+        for (MemoryDC* strip : {hex[k].get(), chars[k].get()}) {
+            strip->selectFont(font);
+            strip->setTextColor(k == 0 ? textColor : inverseTextColor);
+            strip->setBackgroundMode(TRANSPARENT);
+            strip->setFillBrush(k == 0 ? backBrush : inverseBackBrush);
+            strip->fillRect(strip->drawableRect());
+        }
+        hex[k]->textOutCells(0, 0, digits, static_cast<int>(sizeof digits), cw);
+        chars[k]->textOutCells(0, 0, characters, static_cast<int>(sizeof characters), cw);
+    }
+    for (int k = 0; k < 2; ++k) {
+        hexGlyphs[k] = std::move(hex[k]);
+        charGlyphs[k] = std::move(chars[k]);
+    }
+}
+
+void AVornalixor::paintLines(DeviceContext& dc, const LineDamage& damage)
+{
+    if (!damage.hasLines() || !hexGlyphs[0] || !charGlyphs[0])
+        return;
+    const PositionModel& p = model.positions();
+    const int rows = std::min(p.pageLines, layout.pageLines);
+    const int first = std::max(damage.firstLine, p.topLine);
+    const int end = std::min(damage.endLine, p.topLine + rows);
+    const int contentEnd = std::min(end, p.bottomLine);
+    const int cw = layout.cellWidth();
+    const int hexWidth = 2 * cw;
+    const int ch = layout.cellHeight();
+
+    if (first < contentEnd) {
+        const size_t dataSize = static_cast<size_t>(model.dataSize());
+        const size_t firstByte = static_cast<size_t>(first) * PageLayout::lineBytes;
+        const size_t endByte = std::min(static_cast<size_t>(contentEnd) * PageLayout::lineBytes, dataSize);
+        lineBytes_.resize(endByte - firstByte);
+        model.copyBytes(firstByte, endByte - firstByte, lineBytes_.data());
+        // Selected bytes: [selectFirst, selectEnd).
+        const size_t selectFirst = p.hasSelection() ? static_cast<size_t>(p.selBegin) / 2 : 0;
+        const size_t selectEnd = p.hasSelection() ? static_cast<size_t>(p.selEnd) / 2 : 0;
+
+        for (int line = first; line < contentEnd; ++line) {
+            const size_t row = static_cast<size_t>(line - p.topLine);
+            bool marked = false;
+            for (int slot = 0; slot < PositionModel::bookmarkSlots && p.bookmarkCount; ++slot)
+                marked |= p.bookmarks[slot] >= 0 && p.bookmarks[slot] / PositionModel::lineNibbles == line;
+            const MemoryDC& offsetStrip = *hexGlyphs[marked ? 1 : 0];
+            const unsigned offset = static_cast<unsigned>(line);
+            const unsigned offsetBytes[4] = {(offset >> 20) & 0xFF, (offset >> 12) & 0xFF, (offset >> 4) & 0xFF,
+                                             (offset << 4) & 0xFF};
+            for (size_t m = 0; m < 4; ++m) {
+                const PageLayout::Rect& cell = layout.addressCells[row * 4 + m];
+                dc.copyFrom(offsetStrip, cell.left, cell.top, hexWidth, ch, static_cast<int>(offsetBytes[m]) * hexWidth, 0);
+            }
+
+            const size_t lineFirst = static_cast<size_t>(line) * PageLayout::lineBytes;
+            for (size_t j = 0; j < PageLayout::lineBytes; ++j) {
+                const size_t byte = lineFirst + j;
+                int glyph = blankCell;
+                int colours = 0;
+                if (byte < dataSize) {
+                    glyph = lineBytes_[byte - firstByte];
+                    colours = byte >= selectFirst && byte < selectEnd ? 1 : 0;
+                }
+                const PageLayout::Rect& hexCell = layout.hexCells[row * PageLayout::lineBytes + j];
+                const PageLayout::Rect& charCell = layout.charCells[row * PageLayout::lineBytes + j];
+                dc.copyFrom(*hexGlyphs[colours], hexCell.left, hexCell.top, hexWidth, ch, glyph * hexWidth, 0);
+                dc.copyFrom(*charGlyphs[colours], charCell.left, charCell.top, cw, ch, glyph * cw, 0);
+            }
+        }
+    }
+
+    // Lines asked for below the data are background.
+    const int emptyFirst = std::max(first, contentEnd);
+    if (emptyFirst < end) {
+        const PageLayout::Rect& topLeft = layout.addressCells[static_cast<size_t>(emptyFirst - p.topLine) * 4];
+        const PageLayout::Rect& bottomRight =
+            layout.charCells[static_cast<size_t>(end - 1 - p.topLine) * PageLayout::lineBytes + 15];
+        dc.setFillBrush(backBrush);
+        dc.fillRect(RECT{topLeft.left, topLeft.top, bottomRight.right, bottomRight.bottom});
+    }
+}
+
+void AVornalixor::applyDamage(const LineDamage& damage)
+{
+    const int scrolled = damage.scrolledLines;
+    if (scrolled != 0 && std::abs(static_cast<long long>(scrolled)) < layout.pageLines) {
+        const RECT page = ToRect(layout.pageRect);
+        ScrollWindowEx(window, 0, -scrolled * layout.cellHeight(), &page, &page, nullptr, nullptr, 0);
+    }
+    if (damage.hasLines()) {
+        DisplayDC dc(window);
+        paintLines(dc, damage);
+    }
+}
+
+void AVornalixor::paint()
+{
+    CaretKidnapper kidnapper(*this);
+    PAINTSTRUCT paintInfo{};
+    DisplayDC dc(window, paintInfo);
+    if (dc.erase()) {
+        dc.setFillBrush(backBrush);
+        dc.fillRect(dc.drawableRect());
+    }
+    const PositionModel& p = model.positions();
+    paintLines(dc, LineDamage{0, p.topLine, p.topLine + p.pageLines});
+}
