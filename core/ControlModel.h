@@ -23,8 +23,9 @@ public:
         ScrollThumbTrack = 5,
     };
 
-    // One 0x00 byte, caret and view at the start. sizeLimit (at most maxDataSize) is the largest
-    // data size in bytes; edits that would pass it raise AOverflowError before changing anything.
+    // One 0x00 byte, caret and view at the start; the constructor makes no calls on the view.
+    // sizeLimit (at most maxDataSize) is the largest data size in bytes; edits that would pass it
+    // raise AOverflowError before changing anything.
     explicit ControlModel(ControlView& view, uint32_t sizeLimit = maxDataSize);
     ControlModel(const ControlModel&) = delete;
     ControlModel& operator=(const ControlModel&) = delete;

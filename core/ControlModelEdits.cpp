@@ -160,7 +160,6 @@ bool ControlModel::editSelection(const uint8_t* bytes, size_t count)
         return false;
     const size_t removeCount = static_cast<size_t>(end - begin) / 2;
     const bool wholeData = begin == 0 && end == positions_.nibbleCount;
-    checkEditSize(removeCount, count);
     _CVec<uint8_t> inserted = count ? _CVec<uint8_t>(bytes, count) : wholeData ? zeroBytes(1) : _CVec<uint8_t>();
 
     CaretKidnapper kidnapper(view_);
