@@ -1,28 +1,7 @@
-// Typed reads and writes over a text store, and the integer text form.
+// Typed reads and writes over a text store.
 #include "app/PreferenceStore.h"
 
 #include "app/ByteText.h"
-
-#include <climits>
-
-int ParseStoredInt(std::string_view text) noexcept
-{
-    size_t at = 0;
-    while (at < text.size() && text[at] != '-' && (text[at] < '0' || text[at] > '9'))
-        ++at;
-    const bool negative = at < text.size() && text[at] == '-';
-    if (negative)
-        ++at;
-    // Accumulate towards the sign; stop growing once past the range, the digits are still read.
-    const int64_t limit = negative ? -static_cast<int64_t>(INT_MIN) : INT_MAX;
-    int64_t magnitude = 0;
-    for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at)
-        if (magnitude < limit)
-            magnitude = magnitude * 10 + (text[at] - '0');
-    if (magnitude > limit)
-        magnitude = limit;
-    return static_cast<int>(negative ? -magnitude : magnitude);
-}
 
 std::string PreferenceStore::ReadString(std::string_view section, std::string_view name,
                                         std::string_view defaultText)

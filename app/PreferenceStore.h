@@ -1,5 +1,7 @@
 // The registry as the preferences see it: text values by section and name, and the value encodings.
 #pragma once
+#include "common/DecimalText.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -37,8 +39,3 @@ public:
     // Two upper-case hex digits per byte, in byte order.
     bool WriteBinary(std::string_view section, std::string_view name, std::span<const uint8_t> bytes);
 };
-
-// The integer form read back: characters before the first decimal digit or minus sign are
-// skipped (none gives 0); an optional minus sign, then the digits up to the first non-digit.
-// A number beyond the int range is clamped to INT_MIN or INT_MAX.
-[[nodiscard]] int ParseStoredInt(std::string_view text) noexcept;

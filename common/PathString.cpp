@@ -1,4 +1,4 @@
-// File-name texts: the program's path-string form and SameName.
+// File-name texts: the program's path-string form, SameName and FolderOf.
 #include "common/PathString.h"
 
 #include "common/ShiftJis.h"
@@ -51,4 +51,16 @@ bool SameName(std::string_view first, std::string_view second) noexcept
         at += length;
     }
     return true;
+}
+
+std::string FolderOf(std::string_view name)
+{
+    if (name.size() <= 1)
+        return {};
+    const size_t last = SjisFindLast(name, '\\');
+    if (last == std::string_view::npos)
+        return {};
+    if (last == 0)
+        return "\\";
+    return std::string(name.substr(0, last));
 }

@@ -1,4 +1,4 @@
-// File-name texts: the program's path-string form, the drive-letter test and SameName.
+// File-name texts: the program's path-string form, the drive-letter test, SameName and FolderOf.
 #pragma once
 #include <cstddef>
 #include <string>
@@ -26,3 +26,8 @@ inline constexpr size_t PathStringLimit = 259;
 // by character: single-byte characters without regard to ASCII letter case, double-byte
 // characters byte for byte.
 [[nodiscard]] bool SameName(std::string_view first, std::string_view second) noexcept;
+
+// The folder part of a name: the text before its last backslash (a Shift-JIS trail byte 0x5C is
+// not one), "\" when that backslash is the first character, empty when the name has no
+// backslash or at most one character. C:\data\a.bin gives C:\data, C:\a.bin gives C:.
+[[nodiscard]] std::string FolderOf(std::string_view name);

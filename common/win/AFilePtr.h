@@ -1,0 +1,58 @@
+// AFilePtr: one open file with whole-item reads and writes, closed (and flushed) when it ends.
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+// Names must be absolute with a drive letter and a colon; any other name (relative, a network
+// name beginning with two backslashes, empty) fails to open like a missing file. Every system
+// call runs with the critical-error boxes suppressed.
+class AFilePtr {
+public:
+    // New files get the archive attribute.
+    enum Mode {
+        kRead,       // read; the file must exist; others may read
+        kWrite,      // write; created or emptied; others may read
+        kUpdate,     // read and write; the file must exist; others may read and write
+        kUpdateNew,  // read and write; created or emptied; others may read and write
+    };
+    enum Origin { kBegin = FILE_BEGIN, kCurrent = FILE_CURRENT, kEnd = FILE_END };
+
+    AFilePtr() = default;
+    virtual ~AFilePtr();
+    AFilePtr(const AFilePtr&) = delete;
+    AFilePtr& operator=(const AFilePtr&) = delete;
+
+    // Closes what was open first. `exclusive` lets no other opener in, whatever the mode.
+    bool Open(std::string_view name, Mode mode, bool exclusive = false);
+    // Flushes a writable file, then closes it; nothing when closed.
+    void Close() noexcept;
+    [[nodiscard]] bool IsOpen() const noexcept { return handle_ != INVALID_HANDLE_VALUE; }
+    [[nodiscard]] bool IsWritable() const noexcept { return writable_; }
+    [[nodiscard]] bool IsExclusive() const noexcept { return exclusive_; }
+
+    // Whole items only: the bytes of a partial item at the end are stepped back over, so the
+    // file position stays after the last whole item. 0 without a system call when the item
+    // size or the count is 0.
+    size_t Read(void* buffer, size_t itemSize, size_t count);
+    size_t Write(const void* buffer, size_t itemSize, size_t count);
+
+    bool Seek(int64_t offset, Origin origin);
+    // Moves to `length` and ends the file there (which reserves the space when it grows);
+    // writable files only.
+    bool SetLength(uint64_t length);
+    bool Flush();
+    [[nodiscard]] bool Size(uint64_t& size) const;
+    // Any of the times may be null.
+    bool Times(FILETIME* creation, FILETIME* lastAccess, FILETIME* lastWrite) const;
+
+private:
+    // One system call moves at most this much, well inside a DWORD.
+    static constexpr size_t TransferLimit = size_t{1} << 30;
+
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    bool writable_ = false;
+    bool exclusive_ = false;
+};
