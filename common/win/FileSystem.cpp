@@ -49,3 +49,11 @@ bool FolderExists(std::string_view name)
     const DWORD attributes = AttributesOf(name);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+std::string NearestExistingFolder(std::string_view folder)
+{
+    std::string nearest(folder);
+    while (!nearest.empty() && !FolderExists(nearest))
+        nearest = FolderOf(nearest);  // always shorter, so this ends
+    return nearest.empty() ? FolderOf(ProgramPath()) : nearest;
+}

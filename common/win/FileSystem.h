@@ -1,4 +1,4 @@
-// File-system queries of the program: its own path, whether a name is an existing file or folder.
+// File-system queries: the program's path, existing files and folders, the nearest existing folder.
 #pragma once
 #include <string>
 #include <string_view>
@@ -12,3 +12,7 @@
 
 // True when the name has a drive letter and a colon and its attributes mark a folder.
 [[nodiscard]] bool FolderExists(std::string_view name);
+
+// The folder when FolderExists says so, else its nearest existing parent by FolderOf; the
+// program's own folder when none of them exists (or the folder is empty).
+[[nodiscard]] std::string NearestExistingFolder(std::string_view folder);

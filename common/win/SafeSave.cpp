@@ -46,28 +46,39 @@ bool WriteTemporaryFile(const std::string& temporary, uint64_t size, const FileC
         return false;
     if (!file.SetLength(size) || !file.Seek(0, AFilePtr::kBegin))
         return false;
-    if (!writeContent(file) || !file.Flush())
-        return false;
-    // Whatever the writer did, the file must hold exactly what was announced.
-    uint64_t written = 0;
-    return file.Size(written) && written == size;
+    return writeContent(file) && file.Flush();
 }
 
+constexpr DWORD WriteThroughMove = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+
 // The temporary file takes the target's place; false with the target untouched otherwise.
-// Sets `keepTemporary` when the system moved the target away but could not put the new file
-// in its place: the temporary file is then the only complete copy left.
+// Sets `keepTemporary` when the target is gone but the new file could not take its place:
+// the temporary file is then the only complete copy left.
 bool MoveIntoPlace(const std::string& temporary, const std::string& target, bool& keepTemporary)
 {
     const DWORD attributes = GetFileAttributesA(target.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
-        return MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+        return MoveFileExA(temporary.c_str(), target.c_str(), WriteThroughMove) != 0;
     if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
         return false;
+    // A target that another program holds without sharing its deletion cannot be replaced;
+    // asking first spares a half-done attempt of the system.
+    const HANDLE probe = CreateFileA(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, 0, nullptr);
+    if (probe == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(probe);
+    // ReplaceFileA keeps the target's attributes, but not every implementation of it does:
+    // the new file carries them already.
+    constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    SetFileAttributesA(temporary.c_str(), (attributes & kept) | FILE_ATTRIBUTE_ARCHIVE);
     if (ReplaceFileA(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
         return true;
-    if (GetLastError() != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+    // Some implementations move the target away before they move the new file in; when that
+    // last step fails, the complete new bytes take the target's place.
+    if (GetFileAttributesA(target.c_str()) != INVALID_FILE_ATTRIBUTES)
         return false;
-    if (MoveFileExA(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (MoveFileExA(temporary.c_str(), target.c_str(), WriteThroughMove))
         return true;
     keepTemporary = true;
     return false;

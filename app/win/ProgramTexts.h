@@ -1,0 +1,17 @@
+// Texts shown by the program.
+#pragma once
+
+inline constexpr char kTextCannotReadFile[] = "ファイルを読み込めませんでした。";
+inline constexpr char kTextFileTooLarge[] = "ファイルサイズが大きすぎます。";
+inline constexpr char kTextCannotWriteFile[] = "ファイルに書き出せませんでした。";
+
+// The main window.
+inline constexpr char kTextMainCaption[] = "Korvani Quillet";
+inline constexpr char kTextModifiedMark[] = "変更";
+inline constexpr char kTextExitQuery[] = "「終了」";
+inline constexpr char kTextOpenDialogTitle[] = "[vornalix] ファイルを開く";
+inline constexpr char kTextSaveDialogTitle[] = "[vornalix] 名前を付けて保存";
+inline constexpr char kTextOpenButtonHint[] = "ファイルを開く";
+inline constexpr char kTextHelpNotFound[] =
+    "ヘルプファイル vornalix.chm が見つかりません。\nアプリケーションをインストールしなおしてください。";
+inline constexpr char kTextSystemUnstable[] = "Windows システムが不安定になっています。";

@@ -1,0 +1,77 @@
+// Saving onto a full disk (a small tmpfs that Wine sees through drive Z:): the old file survives.
+#include "app/win/Document.h"
+#include "app/win/EditorLibrary.h"
+#include "app/win/ProgramTexts.h"
+#include "common/win/SafeSave.h"
+#include "tests/win/files/TestFolder.h"
+#include "tests/win/support/ControlHost.h"
+#include "tests/win/support/MessageBoxCatcher.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// The mounted folder as Wine names it; empty when there is no small file system to use.
+std::string FullDiskFolder()
+{
+    const char* mounted = std::getenv("QX_FULL_DISK");
+    if (!mounted || mounted[0] != '/')
+        return {};
+    std::string folder = std::string("Z:") + mounted;
+    for (char& c : folder)
+        if (c == '/')
+            c = '\\';
+    ULARGE_INTEGER total{};
+    if (!GetDiskFreeSpaceExA((folder + "\\").c_str(), nullptr, &total, nullptr) ||
+        total.QuadPart > 4 * 1024 * 1024)
+        return {};
+    return folder;
+}
+
+class FullDiskTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (folder_.empty())
+            GTEST_SKIP() << "no small file system mounted (QX_FULL_DISK); the test set-up mounts a "
+                            "1 MiB tmpfs when it runs as root";
+    }
+    const std::string folder_ = FullDiskFolder();
+};
+
+TEST_F(FullDiskTest, AFailedSaveKeepsTheOriginalByteForByteAndLeavesNoTemporaryFile)
+{
+    TestFolder folder(folder_);
+    const std::string name = folder / "doc.bin";
+    const std::string original = PatternBytes(600000, 3);
+    PutFile(name, original);
+    ASSERT_EQ(FileText(name), original);
+
+    ControlHost host;
+    MessageBoxCatcher catcher;
+    ASSERT_TRUE(host.control());
+    const std::string edited = PatternBytes(700000, 4);
+    ASSERT_TRUE(Editor.QX_SetData(host.control(), edited.data(), static_cast<int>(edited.size())));
+    Editor.QX_SetModified(host.control(), true);
+
+    EXPECT_FALSE(WriteDocument(host.host(), host.control(), name));
+    ASSERT_EQ(catcher.boxes().size(), 1u);
+    EXPECT_EQ(catcher.boxes()[0].text, kTextCannotWriteFile);
+    EXPECT_TRUE(FileText(name) == original);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"doc.bin"});
+    EXPECT_TRUE(Editor.QX_IsModified(host.control()));
+
+    EXPECT_FALSE(WriteWholeFile(name, edited.data(), edited.size()));
+    EXPECT_TRUE(FileText(name) == original);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"doc.bin"});
+
+    // Room for the old and the new file at once: the save goes through.
+    const std::string smaller = PatternBytes(300000, 5);
+    EXPECT_TRUE(WriteWholeFile(name, smaller.data(), smaller.size()));
+    EXPECT_TRUE(FileText(name) == smaller);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"doc.bin"});
+}
+
+} // namespace
