@@ -1,0 +1,78 @@
+// DocumentSession: the shown document of one main window, its editing list, and the commands that load, save and replace it.
+#pragma once
+#include "app/DocumentHost.h"
+#include "app/EditInfo.h"
+#include "app/EditingList.h"
+#include "app/HistoryManager.h"
+#include "app/HistoryNames.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The words of each command in the save query.
+inline constexpr char NewQueryText[] = "「新規作成」";
+inline constexpr char OpenQueryText[] = "「開く」";
+inline constexpr char ExitQueryText[] = "「終了」";
+inline constexpr char SaveQuestionSuffix[] = "をする前に保存しますか？";
+
+// The save query's question for a command's words: "「開く」をする前に保存しますか？".
+[[nodiscard]] std::string SaveQuestion(std::string_view actionText);
+
+// The names of the editing list after a drop: each dropped name that was not opened is put in
+// front in turn (so they stand in reverse drop order), then of a name listed twice only the
+// later place stays.
+[[nodiscard]] std::vector<std::string> NamesWithDropped(const std::vector<std::string>& names,
+                                                        const std::vector<std::string>& notOpened);
+
+// Unsaved changes never leave silently: every command that replaces the shown document asks
+// first, and a save that fails or is cancelled stops it. A failed load or save changes
+// nothing: document, name and both modified flags stay.
+class DocumentSession {
+public:
+    // `names` are the combo box's items, `openPath` the remembered folder of the preferences;
+    // both outlive the session.
+    DocumentSession(DocumentHost& host, HistoryNames& names, std::string& openPath);
+    DocumentSession(const DocumentSession&) = delete;
+    DocumentSession& operator=(const DocumentSession&) = delete;
+
+    // The shown document has changes since it was last loaded or saved.
+    [[nodiscard]] bool ModifiedFlag() const noexcept { return modifiedFlag_; }
+    // Sticky: the control's flag sets it, only a load or a save clears it. Returns the flag.
+    bool NoteControlModified(bool controlModified) noexcept;
+    // The document's file; empty for an untitled document.
+    [[nodiscard]] const std::string& DocumentName() const noexcept { return documentName_; }
+    [[nodiscard]] HistoryManager<EditInfo>& EditingList() noexcept { return editingList_; }
+    [[nodiscard]] HistoryNames& Names() noexcept { return names_; }
+
+    // True when the action may go on: nothing to save, the user saved, or chose not to.
+    bool QuerySave(std::string_view actionText);
+    // Shows `file` (a new document for the empty name) under `name`; they differ only after a
+    // recovery start, and then the control's flag marks the document modified.
+    bool LoadDocument(std::string_view file, std::string_view name);
+    bool SaveDocument();
+    bool SaveDocumentAs();
+    bool WriteDocument(std::string_view name);
+    void SetDocumentName(std::string_view name);
+
+    // The commands, each after its save query where it has one.
+    void FileNew();
+    void FileOpen();
+    void FileSave();
+    void FileSaveAs();
+    // Files dropped on the window, in the order the system reports them.
+    void DropFiles(const std::vector<std::string>& dropped);
+    void RunEditorCommand(EditorCommand command);
+    // The user picked another item of the combo box (already selected in `names`).
+    void ComboHistoryChange();
+
+private:
+    [[nodiscard]] EditInfo Fresh();
+
+    DocumentHost& host_;
+    HistoryNames& names_;
+    std::string& openPath_;
+    bool modifiedFlag_ = false;
+    std::string documentName_;
+    HistoryManager<EditInfo> editingList_;  // at most one entry per name, SameName
+};
