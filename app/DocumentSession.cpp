@@ -154,11 +154,10 @@ void DocumentSession::FileOpen()
 {
     if (!QuerySave(OpenQueryText))
         return;
-    const std::optional<std::string> chosen = host_.chooseOpenName(host_.nearestExistingFolder(openPath_));
+    const std::optional<std::string> chosen = ChooseFileToOpen();
     if (!chosen)
         return;
     Waiting waiting(host_);
-    openPath_ = FolderOf(*chosen);
     LoadDocument(*chosen, *chosen);
 }
 
@@ -169,6 +168,14 @@ void DocumentSession::FileSave()
 }
 
 void DocumentSession::FileSaveAs() { SaveDocumentAs(); }
+
+std::optional<std::string> DocumentSession::ChooseFileToOpen()
+{
+    std::optional<std::string> chosen = host_.chooseOpenName(host_.nearestExistingFolder(openPath_));
+    if (chosen)
+        openPath_ = FolderOf(*chosen);
+    return chosen;
+}
 
 void DocumentSession::DropFiles(const std::vector<std::string>& dropped)
 {

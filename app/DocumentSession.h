@@ -6,6 +6,7 @@
 #include "app/HistoryManager.h"
 #include "app/HistoryNames.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,9 @@ public:
     void FileOpen();
     void FileSave();
     void FileSaveAs();
+    // The open dialog, starting in the remembered folder (or its nearest existing parent, or the
+    // program's folder); the chosen file's folder is remembered. None when cancelled.
+    [[nodiscard]] std::optional<std::string> ChooseFileToOpen();
     // Files dropped on the window, in the order the system reports them.
     void DropFiles(const std::vector<std::string>& dropped);
     void RunEditorCommand(EditorCommand command);
