@@ -76,18 +76,23 @@ protected:
 
     [[nodiscard]] bool ReportWritten() const { return FileExists(report_); }
 
-    // The probe's report, once it has been written.
+    // The probe's report, once it is there and can be read: just after the rename the
+    // probe may still hold the file open for a moment.
     Report ReadReport()
     {
-        EXPECT_TRUE(WaitFor([&] { return ReportWritten(); }, 15000)) << "the probe wrote no report";
         Report report;
-        std::ifstream in(report_, std::ios::binary);
-        std::string line;
-        while (std::getline(in, line)) {
-            const size_t equals = line.find('=');
-            if (equals != std::string::npos)
-                report[line.substr(0, equals)] = line.substr(equals + 1);
-        }
+        const bool read = WaitFor([&] {
+            report.clear();
+            std::ifstream in(report_, std::ios::binary);
+            std::string line;
+            while (std::getline(in, line)) {
+                const size_t equals = line.find('=');
+                if (equals != std::string::npos)
+                    report[line.substr(0, equals)] = line.substr(equals + 1);
+            }
+            return report.size() == 5;
+        }, 15000);
+        EXPECT_TRUE(read) << "the probe wrote no report";
         return report;
     }
 
