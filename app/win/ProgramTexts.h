@@ -15,3 +15,11 @@ inline constexpr char kTextOpenButtonHint[] = "ファイルを開く";
 inline constexpr char kTextHelpNotFound[] =
     "ヘルプファイル vornalix.chm が見つかりません。\nアプリケーションをインストールしなおしてください。";
 inline constexpr char kTextSystemUnstable[] = "Windows システムが不安定になっています。";
+inline constexpr char kTextApplicationTitle[] = "Quillet";
+
+// The save query.
+inline constexpr char kTextQuerySaveCaption[] = "問い合わせ [Korvani Quillet]";
+inline constexpr char kTextQuerySaveChanged[] = "編集中の文書が変更されています。";
+inline constexpr char kTextQuerySaveYes[] = "保存する";
+inline constexpr char kTextQuerySaveNo[] = "保存しない";
+inline constexpr char kTextQuerySaveCancel[] = "中止";

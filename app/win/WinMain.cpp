@@ -1,16 +1,20 @@
 // Program entry: bind the control library, create the main window, run the message loop.
 #include "app/win/EditorLibrary.h"
-#include "app/win/MainWindow.h"
+#include "app/win/FormVornalix.h"
+#include "app/win/ProgramTexts.h"
+#include "app/win/ui/TApplication.h"
 
 #include "common/win/MessageBox.h"
 
 #include <commctrl.h>
 
+#include <memory>
+
 namespace {
 constexpr char kTextCannotInitialise[] = "アプリケーションを初期化できませんでした。\n再インストールが必要です。";
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand)
 {
     if (!BindEditorLibrary()) {
         ShowMessageBox(nullptr, kTextCannotInitialise, kMessageError);
@@ -18,5 +22,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    return RunMainWindow(instance, showCommand);
+    Application.SetTitle(kTextApplicationTitle);
+    try {
+        TFormVornalix form(std::make_unique<NoBackup>());
+        Application.SetMainForm(&form);
+        form.Show(showCommand);
+        Application.Run();
+        Application.SetMainForm(nullptr);
+    } catch (...) {
+        Application.HandleException(nullptr);
+    }
+    return 0;
 }

@@ -1,0 +1,351 @@
+// TFormVornalix: layout, actions and menus, life-cycle handlers, status and preferences.
+#include "app/win/FormVornalix.h"
+
+#include "app/HistoryNames.h"
+#include "app/win/Document.h"
+#include "app/win/EditorLibrary.h"
+#include "app/win/ProgramTexts.h"
+#include "app/win/ToolImages.h"
+#include "app/WindowState.h"
+
+#include "common/AError.h"
+#include "common/PathString.h"
+#include "common/win/AHourglass.h"
+#include "common/win/MessageBox.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <new>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr char kMainFontFace[] = "ＭＳ ゴシック";
+constexpr char kFrameFontFace[] = "ＭＳ Ｐゴシック";
+constexpr int kFontHeight = 15;
+
+// The window whose RefreshStatus the control's notification runs; the notification takes
+// no arguments, and a process has one main window.
+TFormVornalix* notifyTarget = nullptr;
+
+} // namespace
+
+TFormVornalix::TFormVornalix(std::unique_ptr<BackupService> backup)
+    : TForm("TFormVornalix"), Backup(backup ? std::move(backup) : std::make_unique<NoBackup>())
+{
+    SetCaption(kTextMainCaption);
+    SetClientSize(458, 289);
+    SetMinSize(MainWindowMinWidth, MainWindowMinHeight);
+    SetFont(TFont(kMainFontFace, kFontHeight));
+    // Tab, Enter and Esc belong to the control (or to actions), not to dialog navigation.
+    SetDialogKeys(false);
+    AddToolImages(ImageList);
+    CreateActions();
+    CreateMenus();
+    SetMenu(MainMenu);
+    SetActionList(ActionList);
+    OpenDialog.SetTitle(kTextOpenDialogTitle);
+    SaveDialog.SetTitle(kTextSaveDialogTitle);
+    SaveDialog.SetOptions(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING);
+    Timer.SetInterval(30000);
+    Timer.OnTimer = [this] { TimerTimer(); };
+}
+
+TFormVornalix::~TFormVornalix()
+{
+    Timer.SetEnabled(false);
+    DestroyHandle();
+    if (notifyTarget == this)
+        notifyTarget = nullptr;
+}
+
+TMenuItem& TFormVornalix::MenuItem(std::string_view name) const
+{
+    TMenuItem* item = MainMenu.Find(name);
+    if (!item)
+        throw std::logic_error("no such menu item");
+    return *item;
+}
+
+void TFormVornalix::FocusControl() const noexcept
+{
+    if (ControlHandle)
+        ::SetFocus(ControlHandle);
+}
+
+// ---------------------------------------------------------------------------------------
+// Actions and menus
+
+void TFormVornalix::BindHandler(ActionId action, void (TFormVornalix::*handler)(TAction& sender))
+{
+    Action(action).OnExecute = [this, handler](TAction& sender) {
+        try {
+            (this->*handler)(sender);
+        } catch (const std::bad_alloc&) {
+            ShowOutOfMemory(Handle());
+        }
+    };
+}
+
+void TFormVornalix::CreateActions()
+{
+    for (const ActionInfo& info : ActionTable) {
+        TAction& action = ActionList.Add(info.name, info.category, info.caption, info.hint, info.defaultShortcut);
+        action.SetEnabled(info.enabled);
+        action.SetVisible(info.visible);
+        action.SetImageIndex(info.imageIndex);
+    }
+    using A = ActionId;
+    using F = TFormVornalix;
+    BindHandler(A::FileNew, &F::ActionFileNewExecute);
+    BindHandler(A::FileOpen, &F::ActionFileOpenExecute);
+    BindHandler(A::FileEditorNew, &F::ActionFileEditorNewExecute);
+    BindHandler(A::FileEditorOpen, &F::ActionFileEditorOpenExecute);
+    BindHandler(A::FileSave, &F::ActionFileSaveExecute);
+    BindHandler(A::FileSaveAs, &F::ActionFileSaveAsExecute);
+    BindHandler(A::FileExit, &F::ActionFileExitExecute);
+    BindHandler(A::HelpContents, &F::ActionHelpContentsExecute);
+    BindHandler(A::HelpKeyword, &F::ActionHelpKeywordExecute);
+    BindHandler(A::HelpAbout, &F::ActionHelpAboutExecute);
+    BindHandler(A::FindFind, &F::ActionFindFindExecute);
+    BindHandler(A::FindNext, &F::ActionFindNextExecute);
+    BindHandler(A::FindPrev, &F::ActionFindPrevExecute);
+    BindHandler(A::FindReplace, &F::ActionFindReplaceExecute);
+    BindHandler(A::PrefFont, &F::ActionPrefFontExecute);
+    BindHandler(A::PrefBgColor, &F::ActionPrefBgColorExecute);
+    BindHandler(A::PrefSettings, &F::ActionPrefSettingsExecute);
+    BindHandler(A::JumpBytePos, &F::ActionJumpBytePosExecute);
+    BindHandler(A::OthersTab, &F::ActionOthersTabExecute);
+    for (A action : {A::JumpDocTop, A::JumpDocEnd, A::JumpPageUp, A::JumpPageDown, A::JumpLineTop, A::JumpLineEnd})
+        BindHandler(action, &F::ActionJumpDocTopExecute);
+    for (A action : {A::MoveLeft, A::MoveRight, A::MoveUp, A::MoveDown})
+        BindHandler(action, &F::ActionMoveLeftExecute);
+    for (A action : {A::EditUndo, A::EditRedo, A::EditSelBegin, A::EditSelEnd, A::EditHideSel, A::EditCut, A::EditCopy,
+                     A::EditDelete, A::EditInsert})
+        BindHandler(action, &F::ActionEditUndoExecute);
+    for (A action : {A::EditorBackward, A::EditorForward, A::EditorRefresh, A::EditorDeleteHistory})
+        BindHandler(action, &F::ActionEditorBackwardExecute);
+    for (int digit = 0; digit < 10; ++digit) {
+        BindHandler(static_cast<A>(IndexOf(A::BookMark0) + static_cast<size_t>(digit)), &F::ActionBookMark0Execute);
+        BindHandler(static_cast<A>(IndexOf(A::SetBookMark0) + static_cast<size_t>(digit)), &F::ActionSetBookMark0Execute);
+    }
+}
+
+void TFormVornalix::CreateMenus()
+{
+    for (const MenuInfo& menu : MainMenuTable) {
+        TMenuItem& bar = MainMenu.Add(menu.name, menu.caption);
+        for (const MenuItemInfo& item : menu.items) {
+            switch (item.kind) {
+            case MenuItemKind::Separator:
+                bar.AddSeparator();
+                break;
+            case MenuItemKind::Action:
+                bar.Add(item.name, {}).SetAction(&Action(item.action));
+                break;
+            case MenuItemKind::Check:
+                bar.Add(item.name, item.caption);
+                break;
+            }
+        }
+    }
+    const auto guarded = [this](void (TFormVornalix::*handler)()) {
+        return [this, handler] {
+            try {
+                (this->*handler)();
+            } catch (const std::bad_alloc&) {
+                ShowOutOfMemory(Handle());
+            }
+        };
+    };
+    MenuItem("MenuEdit").OnClick = guarded(&TFormVornalix::MenuEditClick);
+    MenuItem("MenuEditReadOnly").OnClick = guarded(&TFormVornalix::MenuEditReadOnlyClick);
+}
+
+// ---------------------------------------------------------------------------------------
+// Layout
+
+void TFormVornalix::CreateComponents()
+{
+    PanelEditorTop.SetAlign(TAlign::Top);
+    PanelEditorTop.SetHeight(27);
+    PanelEditorTop.SetBevelInner(TBevel::Raised);
+    PanelEditorTop.SetBevelOuter(TBevel::Lowered);
+    PanelEditorTop.Create(*this);
+
+    StatusBar.SetAlign(TAlign::Right);
+    StatusBar.SetWidth(140);
+    StatusBar.SetSizeGrip(false);
+    StatusBar.AddPanel(80, TTextAlign::Center);
+    StatusBar.AddPanel(30, TTextAlign::Center);
+    StatusBar.Create(PanelEditorTop);
+
+    CreateEditorHistory();
+
+    PanelClient.SetAlign(TAlign::Client);
+    PanelClient.SetBevelOuter(TBevel::Lowered);
+    PanelClient.OnEnter = [this] { PanelClientEnter(); };
+    PanelClient.Create(*this);
+}
+
+// The editing-list bar: its tool buttons run the same actions as the frame's will.
+void TFormVornalix::CreateEditorHistory()
+{
+    EditorHistory.SetAlign(TAlign::Client);
+    EditorHistory.SetFont(TFont(kFrameFontFace, kFontHeight));
+    EditorHistory.SetImages(&ImageList);
+    EditorHistory.SetButtonHeight(23);
+    EditorHistory.AddButton("ButtonBackward", Action(ActionId::EditorBackward));
+    EditorHistory.AddButton("ButtonForward", Action(ActionId::EditorForward));
+    EditorHistory.AddSeparator("ButtonSep1");
+    EditorHistory.AddButton("ButtonOpen", Action(ActionId::FileOpen), ToolImage::Open, kTextOpenButtonHint);
+    EditorHistory.AddButton("ButtonSave", Action(ActionId::FileSave));
+    EditorHistory.AddSeparator("ButtonSep3");
+    EditorHistory.AddButton("ButtonDelete", Action(ActionId::EditorDeleteHistory));
+    EditorHistory.AddButton("ButtonRefresh", Action(ActionId::EditorRefresh));
+    EditorHistory.AddSeparator("ButtonSep4");
+    EditorHistory.OnResize = [this] { EditorHistoryResize(); };
+    EditorHistory.Create(PanelEditorTop);
+
+    ComboHistory.SetDropDownCount(16);
+    ComboHistory.SetTabStop(false);
+    ComboHistory.Add(UntitledItemText);
+    ComboHistory.SetItemIndex(0);
+    ComboHistory.Create(EditorHistory);
+    EditorHistoryResize();
+}
+
+void TFormVornalix::EditorHistoryResize()
+{
+    const RECT separator = EditorHistory.ButtonRect(EditorHistory.ButtonIndex("ButtonSep4"));
+    const int left = static_cast<int>(separator.right);
+    const int width = std::max(0, static_cast<int>(EditorHistory.ClientRect().right) - left - 2);
+    ComboHistory.SetBounds(left, 1, width, 300);
+}
+
+// ---------------------------------------------------------------------------------------
+// Life cycle
+
+void TFormVornalix::FormCreate()
+{
+    const AHourglass wait;
+    ControlHandle = Editor.QX_Create(Handle(), PanelClient.Handle(), WS_TABSTOP);
+    if (!ControlHandle)
+        throw ASystemError("QX_Create");
+    notifyTarget = this;
+    Editor.QX_SetNotifyChanged(ControlHandle, NotifyChanged);
+    FocusControl();
+
+    LoadPreferencesAndState();
+
+    const TStartArguments start = Backup->Start(Handle());
+    ModifiedFlag = false;
+    Editor.QX_SetModified(ControlHandle, !SameName(start.FileToLoad, start.DocumentName));
+    RefreshStatus();
+    LoadDocument(start.FileToLoad, start.DocumentName);
+    RefreshActionStates();
+}
+
+void TFormVornalix::FormShow() { DragAcceptFiles(Handle(), TRUE); }
+
+void TFormVornalix::FormClose() { DragAcceptFiles(Handle(), FALSE); }
+
+void TFormVornalix::FormResize()
+{
+    if (!ControlHandle)
+        return;
+    const RECT client = PanelClient.ClientRect();
+    MoveWindow(ControlHandle, client.left + 1, client.top + 1, client.right - client.left - 2,
+               client.bottom - client.top - 2, TRUE);
+    ShowWindow(ControlHandle, SW_SHOW);
+}
+
+void TFormVornalix::PanelClientEnter() { FocusControl(); }
+
+void TFormVornalix::FormCloseQuery(bool& canClose)
+{
+    canClose = QuerySave(kTextExitQuery);
+    if (canClose)
+        StorePreferencesAndState();
+}
+
+bool TFormVornalix::FormMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
+{
+    if (message != WM_DROPFILES)
+        return false;
+    DropFiles(reinterpret_cast<HDROP>(wParam));
+    result = 0;
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------
+// Documents and preferences
+
+// The save query before the shown document is given up; true to go on.
+bool TFormVornalix::QuerySave(std::string_view) { return true; }
+
+bool TFormVornalix::LoadDocument(const std::string& fileToRead, const std::string& documentName)
+{
+    if (!::LoadDocument(Handle(), ControlHandle, fileToRead))
+        return false;
+    ModifiedFlag = false;
+    Editor.QX_SetModified(ControlHandle, !SameName(fileToRead, documentName));
+    RefreshStatus();
+    Backup->WriteBackup(ControlHandle);
+    DocumentName = documentName;
+    Backup->UpdateRecord(documentName);
+    return true;
+}
+
+// The preferences and the window's placement and look as stored; the defaults until stored.
+void TFormVornalix::LoadPreferencesAndState() { ApplyPreferences(); }
+
+void TFormVornalix::StorePreferencesAndState() {}
+
+void TFormVornalix::DropFiles(HDROP drop) { DragFinish(drop); }
+
+void TFormVornalix::ApplyPreferences()
+{
+    Editor.QX_SetTabSize(ControlHandle, Preferences.tabSize);
+    SetShowHint(Preferences.showHint);
+    Timer.SetInterval(BackupTimerInterval(Preferences.backupInterval));
+    OpenDialog.SetFilter(Preferences.fileFilter);
+    SaveDialog.SetFilter(Preferences.fileFilter);
+}
+
+// ---------------------------------------------------------------------------------------
+// Status and enabling
+
+void TFormVornalix::NotifyChanged()
+{
+    if (notifyTarget)
+        notifyTarget->RefreshStatus();
+}
+
+void TFormVornalix::RefreshStatus()
+{
+    if (!ControlHandle)
+        return;
+    if (!ModifiedFlag) {
+        ModifiedFlag = Editor.QX_IsModified(ControlHandle);
+        Action(ActionId::FileSave).SetEnabled(ModifiedFlag);
+        StatusBar.SetPanelText(1, ModifiedFlag ? kTextModifiedMark : "");
+    }
+    StatusBar.SetPanelText(0, std::to_string(Editor.QX_GetDataSize(ControlHandle)));
+    StatusBar.Repaint();
+}
+
+void TFormVornalix::RefreshActionStates()
+{
+    Action(ActionId::FindNext).SetEnabled(!FindBytes.empty());
+    Action(ActionId::FindPrev).SetEnabled(!FindBytes.empty());
+    const int count = ComboHistory.Count();
+    const int selected = ComboHistory.ItemIndex();
+    Action(ActionId::EditorBackward).SetEnabled(selected + 1 != count);
+    Action(ActionId::EditorForward).SetEnabled(selected != 0);
+    Action(ActionId::EditorDeleteHistory).SetEnabled(selected >= 0 && selected < count - 1);
+    FocusControl();
+}

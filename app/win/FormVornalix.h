@@ -1,0 +1,127 @@
+// TFormVornalix: the editor's main window: one control, the 62 actions, menus, tool bar and status bar.
+#pragma once
+#include "app/ActionTable.h"
+#include "app/Preferences.h"
+#include "app/win/BackupService.h"
+#include "app/win/ui/TActionList.h"
+#include "app/win/ui/TComboBox.h"
+#include "app/win/ui/TFileDialog.h"
+#include "app/win/ui/TForm.h"
+#include "app/win/ui/TImageList.h"
+#include "app/win/ui/TMenu.h"
+#include "app/win/ui/TPanel.h"
+#include "app/win/ui/TStatusBar.h"
+#include "app/win/ui/TTimer.h"
+#include "app/win/ui/TToolBar.h"
+
+#include "common/_CVec.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// The window hosts exactly one editing control in PanelClient and reaches it only through the
+// bound exports with ControlHandle. Every action runs a handler named after it; the handlers
+// of the documents, the editing list, find and replace, the jump, settings and about dialogs
+// are the places those commands fill in.
+class TFormVornalix final : public TForm {
+public:
+    explicit TFormVornalix(std::unique_ptr<BackupService> backup);
+    ~TFormVornalix() override;
+
+    // Components. The action list stands before the menu and tool bar that show its actions.
+    TActionList ActionList;
+    TImageList ImageList;
+    TMainMenu MainMenu;
+    TPanel PanelEditorTop{"PanelEditorTop"};
+    TStatusBar StatusBar{"StatusBar"};
+    TToolBar EditorHistory{"EditorHistory"};
+    TComboBox ComboHistory{"ComboHistory"};
+    TPanel PanelClient{"PanelClient"};
+    TFileDialog OpenDialog{TFileDialog::Kind::Open};
+    TFileDialog SaveDialog{TFileDialog::Kind::Save};
+    TTimer Timer;
+
+    HWND ControlHandle = nullptr;
+    // Changed since the last load or save; sticky (RefreshStatus only ever sets it).
+    bool ModifiedFlag = false;
+    std::string DocumentName;
+    ::Preferences Preferences;
+    _CVec<uint8_t> FindBytes;
+    _CVec<uint8_t> ReplaceBytes;
+    std::unique_ptr<BackupService> Backup;
+
+    [[nodiscard]] TAction& Action(ActionId action) const noexcept { return ActionList[IndexOf(action)]; }
+    [[nodiscard]] TMenuItem& MenuItem(std::string_view name) const;
+
+    // The status bar and the save action from the control's state; also the control's change
+    // notification, so it only reads the control.
+    void RefreshStatus();
+    // Find next/previous and the editing-list actions; then the focus to the control.
+    void RefreshActionStates();
+    // Tab size, hints, backup timer and file filters from Preferences.
+    void ApplyPreferences();
+
+protected:
+    void CreateComponents() override;
+    void FormCreate() override;
+    void FormShow() override;
+    void FormResize() override;
+    void FormCloseQuery(bool& canClose) override;
+    void FormClose() override;
+    bool FormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateEditorHistory();
+    void BindHandler(ActionId action, void (TFormVornalix::*handler)(TAction& sender));
+    void FocusControl() const noexcept;
+
+    // Extension points of the documents and preferences commands.
+    bool QuerySave(std::string_view actionText);
+    bool LoadDocument(const std::string& fileToRead, const std::string& documentName);
+    void LoadPreferencesAndState();
+    void StorePreferencesAndState();
+    void DropFiles(HDROP drop);
+
+    // Handlers.
+    void PanelClientEnter();
+    void EditorHistoryResize();
+    void MenuEditClick();
+    void MenuEditReadOnlyClick();
+    void TimerTimer();
+    void ActionFileNewExecute(TAction& sender);
+    void ActionFileOpenExecute(TAction& sender);
+    void ActionFileEditorNewExecute(TAction& sender);
+    void ActionFileEditorOpenExecute(TAction& sender);
+    void ActionFileSaveExecute(TAction& sender);
+    void ActionFileSaveAsExecute(TAction& sender);
+    void ActionFileExitExecute(TAction& sender);
+    void ActionHelpContentsExecute(TAction& sender);
+    void ActionHelpKeywordExecute(TAction& sender);
+    void ActionHelpAboutExecute(TAction& sender);
+    void ActionFindFindExecute(TAction& sender);
+    void ActionFindNextExecute(TAction& sender);
+    void ActionFindPrevExecute(TAction& sender);
+    void ActionFindReplaceExecute(TAction& sender);
+    void ActionPrefFontExecute(TAction& sender);
+    void ActionPrefBgColorExecute(TAction& sender);
+    void ActionPrefSettingsExecute(TAction& sender);
+    void ActionJumpDocTopExecute(TAction& sender);
+    void ActionJumpBytePosExecute(TAction& sender);
+    void ActionEditorBackwardExecute(TAction& sender);
+    void ActionMoveLeftExecute(TAction& sender);
+    void ActionEditUndoExecute(TAction& sender);
+    void ActionBookMark0Execute(TAction& sender);
+    void ActionSetBookMark0Execute(TAction& sender);
+    void ActionOthersTabExecute(TAction& sender);
+
+    // The edit commands.
+    bool CopySelection();
+    void InsertClipboard();
+    void ShowHelpView(bool index);
+
+    static void NotifyChanged();
+};

@@ -1,0 +1,34 @@
+// TApplication: the program's message loop, with shortcuts and dialog keys, and its exception display.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class TForm;
+
+class TApplication {
+public:
+    void SetTitle(std::string title) { title_ = std::move(title); }
+    [[nodiscard]] const std::string& Title() const noexcept { return title_; }
+
+    // Closing the main form ends the loop.
+    void SetMainForm(TForm* form) noexcept { mainForm_ = form; }
+    [[nodiscard]] TForm* MainForm() const noexcept { return mainForm_; }
+
+    // Runs the message loop until WM_QUIT; returns its exit code.
+    int Run();
+    // One message: first the shortcuts and dialog keys of the form it is for, then the
+    // usual translation and dispatch.
+    void ProcessMessage(MSG& message);
+    // Handles every message waiting, without waiting for more.
+    void ProcessMessages();
+    // The standard exception display, called inside a catch block: out of memory as the
+    // out-of-memory box, anything else as an error box with the exception's text.
+    void HandleException(HWND owner) noexcept;
+
+private:
+    std::string title_;
+    TForm* mainForm_ = nullptr;
+};
+
+extern TApplication Application;

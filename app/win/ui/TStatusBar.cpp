@@ -1,0 +1,61 @@
+// TStatusBar: a status bar of fixed-width panels with left, centred or right texts.
+#include "app/win/ui/TStatusBar.h"
+
+#include <commctrl.h>
+
+TStatusBar::TStatusBar(std::string name) : TControl(std::move(name)) {}
+
+HWND TStatusBar::CreateWindowHandle(HWND parent, int id)
+{
+    const DWORD style = CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | (sizeGrip_ ? SBARS_SIZEGRIP : 0);
+    return MakeWindow(STATUSCLASSNAMEA, {}, style, 0, parent, id);
+}
+
+void TStatusBar::Created()
+{
+    std::vector<int> edges;
+    int right = 0;
+    for (const Panel& panel : panels_) {
+        right += panel.width;
+        edges.push_back(right);
+    }
+    if (!edges.empty())
+        SendMessageA(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    for (int i = 0; i < PanelCount(); ++i)
+        Show(i);
+}
+
+void TStatusBar::AddPanel(int width, TTextAlign alignment) { panels_.push_back({width, alignment, {}}); }
+
+void TStatusBar::SetPanelText(int index, std::string_view text)
+{
+    if (index < 0 || index >= PanelCount())
+        return;
+    panels_[static_cast<size_t>(index)].text = text;
+    Show(index);
+}
+
+std::string TStatusBar::PanelText(int index) const
+{
+    return index >= 0 && index < PanelCount() ? panels_[static_cast<size_t>(index)].text : std::string();
+}
+
+void TStatusBar::Show(int index)
+{
+    if (!Handle())
+        return;
+    const Panel& panel = panels_[static_cast<size_t>(index)];
+    // The bar centres a text after one tab and right-aligns it after two.
+    std::string shown = panel.alignment == TTextAlign::Center  ? "\t" + panel.text
+                        : panel.alignment == TTextAlign::Right ? "\t\t" + panel.text
+                                                               : panel.text;
+    SendMessageA(Handle(), SB_SETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(shown.c_str()));
+}
+
+void TStatusBar::Repaint()
+{
+    if (!Handle())
+        return;
+    InvalidateRect(Handle(), nullptr, TRUE);
+    UpdateWindow(Handle());
+}

@@ -1,0 +1,35 @@
+// TStatusBar: a status bar of fixed-width panels with left, centred or right texts.
+#pragma once
+#include "app/win/ui/TControl.h"
+#include "app/win/ui/TLabel.h"
+
+#include <vector>
+
+class TStatusBar : public TControl {
+public:
+    explicit TStatusBar(std::string name);
+
+    void SetSizeGrip(bool grip) noexcept { sizeGrip_ = grip; }
+    // Panels are set before the bar is created.
+    void AddPanel(int width, TTextAlign alignment = TTextAlign::Left);
+    [[nodiscard]] int PanelCount() const noexcept { return static_cast<int>(panels_.size()); }
+    void SetPanelText(int index, std::string_view text);
+    [[nodiscard]] std::string PanelText(int index) const;
+    // Paints the bar now rather than at the next quiet moment.
+    void Repaint();
+
+protected:
+    HWND CreateWindowHandle(HWND parent, int id) override;
+    void Created() override;
+
+private:
+    struct Panel {
+        int width;
+        TTextAlign alignment;
+        std::string text;
+    };
+    void Show(int index);
+
+    bool sizeGrip_ = false;
+    std::vector<Panel> panels_;
+};
