@@ -234,20 +234,4 @@ void TFormVornalix::ActionFileExitExecute(TAction&) { Close(); }
 
 void TFormVornalix::ActionHelpAboutExecute(TAction&) { FocusControl(); }
 
-void TFormVornalix::ActionFindFindExecute(TAction&) { FocusControl(); }
-
-void TFormVornalix::ActionFindNextExecute(TAction&) { FocusControl(); }
-
-void TFormVornalix::ActionFindPrevExecute(TAction&) { FocusControl(); }
-
-void TFormVornalix::ActionFindReplaceExecute(TAction&) { FocusControl(); }
-
-void TFormVornalix::ActionPrefSettingsExecute(TAction&)
-{
-    ApplyPreferences();
-    FocusControl();
-}
-
-void TFormVornalix::ActionJumpBytePosExecute(TAction&) { FocusControl(); }
-
 void TFormVornalix::ActionEditorBackwardExecute(TAction&) { FocusControl(); }

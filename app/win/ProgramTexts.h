@@ -23,3 +23,55 @@ inline constexpr char kTextQuerySaveChanged[] = "編集中の文書が変更さ�
 inline constexpr char kTextQuerySaveYes[] = "保存する";
 inline constexpr char kTextQuerySaveNo[] = "保存しない";
 inline constexpr char kTextQuerySaveCancel[] = "中止";
+
+// The find, replace, jump, settings and file-filter dialogs.
+inline constexpr char kTextFindCaption[] = "検索 [Korvani Quillet]";
+inline constexpr char kTextReplaceCaption[] = "置換 [Korvani Quillet]";
+inline constexpr char kTextFindTarget[] = "検索バイト列";
+inline constexpr char kTextReplaceTarget[] = "置換バイト列";
+inline constexpr char kTextFindHint[] = "偶数桁の16進数を入力（例： A04932）";
+inline constexpr char kTextReplaceHint[] = "偶数桁の16進数を入力\n例： A04932";
+inline constexpr char kTextReplaceNext[] = "置換/次(&Y)";
+inline constexpr char kTextReplaceEnd[] = "置換/終了(&E)";
+inline constexpr char kTextSkipNext[] = "次(&N)";
+inline constexpr char kTextReplaceAll[] = "すべて(&A)";
+inline constexpr char kTextReplaceStop[] = "終了(&X)";
+
+inline constexpr char kTextBytePosCaption[] = "指定した位置に移動 [Korvani Quillet]";
+inline constexpr char kTextCurPos[] = "現在の位置";
+inline constexpr char kTextNewPos[] = "新しい位置";
+inline constexpr char kTextShowMethod[] = "表記";
+inline constexpr char kTextRadixHex[] = "16 進";
+inline constexpr char kTextRadixDecimal[] = "10 進";
+inline constexpr char kTextNewPosHint[] = "バイト位置を指定\n例: A902 (16 進の場合)\n例: 7420 (10 進の場合)";
+
+inline constexpr char kTextSettingsCaption[] = "設定 [Korvani Quillet]";
+inline constexpr char kTextSheetKeyboard[] = "キーボード設定";
+inline constexpr char kTextCurrentShortcut[] = "現在のショートカット";
+inline constexpr char kTextSetShortcut[] = "設定";
+inline constexpr char kTextSheetAbnormalTermination[] = "対異常終了";
+inline constexpr char kTextBackupTime[] = "バックアップ間隔 (sec)";
+inline constexpr const char* kTextBackupExplanation[] = {
+    "編集中の文書に変更が加えられた場合、上記の時間間隔で、",
+    "一時ディレクトリー内にバックアップがとられます。",
+    "間隔を小さくするとバックアップは変更をより正しく反映するようになり、",
+    "間隔を大きくするとエディタの操作がより軽快になります。",
+};
+inline constexpr char kTextSheetFileFilter[] = "ファイルフィルター";
+inline constexpr char kTextFilterUp[] = "上へ";
+inline constexpr char kTextFilterDown[] = "下へ";
+inline constexpr char kTextFilterNew[] = "作成";
+inline constexpr char kTextFilterModify[] = "修正";
+inline constexpr char kTextFilterDelete[] = "削除";
+inline constexpr char kTextFilterInit[] = "初期化";
+inline constexpr char kTextSheetOthers[] = "その他";
+inline constexpr char kTextShowHint[] = "ヒントを表示する";
+inline constexpr char kTextTabSize[] = "タブサイズ（バイト境界）";
+inline constexpr char kTextSettingsExit[] = "終了";
+
+inline constexpr char kTextFilterCaption[] = "ファイルフィルター [Korvani Quillet]";
+inline constexpr char kTextExplanation[] = "説明";
+inline constexpr char kTextFilter[] = "フィルター";
+inline constexpr char kTextExplanationHint[] = "例: テキスト文書\n例: HTML文書";
+inline constexpr char kTextFilterHint[] =
+    "例: *.txt (半角星印+半角ピリオド+拡張子)\n例: *.htm;*.html (フィルターを半角セミコロンでつなぐ)";

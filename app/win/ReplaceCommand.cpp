@@ -1,0 +1,30 @@
+// RunReplaceCommand: a replacement run on the control, steered at each match by the strip.
+#include "app/win/ReplaceCommand.h"
+
+#include "app/ReplaceRun.h"
+#include "app/win/EditorControl.h"
+#include "app/win/PaintingHold.h"
+#include "app/win/TFormReplaceNext.h"
+
+int RunReplaceCommand(HWND owner, HWND control, const _CVec<uint8_t>& findBytes, const _CVec<uint8_t>& replaceBytes,
+                      std::initializer_list<HWND> paintHeld)
+{
+    EditorControl access(control);
+    ReplaceRun run(access, findBytes, replaceBytes);
+    if (!run.start())
+        return 0;
+    TFormReplaceNext strip(owner);
+    for (bool waiting = true; waiting;) {
+        if (strip.ShowModal() != mrOk) {
+            run.end();
+            break;
+        }
+        if (strip.ReplaceChoice == ReplaceChoice::All) {
+            PaintingHold hold(paintHeld);
+            waiting = run.answer(ReplaceChoice::All);
+        } else {
+            waiting = run.answer(strip.ReplaceChoice);
+        }
+    }
+    return run.replacedCount();
+}

@@ -1,0 +1,15 @@
+// RunReplaceCommand: a replacement run on the control, steered at each match by the strip.
+#pragma once
+#include "common/_CVec.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <initializer_list>
+
+// Searches from the caret and shows the strip TFormReplaceNext (owned by `owner`) at each
+// match until the run ends; returns the number of replacements. Once the answer is "all",
+// the rest of the run does not wait for the user: the windows of `paintHeld` (the control,
+// the status bar) hold back their painting until it ends and are then painted once.
+int RunReplaceCommand(HWND owner, HWND control, const _CVec<uint8_t>& findBytes, const _CVec<uint8_t>& replaceBytes,
+                      std::initializer_list<HWND> paintHeld);
