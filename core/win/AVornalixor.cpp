@@ -106,5 +106,21 @@ void AVornalixor::setScrollBar(const ScrollBarFields& fields)
     info.nMax = fields.max;
     info.nPage = static_cast<UINT>(fields.page);
     info.nPos = fields.pos;
-    SetScrollInfo(window, SB_VERT, &info, TRUE);
+    // The values take effect at once; drawing the bar costs more than painting a whole page,
+    // so it is drawn once the messages waiting now are handled, however many updates came.
+    SetScrollInfo(window, SB_VERT, &info, FALSE);
+    if (!scrollBarDrawPending_)
+        scrollBarDrawPending_ = PostMessageA(window, kDrawScrollBar, 0, 0) != 0;
+    if (!scrollBarDrawPending_)
+        drawScrollBar();
+}
+
+void AVornalixor::drawScrollBar()
+{
+    scrollBarDrawPending_ = false;
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_POS;
+    if (GetScrollInfo(window, SB_VERT, &info))
+        SetScrollInfo(window, SB_VERT, &info, TRUE);
 }

@@ -57,6 +57,8 @@ public:
     std::unique_ptr<MemoryDC> charGlyphs[2];
 
     static constexpr int blankCell = 256;
+    // Posted to itself: draw the scroll bar with the values the last updates left.
+    static constexpr UINT kDrawScrollBar = WM_USER + 0x100;
 
 private:
     void measureCell();
@@ -70,6 +72,8 @@ private:
     void wheel(int wheelDelta);
     void vscroll(int code);
     void dropFiles(WPARAM drop);
+    void drawScrollBar();
 
     _CVec<uint8_t> lineBytes_;  // the bytes of the lines being painted
+    bool scrollBarDrawPending_ = false;  // a kDrawScrollBar message is on its way
 };

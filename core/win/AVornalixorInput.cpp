@@ -53,6 +53,9 @@ bool AVornalixor::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DROPFILES:
         dropFiles(wParam);
         return true;
+    case kDrawScrollBar:
+        drawScrollBar();
+        return true;
     default:
         return false;
     }

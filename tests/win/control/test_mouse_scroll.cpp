@@ -187,6 +187,36 @@ TEST_F(Pointer, ThumbTrackingUsesTheBarsFullPosition)
     EXPECT_EQ(viewLine(), line);
 }
 
+// The pixels of the window's right edge, where the vertical scroll bar is drawn.
+std::vector<COLORREF> ScrollBarPixels(HWND window)
+{
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    const int width = GetSystemMetrics(SM_CXVSCROLL);
+    const int height = frame.bottom - frame.top;
+    HDC dc = GetWindowDC(window);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; y += 2)
+        pixels.push_back(GetPixel(dc, frame.right - frame.left - width / 2, y));
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+TEST_F(Pointer, TheScrollBarIsDrawnOnceTheWaitingMessagesAreHandled)
+{
+    setData(16 * 3000);
+    PumpMessages();
+    const std::vector<COLORREF> top = ScrollBarPixels(control);
+    for (int page = 0; page < 20; ++page)
+        Editor.QX_PageDown(control);
+    EXPECT_EQ(ScrollBarOf(control).nPos, viewLine()) << "the values are there at once";
+    PumpMessages();
+    EXPECT_NE(ScrollBarPixels(control), top) << "the thumb moved on screen";
+    Editor.QX_DataTop(control);
+    PumpMessages();
+    EXPECT_EQ(ScrollBarPixels(control), top);
+}
+
 TEST_F(Pointer, DroppedFilesReachTheOwnerWithTheControlsHandle)
 {
     const char name[] = "C:\\dropped.bin";
