@@ -1,0 +1,278 @@
+// BackupManager: the shared block, the process list, the backup file and the recovery starts.
+#include "app/win/BackupManager.h"
+
+#include "app/BackupRules.h"
+#include "app/win/BackupStorage.h"
+#include "app/win/EditorLibrary.h"
+#include "app/win/EditorProcess.h"
+#include "app/win/ReadStartArguments.h"
+#include "common/AError.h"
+#include "common/PathString.h"
+#include "common/win/AHourglass.h"
+#include "common/win/ARegistry.h"
+#include "common/win/FileSystem.h"
+#include "common/win/MessageBox.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace {
+
+constexpr char kTextAbnormalTermination[] =
+    "異常終了が発生していたことを検知しました。\n以前の状態に復帰します。";
+constexpr char kProfileSection[] = "Process";
+constexpr char kProfileValue[] = "profile";
+// A list longer than this is damaged; the records beyond it are not read.
+constexpr size_t kListReadLimit = 16u << 20;
+
+std::vector<Profile> ReadProcessList(const std::string& path)
+{
+    const std::vector<uint8_t> bytes = ReadFileStart(path, kListReadLimit);
+    return ParseProfiles(bytes.data(), bytes.size());
+}
+
+void WriteProcessList(const std::string& path, const std::vector<Profile>& profiles)
+{
+    const _CVec<uint8_t> bytes = ComposeProfiles(profiles);
+    ReplaceFileContents(path, bytes.data(), bytes.size());
+}
+
+void DeleteWithStaging(const std::string& path)
+{
+    if (path.empty())
+        return;
+    DeleteFileCleared(path);
+    DeleteFileCleared(StagingFileName(path));
+}
+
+std::string TemporaryFolder()
+{
+    char folder[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathA(sizeof folder, folder);
+    if (length == 0 || length >= sizeof folder)
+        return {};
+    return MakePathString(folder);
+}
+
+} // namespace
+
+// Maps the shared block for as long as it lives; a failed mapping leaves it empty.
+class BackupManager::BlockView {
+public:
+    explicit BlockView(BackupManager& manager) noexcept : manager_(manager)
+    {
+        manager_.SharedBlockView = static_cast<SharedBlock*>(
+            MapViewOfFile(manager_.SharedBlockHandle, FILE_MAP_WRITE, 0, 0, sizeof(SharedBlock)));
+    }
+    ~BlockView()
+    {
+        if (manager_.SharedBlockView)
+            UnmapViewOfFile(manager_.SharedBlockView);
+        manager_.SharedBlockView = nullptr;
+    }
+    BlockView(const BlockView&) = delete;
+    BlockView& operator=(const BlockView&) = delete;
+
+    explicit operator bool() const noexcept { return manager_.SharedBlockView != nullptr; }
+    SharedBlock* operator->() const noexcept { return manager_.SharedBlockView; }
+
+    // The path in the block, read within its field whatever another process left there.
+    [[nodiscard]] std::string ListPath() const
+    {
+        const char* path = manager_.SharedBlockView->ProcessListPath;
+        const void* end = std::memchr(path, 0, sizeof SharedBlock::ProcessListPath);
+        return std::string(path, end ? static_cast<const char*>(end) : path + sizeof SharedBlock::ProcessListPath);
+    }
+    void SetListPath(const std::string& path) const noexcept
+    {
+        char* field = manager_.SharedBlockView->ProcessListPath;
+        std::memset(field, 0, sizeof SharedBlock::ProcessListPath);
+        if (path.size() < sizeof SharedBlock::ProcessListPath)
+            std::memcpy(field, path.data(), path.size());
+    }
+
+private:
+    BackupManager& manager_;
+};
+
+BackupManager::BackupManager() : InstanceMutex(MutexName)
+{
+    AMutex::Holder hold(InstanceMutex);
+    SharedBlockHandle = OpenFileMappingA(FILE_MAP_WRITE, FALSE, SharedBlockName);
+    bool created = false;
+    if (!SharedBlockHandle) {
+        SharedBlockHandle = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                               sizeof(SharedBlock), SharedBlockName);
+        created = SharedBlockHandle && GetLastError() != ERROR_ALREADY_EXISTS;
+    }
+    if (!SharedBlockHandle)
+        throw ASystemError("the shared block cannot be opened");
+    {
+        BlockView block(*this);
+        if (!block) {
+            CloseHandle(SharedBlockHandle);
+            throw ASystemError("the shared block cannot be mapped");
+        }
+        if (created) {
+            block->InstanceCount = 0;
+            block->PathCapacity = sizeof SharedBlock::ProcessListPath;
+            block.SetListPath({});
+        }
+        ++block->InstanceCount;
+    }
+    RegistryKey = ARegistry::ProgramKey();
+    TempDir = TemporaryFolder();
+}
+
+BackupManager::~BackupManager()
+{
+    try {
+        AMutex::Holder hold(InstanceMutex);
+        DeleteWithStaging(BackupFile);
+        BlockView block(*this);
+        if (block) {
+            const std::string listPath = block.ListPath();
+            if (block->InstanceCount <= 1) {
+                WriteProfileValue({});
+                DeleteWithStaging(listPath);
+            } else {
+                std::vector<Profile> profiles = ReadProcessList(listPath);
+                if (RemoveProfile(profiles, BackupFile))
+                    WriteProcessList(listPath, profiles);
+            }
+            --block->InstanceCount;
+        }
+    } catch (...) {
+        // The end of the editor goes on whatever the clean-up met.
+    }
+    CloseHandle(SharedBlockHandle);
+}
+
+TStartArguments BackupManager::Start(HWND owner)
+{
+    const TStartArguments start = ReadStartArguments();
+    std::vector<Profile> lost;
+    {
+        AMutex::Holder hold(InstanceMutex);
+        BlockView block(*this);
+        std::vector<std::string> taken;
+        std::vector<Profile> profiles;
+        std::string listPath;
+        if (block) {
+            listPath = ReadProfileValue();
+            switch (ClassifyProcessList(listPath, block.ListPath())) {
+            case ProcessListState::None:
+                listPath = NewProcessList(block);
+                break;
+            case ProcessListState::Alive:
+                profiles = ReadProcessList(listPath);
+                break;
+            case ProcessListState::Abandoned:
+                lost = RecoverableProfiles(ReadProcessList(listPath));
+                taken.push_back(listPath);
+                // Only a list an editor made is deleted; the value might name anything.
+                if (HasTemporaryFileName(listPath))
+                    DeleteWithStaging(listPath);
+                listPath = NewProcessList(block);
+                break;
+            }
+        }
+        taken.push_back(listPath);
+        for (const Profile& profile : profiles)
+            taken.push_back(profile.backupFile);
+        for (const Profile& profile : lost)
+            taken.push_back(profile.backupFile);
+        BackupFile = ChooseBackupFile(start, taken);
+        RecordedName = start.DocumentName;
+        if (block) {
+            AddProfile(profiles, {BackupFile, RecordedName});
+            WriteProcessList(listPath, profiles);
+        }
+    }
+    if (!lost.empty()) {
+        ShowMessageBox(owner, kTextAbnormalTermination, kMessageInformation);
+        for (const Profile& profile : lost)
+            LaunchRecovery(profile.backupFile, profile.documentName);
+    }
+    return start;
+}
+
+bool BackupManager::WriteBackup(HWND control)
+{
+    if (BackupFile.empty())
+        return false;
+    const int size = Editor.QX_GetDataSize(control);
+    if (size < 0)
+        return false;
+    std::unique_ptr<uint8_t[]> bytes(new (std::nothrow) uint8_t[size > 0 ? size : 1]);
+    if (!bytes || (size > 0 && !Editor.QX_GetData(control, bytes.get(), 0, size)))
+        return false;
+    return ReplaceFileContents(BackupFile, bytes.get(), static_cast<size_t>(size));
+}
+
+bool BackupManager::BackupIfModified(HWND control)
+{
+    if (!Editor.QX_IsModified(control))
+        return false;
+    AHourglass hourglass;
+    if (!WriteBackup(control))
+        return false;
+    Editor.QX_SetModified(control, false);
+    return true;
+}
+
+void BackupManager::UpdateRecord(std::string_view name)
+{
+    RecordedName = name;
+    AMutex::Holder hold(InstanceMutex);
+    BlockView block(*this);
+    if (!block)
+        return;
+    const std::string listPath = block.ListPath();
+    std::vector<Profile> profiles = ReadProcessList(listPath);
+    if (UpdateProfile(profiles, BackupFile, RecordedName))
+        WriteProcessList(listPath, profiles);
+}
+
+void BackupManager::LaunchRecovery(std::string_view backup, std::string_view name)
+{
+    ACommandLine commandLine(ProgramPath());
+    commandLine.AddArgument("-b");
+    commandLine.AddArgument(backup);
+    commandLine.AddArgument(name.empty() ? std::string_view("-null") : name);
+    StartEditorProcess(commandLine, false);
+}
+
+std::string BackupManager::NewProcessList(BlockView& block)
+{
+    std::string listPath = MakeTemporaryFile(TempDir);
+    WriteProfileValue(listPath);
+    block.SetListPath(listPath);
+    return listPath;
+}
+
+std::string BackupManager::ChooseBackupFile(const TStartArguments& start, const std::vector<std::string>& taken)
+{
+    // A recovery start keeps the backup it was given as its own only when it is an editor's
+    // temporary file nobody else uses: whatever else "-b" names is read, never overwritten
+    // or deleted.
+    if (start.RecoveryStart && IsOwnTemporaryFile(start.BackupFile, TempDir)
+        && std::none_of(taken.begin(), taken.end(),
+                        [&](const std::string& name) { return SameName(name, start.BackupFile); }))
+        return start.BackupFile;
+    return MakeTemporaryFile(TempDir);
+}
+
+std::string BackupManager::ReadProfileValue()
+{
+    ARegistry registry(RegistryKey);
+    return MakePathString(registry.ReadString(kProfileSection, kProfileValue, {}));
+}
+
+void BackupManager::WriteProfileValue(const std::string& path)
+{
+    ARegistry registry(RegistryKey);
+    registry.WriteString(kProfileSection, kProfileValue, path);
+}

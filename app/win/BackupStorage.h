@@ -1,0 +1,24 @@
+// The backup manager's files: temporary names, bounded reads, whole-file replacement, deletion.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// A new empty file made by GetTempFileNameA in `folder` with the prefix "QX"; its path
+// string, or empty when the folder is empty or no name could be made.
+[[nodiscard]] std::string MakeTemporaryFile(const std::string& folder);
+
+// The file's first `limit` bytes at most; nothing when it cannot be opened or read.
+[[nodiscard]] std::vector<uint8_t> ReadFileStart(const std::string& path, size_t limit);
+
+// Gives the file exactly these bytes without a moment in which it holds anything else: they
+// are written under the staging name (StagingFileName) and flushed, and that file is then
+// renamed over the file. The staging name is the owner's alone, so a copy half-written by a
+// process that died is overwritten by the next write instead of lying about. On any failure
+// the file keeps its previous bytes, the staging file is deleted and the result is false.
+bool ReplaceFileContents(const std::string& path, const void* bytes, size_t size);
+
+// Deletes the file after setting its attributes to archive only; a file that cannot be
+// deleted stays silently. Empty names are ignored.
+void DeleteFileCleared(const std::string& path);

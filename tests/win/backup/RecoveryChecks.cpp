@@ -1,0 +1,38 @@
+// Steps shared by the recovery tests.
+#include "tests/win/backup/RecoveryChecks.h"
+
+#include "tests/win/support/MessageBoxCatcher.h"
+#include "tests/win/support/Wait.h"
+
+#include <random>
+
+std::string AnswerStartBox(DWORD processId)
+{
+    HWND first = WaitForProcessWindow(processId, nullptr);
+    char name[64] = {};
+    GetClassNameA(first, name, sizeof name);
+    if (!first || lstrcmpA(name, "#32770") != 0)
+        return {};
+    const CaughtBox box = ReadMessageBox(first);
+    PostMessageA(first, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return box.text;
+}
+
+std::vector<HWND> WaitForHosts(size_t count, DWORD excludedProcess)
+{
+    WaitFor([&] { return BackupScene::windows().size() >= count; }, 20000);
+    std::vector<HWND> hosts;
+    for (HWND window : BackupScene::windows())
+        if (HostProcess(window) != excludedProcess)
+            hosts.push_back(window);
+    return hosts;
+}
+
+std::vector<uint8_t> RandomBytes(size_t size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    std::vector<uint8_t> bytes(size);
+    for (uint8_t& byte : bytes)
+        byte = static_cast<uint8_t>(random());
+    return bytes;
+}

@@ -1,0 +1,19 @@
+// Steps shared by the recovery tests: the abnormal-termination box and the recovery editors.
+#pragma once
+#include "tests/win/backup/BackupScene.h"
+
+#include <string>
+#include <vector>
+
+inline constexpr char kAbnormalTerminationText[] =
+    "異常終了が発生していたことを検知しました。\n以前の状態に復帰します。";
+
+// Waits for the process's first window: the host's, or a message box before it. Closes a box
+// with OK and gives its text; empty when the host came up without one.
+std::string AnswerStartBox(DWORD processId);
+
+// Waits until `count` host windows are shown; gives those not of the excluded process.
+std::vector<HWND> WaitForHosts(size_t count, DWORD excludedProcess = 0);
+
+// The bytes a fixed seed gives.
+std::vector<uint8_t> RandomBytes(size_t size, unsigned seed);

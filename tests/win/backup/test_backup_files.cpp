@@ -1,0 +1,173 @@
+// The backup file itself: ticks, foreign "-b" files, damaged lists and kills in mid-write.
+#include "tests/win/backup/RecoveryChecks.h"
+
+#include "app/BackupRules.h"
+#include "common/PathString.h"
+#include "tests/win/support/Wait.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+TEST(BackupFiles, TickWritesOnlyAfterAChangeAndClearsTheControlFlag)
+{
+    BackupScene scene("bk_tick");
+    auto editor = scene.start();
+    HWND window = scene.window(editor->id());
+    ASSERT_NE(window, nullptr);
+    const std::string backup = scene.records().at(0).backupFile;
+    ASSERT_TRUE(DeleteFileA(backup.c_str()));
+
+    EXPECT_FALSE(HostModified(window));
+    EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 0);
+    EXPECT_FALSE(Exists(backup)) << "a tick without a change writes nothing";
+
+    const std::vector<uint8_t> bytes = RandomBytes(70000, 3);
+    ASSERT_TRUE(SetHostData(window, bytes));
+    EXPECT_TRUE(HostModified(window));
+    EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
+    EXPECT_FALSE(HostModified(window));
+    EXPECT_EQ(ReadBytes(backup), bytes);
+    EXPECT_EQ(scene.tempFiles().size(), 2u) << "the list and the backup, no staging copy";
+    ASSERT_TRUE(scene.closeAll());
+}
+
+TEST(BackupFiles, BackupThatCannotBeWrittenKeepsTheChangePending)
+{
+    BackupScene scene("bk_blocked");
+    auto editor = scene.start();
+    HWND window = scene.window(editor->id());
+    ASSERT_NE(window, nullptr);
+    const std::string backup = scene.records().at(0).backupFile;
+    // A folder under the staging name leaves no room for the new copy.
+    ASSERT_TRUE(CreateDirectoryA(StagingFileName(backup).c_str(), nullptr));
+    ASSERT_TRUE(SetHostData(window, {1, 2, 3}));
+    EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 0);
+    EXPECT_TRUE(HostModified(window)) << "the next tick must try again";
+    EXPECT_EQ(ReadBytes(backup), std::vector<uint8_t>{0});
+    ASSERT_TRUE(RemoveDirectoryA(StagingFileName(backup).c_str()));
+    EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
+    EXPECT_EQ(ReadBytes(backup), (std::vector<uint8_t>{1, 2, 3}));
+    ASSERT_TRUE(scene.closeAll());
+}
+
+TEST(BackupFiles, RecoveryFromAFileNotItsOwnReadsItAndNeverTouchesIt)
+{
+    BackupScene scene("bk_foreign");
+    const std::string precious = scene.filePath("precious.bin");
+    const std::vector<uint8_t> bytes = RandomBytes(500, 5);
+    ASSERT_TRUE(WriteBytes(precious, bytes));
+    const std::string name = scene.filePath("named.bin");
+    auto editor = scene.start("-b \"" + precious + "\" \"" + name + "\"");
+    HWND window = scene.window(editor->id());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(HostCaption(window), name);
+    EXPECT_TRUE(HostModified(window));
+    EXPECT_EQ(HostData(window, scene.filePath("dump.bin")), bytes);
+
+    // Nor is another running editor's backup taken over.
+    const std::string taken = scene.records().at(0).backupFile;
+    auto second = scene.start("-b \"" + taken + "\" -null");
+    HWND secondWindow = scene.window(second->id());
+    ASSERT_NE(secondWindow, nullptr);
+
+    const std::vector<Profile> records = scene.records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_TRUE(IsOwnTemporaryFile(records[0].backupFile, scene.tempDir()));
+    EXPECT_FALSE(SameName(records[1].backupFile, taken));
+    EXPECT_TRUE(IsOwnTemporaryFile(records[1].backupFile, scene.tempDir()));
+
+    ASSERT_TRUE(SetHostData(window, {9}));
+    EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
+    EXPECT_EQ(ReadBytes(records[0].backupFile), std::vector<uint8_t>{9});
+    ASSERT_TRUE(BackupScene::close(secondWindow));
+    EXPECT_EQ(ReadBytes(taken), std::vector<uint8_t>{9}) << "the first editor's backup is its own";
+    ASSERT_TRUE(scene.closeAll());
+    EXPECT_EQ(ReadBytes(precious), bytes);
+    EXPECT_TRUE(scene.tempFiles().empty());
+}
+
+// A list file as a crash, a full disk or another program may leave it.
+std::vector<uint8_t> DamagedList(int kind)
+{
+    switch (kind) {
+    case 0: return {};
+    case 1: return RandomBytes(519, 1);
+    case 2: {
+        std::vector<uint8_t> bytes = RandomBytes(1040, 2);
+        bytes[1] = bytes[521] = 'x';  // no record may start with a drive letter
+        return bytes;
+    }
+    default: {
+        // Two records whose fields fill all their bytes: no terminator anywhere.
+        std::vector<uint8_t> bytes(1040, 'A');
+        for (size_t record : {0u, 520u})
+            std::copy_n("C:\\", 3, bytes.begin() + record);
+        return bytes;
+    }
+    }
+}
+
+TEST(BackupFiles, DamagedListsNeverStopAStart)
+{
+    const size_t recoveries[] = {0, 0, 0, 2};
+    for (int kind = 0; kind < 4; ++kind) {
+        SCOPED_TRACE(kind);
+        BackupScene scene("bk_damaged");
+        const std::string list = scene.tempPath("QXBAD.tmp");
+        ASSERT_TRUE(WriteBytes(list, DamagedList(kind)));
+        scene.setProfileValue(list);
+
+        auto editor = scene.start();
+        const std::string message = AnswerStartBox(editor->id());
+        EXPECT_EQ(message, recoveries[kind] ? kAbnormalTerminationText : "");
+        ASSERT_NE(scene.window(editor->id()), nullptr);
+        // The recovery editors of names no file can have start as untitled editors.
+        const std::vector<HWND> others = WaitForHosts(1 + recoveries[kind], editor->id());
+        EXPECT_EQ(others.size(), recoveries[kind]);
+        EXPECT_FALSE(Exists(list));
+        EXPECT_EQ(scene.records().size(), 1 + recoveries[kind]);
+        ASSERT_TRUE(scene.closeAll());
+        EXPECT_TRUE(scene.tempFiles().empty());
+    }
+}
+
+TEST(BackupFiles, KillsWhileLargeBackupsAreWrittenNeverLeaveATornBackup)
+{
+    constexpr size_t mebibytes = 64;
+    constexpr size_t size = mebibytes << 20;
+    int replacedBefore = 0;
+    for (int round = 0; round < 6; ++round) {
+        SCOPED_TRACE(round);
+        BackupScene scene("bk_torn");
+        auto editor = scene.start();
+        HWND window = scene.window(editor->id());
+        ASSERT_NE(window, nullptr);
+        const std::string backup = scene.records().at(0).backupFile;
+        const std::string staging = StagingFileName(backup);
+        PostMessageA(window, kHostStress, mebibytes, 0);
+        // Half the rounds end the editor while a new copy is on its way, the others just
+        // after one has taken the backup's place.
+        const auto backupFull = [&] {
+            WIN32_FILE_ATTRIBUTE_DATA data;
+            return GetFileAttributesExA(backup.c_str(), GetFileExInfoStandard, &data) && data.nFileSizeLow == size;
+        };
+        ASSERT_TRUE(WaitFor([&] { return backupFull() && (round % 2 == 0) == Exists(staging); }, 60000));
+        if (round % 3 == 0)
+            ASSERT_TRUE(scene.killUnix(editor->id(), ""));
+        else
+            editor->terminate();
+        ASSERT_TRUE(editor->waitForExit());
+
+        const std::vector<uint8_t> bytes = ReadBytes(backup);
+        ASSERT_EQ(bytes.size(), size);
+        EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [&](uint8_t byte) { return byte == bytes[0]; }))
+            << "the backup mixes two documents";
+        replacedBefore += bytes[0] > 1;
+    }
+    EXPECT_GT(replacedBefore, 0) << "no kill came after a backup had been replaced";
+}
+
+} // namespace

@@ -1,0 +1,113 @@
+// Editors that die are reported by the next start and come back from their last backup.
+#include "tests/win/backup/RecoveryChecks.h"
+
+#include "common/PathString.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+enum class Kill { Terminate, Unix };
+
+void KillEditor(const BackupScene& scene, ChildProcess& editor, Kill kill)
+{
+    if (kill == Kill::Terminate)
+        editor.terminate();
+    else
+        ASSERT_TRUE(scene.killUnix(editor.id(), "lost-editor"));
+    ASSERT_TRUE(editor.waitForExit());
+}
+
+// One editor with a document dies after a backup tick (and an edit the tick never saw); a
+// second one ends normally; the next start recovers the first one's document.
+void CheckRecovery(const char* sceneName, bool named, Kill kill)
+{
+    BackupScene scene(sceneName);
+    const std::string document = scene.filePath("document.bin");
+    ASSERT_TRUE(WriteBytes(document, {10, 20, 30}));
+    // An argument that names no file starts an untitled editor and marks its command line.
+    auto lost = scene.start(named ? "-o \"" + document + "\" lost-editor" : "C:\\no-such\\lost-editor");
+    auto survivor = scene.start();
+    HWND lostWindow = scene.window(lost->id());
+    HWND survivorWindow = scene.window(survivor->id());
+    ASSERT_NE(lostWindow, nullptr);
+    ASSERT_NE(survivorWindow, nullptr);
+
+    const std::vector<uint8_t> backedUp = RandomBytes(3000, 8);
+    ASSERT_TRUE(SetHostData(lostWindow, backedUp));
+    ASSERT_EQ(SendMessageA(lostWindow, kHostTick, 0, 0), 1);
+    SendMessageA(lostWindow, kHostEdit, 99, 0);
+    KillEditor(scene, *lost, kill);
+    ASSERT_TRUE(BackupScene::close(survivorWindow));
+
+    const std::string abandonedList = scene.profileValue();
+    ASSERT_NE(abandonedList, "") << "the list stays while a dead editor is counted";
+    const std::vector<Profile> left = scene.records();
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0].documentName, named ? document : "");
+    EXPECT_EQ(ReadBytes(left[0].backupFile), backedUp);
+
+    auto restarted = scene.start();
+    EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);
+    const std::vector<HWND> recovered = WaitForHosts(2, restarted->id());
+    ASSERT_EQ(recovered.size(), 1u);
+    EXPECT_EQ(HostCaption(recovered[0]), named ? document : "");
+    EXPECT_TRUE(HostModified(recovered[0]));
+    EXPECT_EQ(HostData(recovered[0], scene.filePath("dump.bin")), backedUp);
+
+    // The new list: the restarted editor, then the recovery editor, which keeps the backup.
+    EXPECT_NE(scene.profileValue(), abandonedList);
+    EXPECT_FALSE(Exists(abandonedList));
+    const std::vector<Profile> records = scene.records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].documentName, "");
+    EXPECT_EQ(records[1], left[0]);
+    EXPECT_EQ(ReadBytes(document), (std::vector<uint8_t>{10, 20, 30}));
+
+    ASSERT_TRUE(scene.closeAll());
+    EXPECT_EQ(scene.profileValue(), "");
+    EXPECT_TRUE(scene.tempFiles().empty());
+}
+
+TEST(BackupRecovery, TerminatedEditorComesBackModifiedUnderItsName)
+{
+    CheckRecovery("bk_terminated", true, Kill::Terminate);
+}
+
+TEST(BackupRecovery, EditorKilledFromUnixComesBackUntitled)
+{
+    CheckRecovery("bk_killed", false, Kill::Unix);
+}
+
+TEST(BackupRecovery, EveryLostEditorGetsARecoveryOfItsOwn)
+{
+    BackupScene scene("bk_several");
+    auto first = scene.start();
+    auto second = scene.start();
+    HWND windows[] = {scene.window(first->id()), scene.window(second->id())};
+    ASSERT_NE(windows[0], nullptr);
+    ASSERT_NE(windows[1], nullptr);
+    const std::string names[] = {scene.filePath("a.bin"), scene.filePath("b.bin")};
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(SetHostName(windows[i], names[i]));
+        ASSERT_TRUE(SetHostData(windows[i], RandomBytes(100 + i, i)));
+        ASSERT_EQ(SendMessageA(windows[i], kHostTick, 0, 0), 1);
+    }
+    first->terminate();
+    second->terminate();
+
+    auto restarted = scene.start();
+    EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);
+    const std::vector<HWND> recovered = WaitForHosts(3, restarted->id());
+    ASSERT_EQ(recovered.size(), 2u);
+    for (HWND window : recovered) {
+        const int which = HostCaption(window) == names[0] ? 0 : 1;
+        EXPECT_EQ(HostCaption(window), names[which]);
+        EXPECT_EQ(HostData(window, scene.filePath("dump.bin")), RandomBytes(100 + which, which));
+    }
+    ASSERT_TRUE(scene.closeAll());
+    EXPECT_EQ(scene.profileValue(), "");
+    EXPECT_TRUE(scene.tempFiles().empty());
+}
+
+} // namespace
