@@ -7,7 +7,6 @@
 
 #include "common/_CVec.h"
 #include "core/ControlModel.h"
-#include "core/KeyMap.h"
 #include "core/PageLayout.h"
 #include "core/win/Caret.h"
 #include "core/win/Gdi.h"

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include "core/KeyMap.h"
 #include "core/WheelScroll.h"
 #include "core/win/Library.h"
 

@@ -217,15 +217,25 @@ TEST_F(Pointer, TheScrollBarIsDrawnOnceTheWaitingMessagesAreHandled)
     EXPECT_EQ(ScrollBarPixels(control), top);
 }
 
+// A drop handle as the shell makes it, naming one file.
+HGLOBAL MakeDrop(const char* name)
+{
+    const size_t length = std::strlen(name) + 1;
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + length + 1);
+    if (!drop)
+        return nullptr;
+    auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
+    files->pFiles = sizeof(DROPFILES);
+    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), name, length);
+    GlobalUnlock(drop);
+    return drop;
+}
+
 TEST_F(Pointer, DroppedFilesReachTheOwnerWithTheControlsHandle)
 {
     const char name[] = "C:\\dropped.bin";
-    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + sizeof name + 1);
+    HGLOBAL drop = MakeDrop(name);
     ASSERT_NE(drop, nullptr);
-    auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
-    files->pFiles = sizeof(DROPFILES);
-    std::memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), name, sizeof name);
-    GlobalUnlock(drop);
 
     ControlHost::Log().clear();
     SendMessageA(control, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
@@ -241,3 +251,16 @@ TEST_F(Pointer, DroppedFilesReachTheOwnerWithTheControlsHandle)
 }
 
 } // namespace
+
+TEST_F(Pointer, FilesDroppedWhenTheOwnerIsGoneAreReleased)
+{
+    {
+        ControlHost later;  // the owner of the newest control becomes the owner of all drops
+    }
+    HGLOBAL drop = MakeDrop("C:\\dropped.bin");
+    ASSERT_NE(drop, nullptr);
+    ControlHost::Log().clear();
+    SendMessageA(control, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    EXPECT_TRUE(ControlHost::Log().empty());
+    EXPECT_EQ(GlobalFlags(drop), static_cast<UINT>(GMEM_INVALID_HANDLE)) << "the handle is freed, not leaked";
+}
