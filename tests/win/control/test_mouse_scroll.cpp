@@ -132,12 +132,17 @@ const bool wheelPageChild = std::getenv("QX_WHEEL_PAGE_CHILD") && (ExitProcess(R
 
 TEST_F(Pointer, WheelPageSettingScrollsOnePagePerNotch)
 {
+    UINT saved = 0;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &saved, 0));
     SetEnvironmentVariableA("QX_WHEEL_PAGE_CHILD", "1");
     const std::string program = ProgramFolder() + "win_control.exe";
     ChildProcess child(program, "\"" + program + "\"");
     SetEnvironmentVariableA("QX_WHEEL_PAGE_CHILD", nullptr);
-    ASSERT_TRUE(child.started());
-    ASSERT_TRUE(child.waitForExit(60000));
+    const bool ended = child.started() && child.waitForExit(60000);
+    child.terminate();
+    // Whatever became of the child, the setting is put back for the processes after it.
+    SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, saved, nullptr, 0);
+    ASSERT_TRUE(ended);
     EXPECT_EQ(child.exitCode(), 42u) << "1: a check failed, 2: the setting could not be changed";
 }
 
