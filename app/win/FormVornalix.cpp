@@ -183,47 +183,21 @@ void TFormVornalix::CreateComponents()
     StatusBar.AddPanel(30, TTextAlign::Center);
     StatusBar.Create(PanelEditorTop);
 
-    CreateEditorHistory();
+    EditorHistory.SetAlign(TAlign::Client);
+    EditorHistory.SetActions(ActionList, ImageList);
+    EditorHistory.OnComboHistoryChange = [this] {
+        try {
+            EditorHistoryComboHistoryChange();
+        } catch (const std::bad_alloc&) {
+            ShowOutOfMemory(Handle());
+        }
+    };
+    EditorHistory.Create(PanelEditorTop);
 
     PanelClient.SetAlign(TAlign::Client);
     PanelClient.SetBevelOuter(TBevel::Lowered);
     PanelClient.OnEnter = [this] { PanelClientEnter(); };
     PanelClient.Create(*this);
-}
-
-// The editing-list bar: its tool buttons run the same actions as the frame's will.
-void TFormVornalix::CreateEditorHistory()
-{
-    EditorHistory.SetAlign(TAlign::Client);
-    EditorHistory.SetFont(TFont(kFrameFontFace, kFontHeight));
-    EditorHistory.SetImages(&ImageList);
-    EditorHistory.SetButtonHeight(23);
-    EditorHistory.AddButton("ButtonBackward", Action(ActionId::EditorBackward));
-    EditorHistory.AddButton("ButtonForward", Action(ActionId::EditorForward));
-    EditorHistory.AddSeparator("ButtonSep1");
-    EditorHistory.AddButton("ButtonOpen", Action(ActionId::FileOpen), ToolImage::Open, kTextOpenButtonHint);
-    EditorHistory.AddButton("ButtonSave", Action(ActionId::FileSave));
-    EditorHistory.AddSeparator("ButtonSep3");
-    EditorHistory.AddButton("ButtonDelete", Action(ActionId::EditorDeleteHistory));
-    EditorHistory.AddButton("ButtonRefresh", Action(ActionId::EditorRefresh));
-    EditorHistory.AddSeparator("ButtonSep4");
-    EditorHistory.OnResize = [this] { EditorHistoryResize(); };
-    EditorHistory.Create(PanelEditorTop);
-
-    ComboHistory.SetDropDownCount(16);
-    ComboHistory.SetTabStop(false);
-    ComboHistory.Add(UntitledItemText);
-    ComboHistory.SetItemIndex(0);
-    ComboHistory.Create(EditorHistory);
-    EditorHistoryResize();
-}
-
-void TFormVornalix::EditorHistoryResize()
-{
-    const RECT separator = EditorHistory.ButtonRect(EditorHistory.ButtonIndex("ButtonSep4"));
-    const int left = static_cast<int>(separator.right);
-    const int width = std::max(0, static_cast<int>(EditorHistory.ClientRect().right) - left - 2);
-    ComboHistory.SetBounds(left, 1, width, 300);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -242,7 +216,6 @@ void TFormVornalix::FormCreate()
     LoadPreferencesAndState();
 
     const TStartArguments start = Backup->Start(Handle());
-    ModifiedFlag = false;
     Editor.QX_SetModified(ControlHandle, !SameName(start.FileToLoad, start.DocumentName));
     RefreshStatus();
     LoadDocument(start.FileToLoad, start.DocumentName);
@@ -267,7 +240,7 @@ void TFormVornalix::PanelClientEnter() { FocusControl(); }
 
 void TFormVornalix::FormCloseQuery(bool& canClose)
 {
-    canClose = QuerySave(kTextExitQuery);
+    canClose = QuerySave(ExitQueryText);
     if (canClose)
         StorePreferencesAndState();
 }
@@ -283,29 +256,6 @@ bool TFormVornalix::FormMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& re
 
 // ---------------------------------------------------------------------------------------
 // Documents and preferences
-
-// The save query before the shown document is given up; true to go on.
-bool TFormVornalix::QuerySave(std::string_view) { return true; }
-
-bool TFormVornalix::LoadDocument(const std::string& fileToRead, const std::string& documentName)
-{
-    if (!::LoadDocument(Handle(), ControlHandle, fileToRead))
-        return false;
-    ModifiedFlag = false;
-    Editor.QX_SetModified(ControlHandle, !SameName(fileToRead, documentName));
-    RefreshStatus();
-    Backup->WriteBackup(ControlHandle);
-    DocumentName = documentName;
-    Backup->UpdateRecord(documentName);
-    return true;
-}
-
-// The preferences and the window's placement and look as stored; the defaults until stored.
-void TFormVornalix::LoadPreferencesAndState() { ApplyPreferences(); }
-
-void TFormVornalix::StorePreferencesAndState() {}
-
-void TFormVornalix::DropFiles(HDROP drop) { DragFinish(drop); }
 
 void TFormVornalix::ApplyPreferences()
 {
@@ -329,10 +279,11 @@ void TFormVornalix::RefreshStatus()
 {
     if (!ControlHandle)
         return;
-    if (!ModifiedFlag) {
-        ModifiedFlag = Editor.QX_IsModified(ControlHandle);
-        Action(ActionId::FileSave).SetEnabled(ModifiedFlag);
-        StatusBar.SetPanelText(1, ModifiedFlag ? kTextModifiedMark : "");
+    if (!Documents.ModifiedFlag()) {
+        const bool modified = Documents.NoteControlModified(Editor.QX_IsModified(ControlHandle));
+        EditorHistory.SetSaveEnabled(modified);
+        Action(ActionId::FileSave).SetEnabled(modified);
+        StatusBar.SetPanelText(1, modified ? kTextModifiedMark : "");
     }
     StatusBar.SetPanelText(0, std::to_string(Editor.QX_GetDataSize(ControlHandle)));
     StatusBar.Repaint();
@@ -342,8 +293,8 @@ void TFormVornalix::RefreshActionStates()
 {
     Action(ActionId::FindNext).SetEnabled(!FindBytes.empty());
     Action(ActionId::FindPrev).SetEnabled(!FindBytes.empty());
-    const int count = ComboHistory.Count();
-    const int selected = ComboHistory.ItemIndex();
+    const int count = EditorHistory.ComboHistory.Count();
+    const int selected = EditorHistory.ComboHistory.ItemIndex();
     Action(ActionId::EditorBackward).SetEnabled(selected + 1 != count);
     Action(ActionId::EditorForward).SetEnabled(selected != 0);
     Action(ActionId::EditorDeleteHistory).SetEnabled(selected >= 0 && selected < count - 1);

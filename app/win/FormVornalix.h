@@ -1,8 +1,11 @@
 // TFormVornalix: the editor's main window: one control, the 62 actions, menus, tool bar and status bar.
 #pragma once
 #include "app/ActionTable.h"
+#include "app/DocumentSession.h"
 #include "app/Preferences.h"
 #include "app/win/BackupService.h"
+#include "app/win/FormDocumentHost.h"
+#include "app/win/TFrameHistory.h"
 #include "app/win/ui/TActionList.h"
 #include "app/win/ui/TComboBox.h"
 #include "app/win/ui/TFileDialog.h"
@@ -36,21 +39,20 @@ public:
     TMainMenu MainMenu;
     TPanel PanelEditorTop{"PanelEditorTop"};
     TStatusBar StatusBar{"StatusBar"};
-    TToolBar EditorHistory{"EditorHistory"};
-    TComboBox ComboHistory{"ComboHistory"};
+    TFrameHistory EditorHistory{"EditorHistory"};
     TPanel PanelClient{"PanelClient"};
     TFileDialog OpenDialog{TFileDialog::Kind::Open};
     TFileDialog SaveDialog{TFileDialog::Kind::Save};
     TTimer Timer;
 
     HWND ControlHandle = nullptr;
-    // Changed since the last load or save; sticky (RefreshStatus only ever sets it).
-    bool ModifiedFlag = false;
-    std::string DocumentName;
     ::Preferences Preferences;
     _CVec<uint8_t> FindBytes;
     _CVec<uint8_t> ReplaceBytes;
     std::unique_ptr<BackupService> Backup;
+    // The shown document with its modified flag and name, and the editing list.
+    FormDocumentHost DocumentsHost{*this};
+    DocumentSession Documents{DocumentsHost, EditorHistory.History(), Preferences.openPath};
 
     [[nodiscard]] TAction& Action(ActionId action) const noexcept { return ActionList[IndexOf(action)]; }
     [[nodiscard]] TMenuItem& MenuItem(std::string_view name) const;
@@ -75,7 +77,6 @@ protected:
 private:
     void CreateActions();
     void CreateMenus();
-    void CreateEditorHistory();
     void BindHandler(ActionId action, void (TFormVornalix::*handler)(TAction& sender));
     void FocusControl() const noexcept;
 
@@ -88,7 +89,7 @@ private:
 
     // Handlers.
     void PanelClientEnter();
-    void EditorHistoryResize();
+    void EditorHistoryComboHistoryChange();
     void MenuEditClick();
     void MenuEditReadOnlyClick();
     void TimerTimer();

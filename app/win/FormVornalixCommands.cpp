@@ -213,25 +213,13 @@ void TFormVornalix::TimerTimer()
 // Commands of the documents, the editing list, find and replace, the jump, settings and about
 // dialogs: each hands the focus back to the control for now.
 
-void TFormVornalix::ActionFileNewExecute(TAction&) { FocusControl(); }
-
-void TFormVornalix::ActionFileOpenExecute(TAction&) { FocusControl(); }
-
 void TFormVornalix::ActionFileEditorNewExecute(TAction&)
 {
     const AHourglass wait;
     ::ActionFileEditorNew(Handle());
 }
 
-void TFormVornalix::ActionFileEditorOpenExecute(TAction&) { FocusControl(); }
-
-void TFormVornalix::ActionFileSaveExecute(TAction&) { FocusControl(); }
-
-void TFormVornalix::ActionFileSaveAsExecute(TAction&) { FocusControl(); }
-
 // Closing goes through FormCloseQuery like every other way of closing the window.
 void TFormVornalix::ActionFileExitExecute(TAction&) { Close(); }
 
 void TFormVornalix::ActionHelpAboutExecute(TAction&) { FocusControl(); }
-
-void TFormVornalix::ActionEditorBackwardExecute(TAction&) { FocusControl(); }

@@ -185,8 +185,32 @@ void TForm::HandleNeeded()
 void TForm::Show(int showCommand)
 {
     HandleNeeded();
+    if (showCommand == SW_SHOW || showCommand == SW_SHOWNORMAL || showCommand == SW_SHOWDEFAULT) {
+        if (windowState_ == TWindowState::Maximized)
+            showCommand = SW_SHOWMAXIMIZED;
+        else if (windowState_ == TWindowState::Minimized)
+            showCommand = SW_SHOWMINIMIZED;
+    }
     ShowWindow(Handle(), showCommand);
     UpdateWindow(Handle());
+}
+
+void TForm::SetWindowState(TWindowState state)
+{
+    windowState_ = state;
+    if (Handle() && IsWindowVisible(Handle()))
+        ShowWindow(Handle(), state == TWindowState::Maximized   ? SW_MAXIMIZE
+                             : state == TWindowState::Minimized ? SW_MINIMIZE
+                                                                : SW_RESTORE);
+}
+
+TWindowState TForm::WindowState() const
+{
+    if (!Handle() || !IsWindowVisible(Handle()))
+        return windowState_;
+    if (IsIconic(Handle()))
+        return TWindowState::Minimized;
+    return IsZoomed(Handle()) ? TWindowState::Maximized : TWindowState::Normal;
 }
 
 void TForm::Hide()

@@ -25,6 +25,9 @@ enum TModalResult : int {
     mrNo = IDNO,
 };
 
+// Normal, minimised to the task bar, or filling the screen.
+enum class TWindowState { Normal, Minimized, Maximized };
+
 enum class TBorderStyle {
     Sizeable,  // caption, all buttons, resizable border
     Dialog,    // dialog frame, only the system-menu button
@@ -74,8 +77,13 @@ public:
 
     // Makes the window and the components and runs FormCreate, once.
     void HandleNeeded();
-    // Shows the window with the show command (SW_SHOW, SW_SHOWMAXIMIZED, ...).
+    // Shows the window with the show command (SW_SHOW, SW_SHOWMAXIMIZED, ...). A plain show
+    // (SW_SHOW, SW_SHOWNORMAL, SW_SHOWDEFAULT) shows it in its WindowState.
     void Show(int showCommand = SW_SHOW);
+    // Set while hidden, it is the state the next plain show gives; set while shown, it applies
+    // at once. Read while shown, the window's own state.
+    void SetWindowState(TWindowState state);
+    [[nodiscard]] TWindowState WindowState() const;
     void Hide();
     // Asks FormCloseQuery; a modal form then ends its loop with mrCancel (unless a result is
     // set already), the main form is destroyed, another form hidden.
@@ -126,6 +134,7 @@ private:
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     bool positioned_ = false;
+    TWindowState windowState_ = TWindowState::Normal;
     SIZE minSize_{0, 0};
     TMainMenu* menu_ = nullptr;
     TActionList* actions_ = nullptr;

@@ -1,0 +1,92 @@
+// FormDocumentHost: the document commands' calls turned into exports, dialogs and backup calls.
+#include "app/win/FormDocumentHost.h"
+
+#include "app/win/Document.h"
+#include "app/win/EditorLibrary.h"
+#include "app/win/FormVornalix.h"
+#include "app/win/TFormQuerySave.h"
+
+#include "common/PathString.h"
+#include "common/win/AHourglass.h"
+#include "common/win/FileSystem.h"
+
+FormDocumentHost::FormDocumentHost(TFormVornalix& form) : form_(form) {}
+
+FormDocumentHost::~FormDocumentHost() = default;
+
+ControlAccess& FormDocumentHost::control()
+{
+    // The control is made in FormCreate, after the window's members.
+    control_ = EditorControl(form_.ControlHandle);
+    return control_;
+}
+
+bool FormDocumentHost::newDocument() { return ::LoadDocument(form_.Handle(), form_.ControlHandle, {}); }
+
+bool FormDocumentHost::readDocument(std::string_view file)
+{
+    return ::LoadDocument(form_.Handle(), form_.ControlHandle, file);
+}
+
+bool FormDocumentHost::writeDocument(std::string_view name)
+{
+    return ::WriteDocument(form_.Handle(), form_.ControlHandle, name);
+}
+
+void FormDocumentHost::setControlModified(bool modified) { Editor.QX_SetModified(form_.ControlHandle, modified); }
+
+void FormDocumentHost::refreshStatus() { form_.RefreshStatus(); }
+
+void FormDocumentHost::namesChanged() { form_.EditorHistory.ShowNames(); }
+
+void FormDocumentHost::writeBackup() { form_.Backup->WriteBackup(form_.ControlHandle); }
+
+void FormDocumentHost::documentRenamed(std::string_view name) { form_.Backup->UpdateRecord(name); }
+
+SaveAnswer FormDocumentHost::askSave(const std::string& question)
+{
+    TFormQuerySave query(form_.Handle(), form_.Preferences.showHint);
+    query.SetQuestion(question);
+    MessageBeep(MB_ICONQUESTION);
+    const int answer = query.ShowModal();
+    if (form_.ControlHandle)
+        SetFocus(form_.ControlHandle);
+    return answer == mrYes ? SaveAnswer::Save : answer == mrNo ? SaveAnswer::DontSave : SaveAnswer::Cancel;
+}
+
+std::optional<std::string> FormDocumentHost::chooseOpenName(const std::string& folder)
+{
+    // A full name in the file box would take the dialog to its own folder instead.
+    form_.OpenDialog.SetFileName({});
+    form_.OpenDialog.SetInitialDir(folder);
+    if (!form_.OpenDialog.Execute(form_.Handle()))
+        return std::nullopt;
+    return form_.OpenDialog.FileName();
+}
+
+std::optional<std::string> FormDocumentHost::chooseSaveName(const std::string& name, const std::string& folder)
+{
+    // The name's own folder may be gone; the dialog starts in `folder` with the name's last part.
+    const std::string folderOfName = FolderOf(name);
+    form_.SaveDialog.SetFileName(name.substr(folderOfName.empty() ? 0 : folderOfName.size() + 1));
+    form_.SaveDialog.SetInitialDir(folder);
+    if (!form_.SaveDialog.Execute(form_.Handle()))
+        return std::nullopt;
+    return form_.SaveDialog.FileName();
+}
+
+bool FormDocumentHost::fileExists(std::string_view name) { return FileExists(name); }
+
+std::string FormDocumentHost::nearestExistingFolder(std::string_view folder) { return NearestExistingFolder(folder); }
+
+void FormDocumentHost::beginWait()
+{
+    if (waitDepth_++ == 0)
+        hourglass_ = std::make_unique<AHourglass>();
+}
+
+void FormDocumentHost::endWait()
+{
+    if (--waitDepth_ == 0)
+        hourglass_.reset();
+}

@@ -1,0 +1,45 @@
+// FormDocumentHost: the main window as the document commands see it: control, dialogs, backup, status.
+#pragma once
+#include "app/DocumentHost.h"
+#include "app/win/EditorControl.h"
+#include "app/win/SystemFileClock.h"
+
+#include <windows.h>
+
+#include <memory>
+
+class AHourglass;
+class TFormVornalix;
+
+class FormDocumentHost final : public DocumentHost {
+public:
+    explicit FormDocumentHost(TFormVornalix& form);
+    ~FormDocumentHost() override;
+    FormDocumentHost(const FormDocumentHost&) = delete;
+    FormDocumentHost& operator=(const FormDocumentHost&) = delete;
+
+    ControlAccess& control() override;
+    FileClock& clock() override { return clock_; }
+    bool newDocument() override;
+    bool readDocument(std::string_view file) override;
+    bool writeDocument(std::string_view name) override;
+    void setControlModified(bool modified) override;
+    void refreshStatus() override;
+    void namesChanged() override;
+    void writeBackup() override;
+    void documentRenamed(std::string_view name) override;
+    SaveAnswer askSave(const std::string& question) override;
+    std::optional<std::string> chooseOpenName(const std::string& folder) override;
+    std::optional<std::string> chooseSaveName(const std::string& name, const std::string& folder) override;
+    bool fileExists(std::string_view name) override;
+    std::string nearestExistingFolder(std::string_view folder) override;
+    void beginWait() override;
+    void endWait() override;
+
+private:
+    TFormVornalix& form_;
+    EditorControl control_{nullptr};
+    SystemFileClock clock_;
+    std::unique_ptr<AHourglass> hourglass_;
+    int waitDepth_ = 0;
+};
