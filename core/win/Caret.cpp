@@ -19,15 +19,21 @@ void Caret::show() noexcept
     if (hiddenDepth_ > 0)
         --hiddenDepth_;
     if (absentDepth_ == 0 && hiddenDepth_ == 0) {
-        SetCaretPos(x_, y_);
+        if (x_ != placedX_ || y_ != placedY_) {  // moving the system caret costs a redraw
+            SetCaretPos(x_, y_);
+            placedX_ = x_;
+            placedY_ = y_;
+        }
         ShowCaret(window_);
     }
 }
 
 void Caret::create() noexcept
 {
-    if (absentDepth_ > 0 && --absentDepth_ == 0)
+    if (absentDepth_ > 0 && --absentDepth_ == 0) {
         CreateCaret(window_, nullptr, width_, height_);
+        placedX_ = placedY_ = -1;  // a new system caret starts at no known point
+    }
     show();
 }
 

@@ -31,4 +31,6 @@ private:
     int x_ = 0;
     int y_ = 0;
     int hiddenDepth_ = 1;  // invariant: >= 0; counts the absence too, so a new caret starts hidden
+    int placedX_ = -1;     // the point last given to the system caret
+    int placedY_ = -1;
 };
