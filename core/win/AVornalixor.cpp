@@ -124,3 +124,17 @@ void AVornalixor::drawScrollBar()
     if (GetScrollInfo(window, SB_VERT, &info))
         SetScrollInfo(window, SB_VERT, &info, TRUE);
 }
+
+void AVornalixor::setRedraw(bool redraw)
+{
+    if (redraw == !redrawHeld_)
+        return;
+    redrawHeld_ = !redraw;
+    if (redrawHeld_) {
+        systemCaret.hide();
+        return;
+    }
+    InvalidateRect(window, nullptr, TRUE);
+    drawScrollBar();
+    systemCaret.show();
+}

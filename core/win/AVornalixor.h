@@ -72,7 +72,11 @@ private:
     void vscroll(int code);
     void dropFiles(WPARAM drop);
     void drawScrollBar();
+    void setRedraw(bool redraw);
 
     _CVec<uint8_t> lineBytes_;  // the bytes of the lines being painted
     bool scrollBarDrawPending_ = false;  // a kDrawScrollBar message is on its way
+    // WM_SETREDRAW off: edits change the model only; the caret stays hidden and the page is
+    // painted whole when redrawing is switched on again.
+    bool redrawHeld_ = false;
 };

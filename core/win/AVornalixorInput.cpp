@@ -57,6 +57,9 @@ bool AVornalixor::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     case kDrawScrollBar:
         drawScrollBar();
         return true;
+    case WM_SETREDRAW:
+        setRedraw(wParam != FALSE);
+        return true;
     default:
         return false;
     }

@@ -127,6 +127,8 @@ void AVornalixor::paintLines(DeviceContext& dc, const LineDamage& damage)
 
 void AVornalixor::applyDamage(const LineDamage& damage)
 {
+    if (redrawHeld_)
+        return;  // the whole page is painted when redrawing resumes
     const int scrolled = damage.scrolledLines;
     if (scrolled != 0 && std::abs(static_cast<long long>(scrolled)) < layout.pageLines) {
         const RECT page = ToRect(layout.pageRect);
