@@ -42,7 +42,7 @@ std::string TStatusBar::PanelText(int index) const
 
 void TStatusBar::Show(int index)
 {
-    if (!Handle())
+    if (!Handle() || updating_ > 0)
         return;
     const Panel& panel = panels_[static_cast<size_t>(index)];
     // The bar centres a text after one tab and right-aligns it after two.
@@ -54,8 +54,17 @@ void TStatusBar::Show(int index)
 
 void TStatusBar::Repaint()
 {
-    if (!Handle())
+    if (!Handle() || updating_ > 0)
         return;
     InvalidateRect(Handle(), nullptr, TRUE);
     UpdateWindow(Handle());
+}
+
+void TStatusBar::EndUpdate()
+{
+    if (updating_ == 0 || --updating_ > 0)
+        return;
+    for (int i = 0; i < PanelCount(); ++i)
+        Show(i);
+    Repaint();
 }

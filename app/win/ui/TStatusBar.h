@@ -17,6 +17,10 @@ public:
     [[nodiscard]] std::string PanelText(int index) const;
     // Paints the bar now rather than at the next quiet moment.
     void Repaint();
+    // Between BeginUpdate and EndUpdate (nested) the texts are only kept, the bar is not told
+    // or painted; the last EndUpdate shows every text and paints the bar once.
+    void BeginUpdate() noexcept { ++updating_; }
+    void EndUpdate();
 
 protected:
     HWND CreateWindowHandle(HWND parent, int id) override;
@@ -32,4 +36,5 @@ private:
 
     bool sizeGrip_ = false;
     std::vector<Panel> panels_;
+    int updating_ = 0;  // invariant: >= 0
 };
