@@ -57,7 +57,7 @@ void TFormVornalix::ActionFindReplaceExecute(TAction&)
         HexToBytes(dialog.EditFindTarget.Text(), FindBytes);
         HexToBytes(dialog.EditReplaceTarget.Text(), ReplaceBytes);
         const int replaced =
-            RunReplaceCommand(Handle(), ControlHandle, FindBytes, ReplaceBytes, {ControlHandle, StatusBar.Handle()});
+            RunReplaceCommand(Handle(), ControlHandle, FindBytes, ReplaceBytes, &StatusBar);
         const std::string message = ReplacedCountMessage(replaced);
         if (!message.empty())
             ShowMessageBox(Handle(), message.c_str(), kMessageInformation);

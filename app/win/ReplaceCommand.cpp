@@ -7,7 +7,7 @@
 #include "app/win/TFormReplaceNext.h"
 
 int RunReplaceCommand(HWND owner, HWND control, const _CVec<uint8_t>& findBytes, const _CVec<uint8_t>& replaceBytes,
-                      std::initializer_list<HWND> paintHeld)
+                      TStatusBar* statusBar)
 {
     EditorControl access(control);
     ReplaceRun run(access, findBytes, replaceBytes);
@@ -20,7 +20,7 @@ int RunReplaceCommand(HWND owner, HWND control, const _CVec<uint8_t>& findBytes,
             break;
         }
         if (strip.ReplaceChoice == ReplaceChoice::All) {
-            PaintingHold hold(paintHeld);
+            PaintingHold hold({control}, {statusBar});
             waiting = run.answer(ReplaceChoice::All);
         } else {
             waiting = run.answer(strip.ReplaceChoice);

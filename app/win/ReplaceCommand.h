@@ -5,11 +5,12 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <initializer_list>
+
+class TStatusBar;
 
 // Searches from the caret and shows the strip TFormReplaceNext (owned by `owner`) at each
 // match until the run ends; returns the number of replacements. Once the answer is "all",
-// the rest of the run does not wait for the user: the windows of `paintHeld` (the control,
-// the status bar) hold back their painting until it ends and are then painted once.
+// the rest of the run does not wait for the user: the control and the status bar (if any)
+// hold back their painting until it ends and are then painted once.
 int RunReplaceCommand(HWND owner, HWND control, const _CVec<uint8_t>& findBytes, const _CVec<uint8_t>& replaceBytes,
-                      std::initializer_list<HWND> paintHeld);
+                      TStatusBar* statusBar);

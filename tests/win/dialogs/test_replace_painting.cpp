@@ -72,7 +72,7 @@ TEST(ReplacePainting, HeldPaintingEndsAsImmediatePaintingShows)
         EXPECT_EQ(Editor.QX_GetSelectionBegin(held.control()), 2 * (53 + 5 + 1));
         Click(ChildWithText(strip, "すべて(&A)"));
     });
-    const int replaced = RunReplaceCommand(held.host(), held.control(), Vec(find), Vec(replace), {held.control()});
+    const int replaced = RunReplaceCommand(held.host(), held.control(), Vec(find), Vec(replace), nullptr);
     EXPECT_EQ(answers.pending(), 0u);
 
     // The same answers with every step painted at once.

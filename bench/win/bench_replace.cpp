@@ -1,0 +1,229 @@
+// Replacing every match of a run answered "すべて(&A)" in the main window, against the same
+// replacements on the editing model alone. A 2-byte pattern every 4 KiB of a 256 MiB document
+// (65,536 matches) becomes 3 bytes; QX_BENCH_SHORT=1 uses 16 MiB. The window's run counts from
+// the click on "すべて(&A)" to the count message, undo records and change notifications included.
+// Exits with 1 when the window's run takes more than 3 s (0.5 s in the short form).
+#include "app/ControlAccess.h"
+#include "app/ReplaceRun.h"
+#include "app/win/EditorLibrary.h"
+#include "app/win/FormVornalix.h"
+#include "app/win/ui/TApplication.h"
+
+#include "core/ControlModel.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+const uint8_t kPattern[] = {0xAB, 0xCD};
+const uint8_t kReplacement[] = {0x11, 0x22, 0x33};
+constexpr size_t kStep = 4096;
+
+double Now()
+{
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Pseudo-random bytes without the pattern's first byte, and the pattern every kStep bytes.
+Bytes Document(size_t size)
+{
+    Bytes bytes(size);
+    uint32_t state = 12345;
+    for (auto& byte : bytes) {
+        state = state * 1103515245u + 12345u;
+        byte = static_cast<uint8_t>(state >> 24);
+        if (byte == kPattern[0])
+            byte = 0xAA;
+    }
+    for (size_t at = 0; at + sizeof kPattern <= size; at += kStep)
+        std::memcpy(&bytes[at], kPattern, sizeof kPattern);
+    return bytes;
+}
+
+// --- the model alone, through the same replace run the command uses
+
+class QuietView : public ControlView {
+public:
+    void beep() override {}
+    void hideCaret() override {}
+    void showCaret() override {}
+    void placeCaret() override {}
+    void applyDamage(const LineDamage&) override {}
+    void invalidate(bool) override {}
+    void setScrollBar(const ScrollBarFields&) override {}
+};
+
+class ModelAccess : public ControlAccess {
+public:
+    explicit ModelAccess(ControlModel& model) : model_(model) {}
+    int dataSize() override { return model_.dataSize(); }
+    int caretPos() override { return model_.caretPos(); }
+    bool setCaretPos(int nibble) override { return model_.setCaretPos(nibble); }
+    int viewTop() override { return model_.viewTop(); }
+    bool setViewTop(int nibble) override { return model_.setViewTop(nibble); }
+    int selectionBegin() override { return model_.selectionStart(); }
+    int selectionSize() override { return model_.selectionSize(); }
+    bool setSelection(int nibble, int count) override { return model_.setSelection(nibble, count); }
+    int bookMark(int index) override { return model_.bookMark(index); }
+    bool setBookMark(int index, int nibble) override { return model_.setBookMark(index, nibble); }
+    bool findFirst(int nibble, const uint8_t* p, int n) override { return model_.findFirst(nibble, p, n); }
+    bool findNext(int nibble, const uint8_t* p, int n) override { return model_.findNext(nibble, p, n); }
+    bool findPrev(int nibble, const uint8_t* p, int n) override { return model_.findPrev(nibble, p, n); }
+    bool replaceSelection(const uint8_t* bytes, int count) override { return model_.replaceSelection(bytes, count); }
+
+private:
+    ControlModel& model_;
+};
+
+struct ModelRun {
+    double seconds = 0;
+    int replaced = 0;
+};
+
+ModelRun ReplaceOnModel(const Bytes& document)
+{
+    QuietView view;
+    auto model = std::make_unique<ControlModel>(view);
+    model->resize(20);
+    model->setData(document.data(), static_cast<int>(document.size()));
+    ModelAccess access(*model);
+    ReplaceRun run(access, _CVec<uint8_t>(kPattern, sizeof kPattern), _CVec<uint8_t>(kReplacement, sizeof kReplacement));
+    const double start = Now();
+    if (run.start())
+        run.answer(ReplaceChoice::All);
+    return {Now() - start, run.replacedCount()};
+}
+
+// --- the main window, its dialogs answered as the user would
+
+struct WindowRun {
+    double clickedAll = 0;
+    double messageShown = 0;
+    std::string message;
+};
+WindowRun* windowRun = nullptr;
+
+BOOL CALLBACK FindChild(HWND child, LPARAM param)
+{
+    auto& [text, found] = *reinterpret_cast<std::pair<const char*, HWND>*>(param);
+    char own[64] = {};
+    GetWindowTextA(child, own, sizeof own);
+    char name[16] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (std::strcmp(own, text) == 0 || (text[0] == '\0' && lstrcmpiA(name, "Edit") == 0 && !found)) {
+        found = child;
+        return text[0] == '\0' ? TRUE : FALSE;
+    }
+    return TRUE;
+}
+
+HWND Child(HWND parent, const char* text)
+{
+    std::pair<const char*, HWND> search{text, nullptr};
+    EnumChildWindows(parent, FindChild, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+// The edits of the replace dialog, in creation order.
+std::vector<HWND> Edits(HWND dialog)
+{
+    std::vector<HWND> edits;
+    for (HWND child = nullptr; (child = FindWindowExA(dialog, child, nullptr, nullptr)) != nullptr;)
+        for (HWND inner = nullptr; (inner = FindWindowExA(child, inner, "Edit", nullptr)) != nullptr;)
+            edits.push_back(inner);
+    return edits;
+}
+
+LRESULT CALLBACK Answer(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE && windowRun) {
+        const auto window = reinterpret_cast<HWND>(wParam);
+        char name[32] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (std::strcmp(name, "TFormReplaceFirst") == 0) {
+            const std::vector<HWND> edits = Edits(window);
+            if (edits.size() == 2) {
+                SetWindowTextA(edits[0], "ABCD");
+                SetWindowTextA(edits[1], "112233");
+            }
+            PostMessageA(Child(window, "&Ok"), BM_CLICK, 0, 0);
+        } else if (std::strcmp(name, "TFormReplaceNext") == 0) {
+            windowRun->clickedAll = Now();
+            PostMessageA(Child(window, "すべて(&A)"), BM_CLICK, 0, 0);
+        } else if (std::strcmp(name, "#32770") == 0) {
+            windowRun->messageShown = Now();
+            for (HWND child = nullptr; (child = FindWindowExA(window, child, "Static", nullptr)) != nullptr;) {
+                char text[128] = {};
+                GetWindowTextA(child, text, sizeof text);
+                if (text[0])
+                    windowRun->message = text;
+            }
+            PostMessageA(window, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+WindowRun ReplaceInWindow(const Bytes& document, Bytes& after)
+{
+    WindowRun run;
+    windowRun = &run;
+    TFormVornalix form(std::make_unique<NoBackup>());
+    form.Show();
+    Editor.QX_SetData(form.ControlHandle, document.data(), static_cast<int>(document.size()));
+    Application.ProcessMessages();
+    const HHOOK hook = SetWindowsHookExA(WH_CBT, Answer, nullptr, GetCurrentThreadId());
+    form.Action(ActionId::FindReplace).Execute();
+    UnhookWindowsHookEx(hook);
+    after.resize(static_cast<size_t>(Editor.QX_GetDataSize(form.ControlHandle)));
+    Editor.QX_GetData(form.ControlHandle, after.data(), 0, static_cast<int>(after.size()));
+    windowRun = nullptr;
+    return run;
+}
+
+} // namespace
+
+int main()
+{
+    const char* shortForm = std::getenv("QX_BENCH_SHORT");
+    const bool isShort = shortForm && std::strcmp(shortForm, "1") == 0;
+    const size_t size = (isShort ? size_t{16} : size_t{256}) << 20;
+    const double limit = isShort ? 0.5 : 3.0;
+    if (!BindEditorLibrary()) {
+        std::fprintf(stderr, "talvine.dll could not be bound\n");
+        return 2;
+    }
+    const Bytes document = Document(size);
+    const int expected = static_cast<int>((size + kStep - 1) / kStep);
+
+    const ModelRun model = ReplaceOnModel(document);
+    Bytes after;
+    const WindowRun window = ReplaceInWindow(document, after);
+    const double windowSeconds = window.messageShown - window.clickedAll;
+    const std::string expectedMessage = std::to_string(expected) + " 個のバイト列を置換しました。";
+    const bool right = model.replaced == expected && window.message == expectedMessage
+                    && after.size() == size + static_cast<size_t>(expected) && after[0] == kReplacement[0];
+
+    std::printf("replace all: %d matches of 2 bytes by 3 in %zu MiB\n", expected, size >> 20);
+    std::printf("  model alone:     %.3f s\n", model.seconds);
+    std::printf("  main window:     %.3f s (limit %.1f s), ratio %.1f\n", windowSeconds, limit,
+                windowSeconds / model.seconds);
+    if (!right)
+        std::printf("WRONG RESULT: model %d, message \"%s\", size %zu\n", model.replaced, window.message.c_str(),
+                    after.size());
+    const bool within = right && window.clickedAll > 0 && windowSeconds <= limit;
+    std::printf("%s\n", within ? "within limits" : "OUT OF LIMITS");
+    return within ? 0 : 1;
+}
