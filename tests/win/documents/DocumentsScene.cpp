@@ -1,0 +1,67 @@
+// DocumentsScene: the main window under test, and reading back what it shows.
+#include "tests/win/documents/DocumentsScene.h"
+
+#include "app/win/EditorLibrary.h"
+#include "app/win/ProgramTexts.h"
+#include "common/win/ARegistry.h"
+#include "tests/win/support/ControlHost.h"
+
+void ClearProgramKey() { RegDeleteTreeA(HKEY_CURRENT_USER, ARegistry::ProgramKey().c_str()); }
+
+void DocumentsScene::SetUp()
+{
+    ASSERT_TRUE(EnsureEditorLibrary());
+    ClearProgramKey();
+    OpenWindow();
+}
+
+void DocumentsScene::TearDown()
+{
+    form_.reset();
+    ClearProgramKey();
+}
+
+void DocumentsScene::OpenWindow()
+{
+    form_.reset();
+    form_ = std::make_unique<TFormVornalix>(std::make_unique<NoBackup>());
+    form_->Show();
+    ASSERT_TRUE(control());
+}
+
+std::string DocumentsScene::shown() const
+{
+    const int size = Editor.QX_GetDataSize(control());
+    std::string bytes(static_cast<size_t>(size), '\0');
+    Editor.QX_GetData(control(), bytes.data(), 0, size);
+    return bytes;
+}
+
+void DocumentsScene::type(char byte) const { Editor.QX_InsertData(control(), 0, &byte, 1); }
+
+std::vector<std::string> DocumentsScene::items() const
+{
+    std::vector<std::string> texts;
+    const TComboBox& combo = form_->EditorHistory.ComboHistory;
+    for (int i = 0; i < combo.Count(); ++i)
+        texts.push_back(combo.Item(i));
+    return texts;
+}
+
+std::string DocumentsScene::selectedItem() const
+{
+    const TComboBox& combo = form_->EditorHistory.ComboHistory;
+    return combo.Item(combo.ItemIndex());
+}
+
+bool DocumentsScene::markedModified() const
+{
+    return form_->StatusBar.PanelText(1) == kTextModifiedMark && enabled(ActionId::FileSave);
+}
+
+std::string DocumentsScene::file(const std::string& name, const std::string& bytes) const
+{
+    const std::string path = folder_ / name;
+    PutFile(path, bytes);
+    return path;
+}
