@@ -221,5 +221,3 @@ void TFormVornalix::ActionFileEditorNewExecute(TAction&)
 
 // Closing goes through FormCloseQuery like every other way of closing the window.
 void TFormVornalix::ActionFileExitExecute(TAction&) { Close(); }
-
-void TFormVornalix::ActionHelpAboutExecute(TAction&) { FocusControl(); }

@@ -74,3 +74,12 @@ inline constexpr char kTextFilter[] = "フィルター";
 inline constexpr char kTextExplanationHint[] = "例: テキスト文書\n例: HTML文書";
 inline constexpr char kTextFilterHint[] =
     "例: *.txt (半角星印+半角ピリオド+拡張子)\n例: *.htm;*.html (フィルターを半角セミコロンでつなぐ)";
+
+// The about dialog.
+inline constexpr char kTextAboutCaption[] = "バージョン情報";
+inline constexpr char kTextAboutVersion[] = "バージョン";
+inline constexpr char kTextSystemInfo[] = "システム情報";
+inline constexpr char kTextAboutOk[] = "Ok";
+inline constexpr char kTextOsName[] = "オペレーティングシステム";
+inline constexpr char kTextComputerName[] = "コンピューター名";
+inline constexpr char kTextUserName[] = "ユーザー名";
