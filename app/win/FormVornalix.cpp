@@ -1,8 +1,6 @@
 // TFormVornalix: layout, actions and menus, life-cycle handlers, status and preferences.
 #include "app/win/FormVornalix.h"
 
-#include "app/HistoryNames.h"
-#include "app/win/Document.h"
 #include "app/win/EditorLibrary.h"
 #include "app/win/ProgramTexts.h"
 #include "app/win/ToolImages.h"
@@ -16,7 +14,6 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
-#include <algorithm>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -24,7 +21,6 @@
 namespace {
 
 constexpr char kMainFontFace[] = "ＭＳ ゴシック";
-constexpr char kFrameFontFace[] = "ＭＳ Ｐゴシック";
 constexpr int kFontHeight = 15;
 
 // The window whose RefreshStatus the control's notification runs; the notification takes
