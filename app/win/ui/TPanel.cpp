@@ -73,7 +73,6 @@ void TPanel::Paint()
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(Handle(), &paint);
     RECT area = ClientRect();
-    FillRect(dc, &area, BackgroundBrush());
     if (outer_ != TBevel::None) {
         DrawEdge(dc, &area, EdgeOf(outer_, true), BF_RECT);
         InflateRect(&area, -1, -1);
@@ -104,8 +103,12 @@ LRESULT TPanel::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     if (Reflect(message, wParam, lParam, result))
         return result;
     switch (message) {
-    case WM_ERASEBKGND:
+    case WM_ERASEBKGND: {
+        // Transparent children (a flat tool bar) have their background painted this way too.
+        RECT area = ClientRect();
+        FillRect(reinterpret_cast<HDC>(wParam), &area, BackgroundBrush());
         return 1;
+    }
     case WM_PAINT:
         Paint();
         return 0;
