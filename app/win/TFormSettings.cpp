@@ -36,6 +36,7 @@ TFormSettings::TFormSettings(HWND owner, TActionList& actions) : TForm("TFormSet
 {
     SetCaption(kTextSettingsCaption);
     SetBorderStyle(TBorderStyle::Single);
+    SetMinimizeBox(true);
     SetClientSize(460, 336);
     SetColor(clTeal);
 }

@@ -85,8 +85,10 @@ DWORD TForm::Style() const noexcept
 {
     switch (borderStyle_) {
     case TBorderStyle::Sizeable: return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    case TBorderStyle::Dialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    case TBorderStyle::Single: return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case TBorderStyle::Dialog:
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (minimizeBox_ ? WS_MINIMIZEBOX : 0);
+    case TBorderStyle::Single:
+        return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (minimizeBox_ ? WS_MINIMIZEBOX : 0);
     case TBorderStyle::None: return WS_POPUP | WS_CLIPCHILDREN;
     }
     return WS_OVERLAPPEDWINDOW;

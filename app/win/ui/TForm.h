@@ -55,6 +55,8 @@ public:
     // The smallest window size the user can drag the form to.
     void SetMinSize(int width, int height) noexcept;
     void SetBorderStyle(TBorderStyle style) noexcept { borderStyle_ = style; }
+    // A minimise button beside the system-menu button of a dialog or single border.
+    void SetMinimizeBox(bool on) noexcept { minimizeBox_ = on; }
     void SetOwner(HWND owner) noexcept { owner_ = owner; }
     [[nodiscard]] HWND Owner() const noexcept { return owner_; }
     void SetMenu(TMainMenu& menu);
@@ -131,6 +133,7 @@ private:
     std::string className_;
     HWND owner_ = nullptr;
     TBorderStyle borderStyle_ = TBorderStyle::Sizeable;
+    bool minimizeBox_ = false;
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     bool positioned_ = false;

@@ -83,6 +83,9 @@ TEST_F(SettingsDialogTest, ValuesAreRoundedOnLoadAndTakenHoweverTheDialogCloses)
     EXPECT_EQ(dialog.ListKeyboardShortcut.Item(215), "Shift+Ctrl+F24");
     EXPECT_FALSE(dialog.ButtonKeyboardSet.Enabled());
 
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(dialog.Handle(), GWL_STYLE));
+    EXPECT_EQ(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), static_cast<DWORD>(WS_SYSMENU | WS_MINIMIZEBOX));
+    EXPECT_EQ(dialog.Caption(), "設定 [Korvani Quillet]");
     const int result = ShowModalWith(dialog, [&] {
         EXPECT_EQ(dialog.PageSettings.ActivePageIndex(), 0);
         Click(dialog.CheckOthersShowHint.Handle());
