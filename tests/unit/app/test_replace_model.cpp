@@ -1,5 +1,4 @@
-// The replace run and the find commands driven against the real editing model.
-#include "app/FindCommand.h"
+// The replace run driven against the real editing model.
 #include "app/ReplaceRun.h"
 #include "ModelControl.h"
 
@@ -198,26 +197,4 @@ TEST(ReplaceOnModel, AllFromTheStartReplacesEveryMatchLeftToRight)
         ASSERT_EQ(UndoAll(control.model()), count) << "round " << round;
         ASSERT_EQ(control.bytes(), data) << "round " << round;
     }
-}
-
-TEST(FindOnModel, SearchesStartAtTheCaretAndMissesChangeNothing)
-{
-    ModelControl control({0x41, 0x42, 0x43, 0x41, 0x42});
-    const _CVec<uint8_t> pattern = Bytes({0x41, 0x42});
-    EXPECT_EQ(RunFind(control, FindDirection::First, pattern), FindOutcome::Found);
-    EXPECT_EQ(control.caretPos(), 0);  // a match at the caret is found again
-    EXPECT_EQ(RunFind(control, FindDirection::Next, pattern), FindOutcome::Found);
-    EXPECT_EQ(control.caretPos(), 6);
-    EXPECT_EQ(control.selectionSize(), 2);
-
-    EXPECT_EQ(RunFind(control, FindDirection::Next, pattern), FindOutcome::NotFound);
-    EXPECT_EQ(control.caretPos(), 6);
-    EXPECT_EQ(control.selectionBegin(), 6);
-    EXPECT_EQ(control.selectionSize(), 2);
-
-    EXPECT_EQ(RunFind(control, FindDirection::Prev, pattern), FindOutcome::Found);
-    EXPECT_EQ(control.caretPos(), 0);
-    EXPECT_EQ(RunFind(control, FindDirection::Prev, pattern), FindOutcome::NotFound);
-    EXPECT_EQ(RunFind(control, FindDirection::Next, _CVec<uint8_t>()), FindOutcome::NoPattern);
-    ExpectDrawn(control, "after the searches");
 }
