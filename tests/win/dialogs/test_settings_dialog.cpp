@@ -18,14 +18,19 @@ void AddActions(TActionList& actions)
 }
 
 // Selects the item as a click does, running the list's click handler.
+void ChooseIndex(TListBox& list, int index)
+{
+    list.SetItemIndex(index);
+    SendMessageA(GetParent(list.Handle()), WM_COMMAND, MAKEWPARAM(list.Id(), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list.Handle()));
+}
+
 void Choose(TListBox& list, const std::string& text)
 {
     const LRESULT index =
         SendMessageA(list.Handle(), LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
     ASSERT_NE(index, LB_ERR) << text;
-    list.SetItemIndex(static_cast<int>(index));
-    SendMessageA(GetParent(list.Handle()), WM_COMMAND, MAKEWPARAM(list.Id(), LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(list.Handle()));
+    ChooseIndex(list, static_cast<int>(index));
 }
 
 std::vector<std::string> Items(const TListBox& list)
@@ -120,6 +125,20 @@ TEST_F(SettingsDialogTest, ReassigningAShortcutToItsOwnHolderKeepsIt)
     EXPECT_EQ(dialog.InfoKeyboardShortcut.Text(), "Ctrl+F");
     EXPECT_EQ(dialog.ListKeyboardShortcut.ItemIndex(), -1);
     EXPECT_FALSE(dialog.ButtonKeyboardSet.Enabled());
+}
+
+// The two items that read "Ctrl+" and a backslash each set the key they stand for.
+TEST_F(SettingsDialogTest, EachBackslashItemSetsItsOwnKey)
+{
+    Load();
+    Choose(dialog.ListKeyboardCategory, "その他");
+    Choose(dialog.ListKeyboardAction, "タブ挿入");
+    for (const auto& [index, key] : {std::pair{83, Vk::Oem102}, std::pair{80, Vk::Oem5}}) {
+        ASSERT_EQ(dialog.ListKeyboardShortcut.Item(index), "Ctrl+\\");
+        ChooseIndex(dialog.ListKeyboardShortcut, index);
+        Click(dialog.ButtonKeyboardSet.Handle());
+        EXPECT_EQ(ShortcutOf(ActionId::OthersTab), CtrlKey(key));
+    }
 }
 
 TEST_F(SettingsDialogTest, FilterListIsEditedThroughTheFilterDialog)
