@@ -118,3 +118,62 @@ TEST(MainWindowDialogs, FontDialogListsFixedPitchFontsCentredOnTheWindow)
     EXPECT_STREQ(after.lfFaceName, before.lfFaceName);
     EXPECT_EQ(GetFocus(), harness.control());
 }
+
+namespace {
+
+struct ColourDialogWatch {
+    bool seen = false;
+    bool redEntryInside = false;
+    RECT dialog{};
+};
+
+ColourDialogWatch* colourWatch = nullptr;
+
+// Opened in full, the dialog shows its red, green and blue entries: type a colour there and confirm.
+LRESULT CALLBACK AnswerColourDialog(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE && colourWatch && !colourWatch->seen) {
+        const auto dialog = reinterpret_cast<HWND>(wParam);
+        char name[32] = {};
+        GetClassNameA(dialog, name, sizeof name);
+        if (lstrcmpA(name, "#32770") == 0) {
+            colourWatch->seen = true;
+            GetWindowRect(dialog, &colourWatch->dialog);
+            // The entries lie in the part a dialog not opened in full cuts off.
+            const HWND red = GetDlgItem(dialog, 0x2C2);
+            RECT entry{};
+            GetWindowRect(red, &entry);
+            colourWatch->redEntryInside = entry.right <= colourWatch->dialog.right && entry.right > entry.left;
+            SendMessageA(red, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("10"));
+            SendMessageA(GetDlgItem(dialog, 0x2C3), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("20"));
+            SendMessageA(GetDlgItem(dialog, 0x2C4), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("30"));
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+} // namespace
+
+TEST(MainWindowDialogs, ColourDialogOpensInFullAndGivesTheChoiceToTheControl)
+{
+    MainFormHarness harness;
+    SetWindowPos(harness.form().Handle(), nullptr, 250, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ColourDialogWatch seen;
+    colourWatch = &seen;
+    const HHOOK colourHook = SetWindowsHookExA(WH_CBT, AnswerColourDialog, nullptr, GetCurrentThreadId());
+    harness.form().Action(ActionId::PrefBgColor).Execute();
+    UnhookWindowsHookEx(colourHook);
+    colourWatch = nullptr;
+
+    ASSERT_TRUE(seen.seen);
+    EXPECT_TRUE(seen.redEntryInside);
+    COLORREF colour = 0;
+    Editor.QX_GetBkColor(harness.control(), &colour);
+    EXPECT_EQ(colour, RGB(10, 20, 30));
+    RECT window{};
+    GetWindowRect(harness.form().Handle(), &window);
+    EXPECT_NEAR((seen.dialog.left + seen.dialog.right) / 2, (window.left + window.right) / 2, 1);
+    EXPECT_EQ(SystemDialogOwner(), nullptr);
+    EXPECT_EQ(GetFocus(), harness.control());
+}
