@@ -8,7 +8,6 @@
 #include "app/win/ReadStartArguments.h"
 #include "common/AError.h"
 #include "common/PathString.h"
-#include "common/win/AHourglass.h"
 #include "common/win/ARegistry.h"
 #include "common/win/FileSystem.h"
 #include "common/win/MessageBox.h"
@@ -210,17 +209,6 @@ bool BackupManager::WriteBackup(HWND control)
     if (!bytes || (size > 0 && !Editor.QX_GetData(control, bytes.get(), 0, size)))
         return false;
     return ReplaceFileContents(BackupFile, bytes.get(), static_cast<size_t>(size));
-}
-
-bool BackupManager::BackupIfModified(HWND control)
-{
-    if (!Editor.QX_IsModified(control))
-        return false;
-    AHourglass hourglass;
-    if (!WriteBackup(control))
-        return false;
-    Editor.QX_SetModified(control, false);
-    return true;
 }
 
 void BackupManager::UpdateRecord(std::string_view name)

@@ -2,6 +2,7 @@
 #pragma once
 #include "app/Profile.h"
 #include "app/StartArguments.h"
+#include "app/win/BackupService.h"
 #include "common/win/AMutex.h"
 
 #include <windows.h>
@@ -22,7 +23,7 @@ static_assert(sizeof(SharedBlock) == 268);
 // One per main window, made with it and ended with it. Every change to the shared state
 // (the registry value "profile", the shared block, the process-list file) happens while
 // InstanceMutex is held; the backup file belongs to this process alone.
-class BackupManager {
+class BackupManager final : public BackupService {
 public:
     static constexpr char MutexName[] = "KORVANIVORNALIXE";
     static constexpr char SharedBlockName[] = "KORVANIVORNALIXP";
@@ -32,7 +33,7 @@ public:
     BackupManager();
     // The normal end: deletes the backup file and this editor's record; the last editor
     // also empties "profile" and deletes the list.
-    virtual ~BackupManager();
+    ~BackupManager() override;
     BackupManager(const BackupManager&) = delete;
     BackupManager& operator=(const BackupManager&) = delete;
 
@@ -40,20 +41,14 @@ public:
     // editors that ran last ended abnormally, tells the user (owner: the main window) and
     // starts one recovery editor per lost document. The result's FileToLoad is read under
     // its DocumentName; after a recovery start the two differ and the document is modified.
-    TStartArguments Start(HWND owner);
+    [[nodiscard]] TStartArguments Start(HWND owner) override;
 
     // Writes the control's whole data as this editor's backup. The previous backup stays
     // whole until the new one has replaced it. False when nothing was written.
-    bool WriteBackup(HWND control);
-
-    // The backup tick: when the control reports a change since the last backup, writes the
-    // backup under the hourglass and then clears the control's modified flag. The flag stays
-    // set when the backup could not be written, so the next tick tries again. True when a
-    // backup was written.
-    bool BackupIfModified(HWND control);
+    bool WriteBackup(HWND control) override;
 
     // Records the document's new name (empty for an untitled one) in this editor's record.
-    void UpdateRecord(std::string_view name);
+    void UpdateRecord(std::string_view name) override;
 
     // Starts an editor with "-b", the backup and the name ("-null" for an empty name).
     static void LaunchRecovery(std::string_view backup, std::string_view name);

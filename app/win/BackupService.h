@@ -16,8 +16,9 @@ public:
     // Interprets the command line, registers this process and starts the recoveries; what
     // the window shows first.
     [[nodiscard]] virtual TStartArguments Start(HWND owner) = 0;
-    // Writes the control's whole data to this process's backup file.
-    virtual void WriteBackup(HWND control) = 0;
+    // Writes the control's whole data to this process's backup file; false when the backup
+    // could not be written, which leaves the previous one whole.
+    virtual bool WriteBackup(HWND control) = 0;
     // The shown document's name (empty for an untitled one).
     virtual void UpdateRecord(std::string_view name) = 0;
 };
@@ -26,6 +27,6 @@ public:
 class NoBackup final : public BackupService {
 public:
     [[nodiscard]] TStartArguments Start(HWND) override { return ReadStartArguments(); }
-    void WriteBackup(HWND) override {}
+    bool WriteBackup(HWND) override { return true; }
     void UpdateRecord(std::string_view) override {}
 };

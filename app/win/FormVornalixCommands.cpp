@@ -202,8 +202,9 @@ void TFormVornalix::TimerTimer()
         return;
     try {
         const AHourglass wait;
-        Backup->WriteBackup(ControlHandle);
-        Editor.QX_SetModified(ControlHandle, false);
+        // A backup that could not be written leaves the flag set, so the next tick tries again.
+        if (Backup->WriteBackup(ControlHandle))
+            Editor.QX_SetModified(ControlHandle, false);
     } catch (const std::bad_alloc&) {
         ShowOutOfMemory(Handle());
     }

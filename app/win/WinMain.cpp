@@ -1,4 +1,5 @@
 // Program entry: bind the control library, create the main window, run the message loop.
+#include "app/win/BackupManager.h"
 #include "app/win/EditorLibrary.h"
 #include "app/win/FormVornalix.h"
 #include "app/win/ProgramTexts.h"
@@ -24,7 +25,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand)
     InitCommonControlsEx(&controls);
     Application.SetTitle(kTextApplicationTitle);
     try {
-        TFormVornalix form(std::make_unique<NoBackup>());
+        TFormVornalix form(std::make_unique<BackupManager>());
         Application.SetMainForm(&form);
         form.Show(showCommand);
         Application.Run();

@@ -25,12 +25,18 @@ void EmptyFolder(const std::string& folder)
     FindClose(search);
 }
 
-BOOL CALLBACK CollectHost(HWND window, LPARAM param)
+struct Collect {
+    const char* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
 {
+    auto& collect = *reinterpret_cast<Collect*>(param);
     char name[64] = {};
     GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, kHostClass) == 0 && IsWindowVisible(window))
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    if (lstrcmpA(name, collect.className) == 0 && IsWindowVisible(window))
+        collect.found.push_back(window);
     return TRUE;
 }
 
@@ -67,7 +73,11 @@ BackupScene::BackupScene(const std::string& name, const std::string& host)
 BackupScene::~BackupScene()
 {
     closeAll();
-    for (HWND window : windows()) {
+    // Editors may be waiting for an answer to close; they are ended as they are.
+    std::vector<HWND> left = windows();
+    for (HWND editor : windows("TFormVornalix"))
+        left.push_back(editor);
+    for (HWND window : left) {
         HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, HostProcess(window));
         if (process) {
             TerminateProcess(process, 1);
@@ -87,11 +97,11 @@ std::unique_ptr<ChildProcess> BackupScene::start(const std::string& arguments) c
 
 HWND BackupScene::window(DWORD processId) { return WaitForProcessWindow(processId, kHostClass); }
 
-std::vector<HWND> BackupScene::windows()
+std::vector<HWND> BackupScene::windows(const char* className)
 {
-    std::vector<HWND> found;
-    EnumWindows(CollectHost, reinterpret_cast<LPARAM>(&found));
-    return found;
+    Collect collect{className, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&collect));
+    return collect.found;
 }
 
 bool BackupScene::close(HWND window)

@@ -23,7 +23,7 @@ public:
     // Copies the host to bin\<name>.exe, clears its registry key and gives the test process
     // (and so every host) a fresh temporary folder through TMP and TEMP.
     explicit BackupScene(const std::string& name, const std::string& host = "backup_host.exe");
-    // Ends every host still running.
+    // Ends every host and editor still running.
     ~BackupScene();
     BackupScene(const BackupScene&) = delete;
     BackupScene& operator=(const BackupScene&) = delete;
@@ -32,8 +32,8 @@ public:
     std::unique_ptr<ChildProcess> start(const std::string& arguments = {}) const;
     // The host's window once it is shown; null when it did not appear.
     [[nodiscard]] static HWND window(DWORD processId);
-    // Every host window that is shown, of any process.
-    [[nodiscard]] static std::vector<HWND> windows();
+    // Every shown window of the class (the host's unless told), of any process.
+    [[nodiscard]] static std::vector<HWND> windows(const char* className = kHostClass);
     // Asks every host to close and waits for their processes to end; false when one stayed.
     bool closeAll() const;
     // Closes one host normally and waits for its end.

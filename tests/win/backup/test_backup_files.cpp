@@ -150,11 +150,22 @@ TEST(BackupFiles, KillsWhileLargeBackupsAreWrittenNeverLeaveATornBackup)
         PostMessageA(window, kHostStress, mebibytes, 0);
         // Half the rounds end the editor while a new copy is on its way, the others just
         // after one has taken the backup's place.
-        const auto backupFull = [&] {
+        // A backup of the second document or later: a kill then finds an older full copy.
+        const auto laterBackupFull = [&] {
             WIN32_FILE_ATTRIBUTE_DATA data;
-            return GetFileAttributesExA(backup.c_str(), GetFileExInfoStandard, &data) && data.nFileSizeLow == size;
+            if (!GetFileAttributesExA(backup.c_str(), GetFileExInfoStandard, &data) || data.nFileSizeLow != size)
+                return false;
+            HANDLE file = CreateFileA(backup.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+            uint8_t first = 0;
+            DWORD read = 0;
+            if (file != INVALID_HANDLE_VALUE) {
+                ReadFile(file, &first, 1, &read, nullptr);
+                CloseHandle(file);
+            }
+            return read == 1 && first >= 2;
         };
-        ASSERT_TRUE(WaitFor([&] { return backupFull() && (round % 2 == 0) == Exists(staging); }, 60000));
+        ASSERT_TRUE(WaitFor([&] { return laterBackupFull() && (round % 2 == 0) == Exists(staging); }, 60000));
         if (round % 3 == 0)
             ASSERT_TRUE(scene.killUnix(editor->id(), ""));
         else

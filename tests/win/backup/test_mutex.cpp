@@ -42,6 +42,7 @@ TEST(AMutex, LocksNestAndTheEndReleasesAllStillHeld)
 {
     const char* name = "QX_tests_mutex_nested";
     auto mutex = std::make_unique<AMutex>(name);
+    const AMutex witness(name);  // keeps the mutex in existence once the first one ends
     mutex->Lock();
     mutex->Lock();
     {

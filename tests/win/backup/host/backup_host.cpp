@@ -49,6 +49,15 @@ void LoadFirstDocument(const TStartArguments& start)
     SetDocumentName(start.DocumentName);
 }
 
+// The main window's backup tick: the control's flag is cleared only once the backup is written.
+bool TimerTick()
+{
+    if (!Editor.QX_IsModified(control) || !backup->WriteBackup(control))
+        return false;
+    Editor.QX_SetModified(control, false);
+    return true;
+}
+
 void RandomEdits(unsigned seed)
 {
     std::mt19937 random(seed);
@@ -104,12 +113,12 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 {
     switch (message) {
     case kHostIsModified: return Editor.QX_IsModified(control);
-    case kHostTick: return backup->BackupIfModified(control);
+    case kHostTick: return TimerTick();
     case kHostEdit: RandomEdits(static_cast<unsigned>(wParam)); return Editor.QX_GetDataSize(control);
     case kHostStress: Stress(wParam);
     case kHostWriteBackup: return backup->WriteBackup(control);
     case WM_COPYDATA: return CopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case WM_TIMER: backup->BackupIfModified(control); return 0;
+    case WM_TIMER: TimerTick(); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }

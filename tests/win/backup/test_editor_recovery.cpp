@@ -1,0 +1,82 @@
+// The editor itself: its backup tick after typing, and its recovery after it was killed.
+#include "tests/win/backup/RecoveryChecks.h"
+
+#include "common/PathString.h"
+#include "tests/win/support/Wait.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+constexpr char kMainClass[] = "TFormVornalix";
+
+HWND ControlOf(HWND main)
+{
+    HWND found = nullptr;
+    EnumChildWindows(
+        main,
+        [](HWND child, LPARAM param) {
+            char name[64] = {};
+            GetClassNameA(child, name, sizeof name);
+            if (lstrcmpA(name, "TALVINEWINDOW") != 0)
+                return TRUE;
+            *reinterpret_cast<HWND*>(param) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+void Type(HWND control, const char* digits)
+{
+    for (const char* digit = digits; *digit; ++digit)
+        PostMessageA(control, WM_KEYDOWN, static_cast<WPARAM>(*digit), 0);
+}
+
+std::optional<Profile> RecordOf(const std::vector<Profile>& records, const std::string& name)
+{
+    for (const Profile& record : records)
+        if (record.documentName == name)
+            return record;
+    return std::nullopt;
+}
+
+TEST(EditorRecovery, TypedBytesReachTheBackupAndComeBackAfterAKill)
+{
+    BackupScene scene("bk_editor", "vornalix.exe");
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\KORVANI\\bk_editor\\Preference", "backup_time", REG_SZ, "1", 2);
+    const std::string document = scene.filePath("typed.bin");
+    ASSERT_TRUE(WriteBytes(document, {0x00, 0x11, 0x22, 0x33}));
+
+    auto editor = scene.start("-o \"" + document + "\"");
+    HWND main = WaitForProcessWindow(editor->id(), kMainClass);
+    ASSERT_NE(main, nullptr);
+    HWND control = ControlOf(main);
+    ASSERT_NE(control, nullptr);
+    const std::optional<Profile> record = RecordOf(scene.records(), document);
+    ASSERT_TRUE(record);
+    const std::string backup = record->backupFile;
+    EXPECT_EQ(ReadBytes(backup), (std::vector<uint8_t>{0x00, 0x11, 0x22, 0x33})) << "backed up when loaded";
+
+    Type(control, "7A5");
+    const std::vector<uint8_t> typed = {0x7A, 0x51, 0x22, 0x33};
+    ASSERT_TRUE(WaitFor([&] { return ReadBytes(backup) == typed; }, 15000)) << "no backup tick";
+    editor->terminate();
+
+    auto restarted = scene.start();
+    EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);
+    ASSERT_NE(WaitForProcessWindow(restarted->id(), kMainClass), nullptr);
+    std::optional<Profile> recovered;
+    ASSERT_TRUE(WaitFor([&] {
+        const std::vector<Profile> records = scene.records();
+        recovered = RecordOf(records, document);
+        return recovered && records.size() == 2;
+    }, 15000));
+    EXPECT_TRUE(SameName(recovered->backupFile, backup)) << "the recovery editor keeps the backup";
+    EXPECT_EQ(ReadBytes(backup), typed);
+    EXPECT_EQ(ReadBytes(document), (std::vector<uint8_t>{0x00, 0x11, 0x22, 0x33}));
+}
+
+} // namespace
