@@ -5,6 +5,7 @@
 #include "app/win/BackupStorage.h"
 #include "app/win/EditorLibrary.h"
 #include "app/win/EditorProcess.h"
+#include "app/win/ProgramTexts.h"
 #include "app/win/ReadStartArguments.h"
 #include "common/AError.h"
 #include "common/PathString.h"
@@ -19,8 +20,6 @@
 
 namespace {
 
-constexpr char kTextAbnormalTermination[] =
-    "異常終了が発生していたことを検知しました。\n以前の状態に復帰します。";
 constexpr char kProfileSection[] = "Process";
 constexpr char kProfileValue[] = "profile";
 // A list longer than this is damaged; the records beyond it are not read.

@@ -83,3 +83,6 @@ inline constexpr char kTextAboutOk[] = "Ok";
 inline constexpr char kTextOsName[] = "オペレーティングシステム";
 inline constexpr char kTextComputerName[] = "コンピューター名";
 inline constexpr char kTextUserName[] = "ユーザー名";
+
+// Backup and recovery.
+inline constexpr char kTextAbnormalTermination[] = "異常終了が発生していたことを検知しました。\n以前の状態に復帰します。";

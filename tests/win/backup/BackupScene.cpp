@@ -4,6 +4,8 @@
 #include "app/win/BackupManager.h"
 #include "tests/win/support/Wait.h"
 
+#include <tlhelp32.h>
+
 
 namespace {
 
@@ -50,12 +52,34 @@ bool WaitForProcessEnd(DWORD processId, DWORD timeoutMs)
     return ended;
 }
 
+// Ends every process of the program: editors waiting for an answer, or not yet shown, would
+// otherwise keep the shared block alive into the next test.
+void EndProcessesOf(const std::string& exe)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        if (lstrcmpiA(entry.szExeFile, exe.c_str()) != 0)
+            continue;
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (process) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+    }
+    CloseHandle(snapshot);
+}
+
 } // namespace
 
 BackupScene::BackupScene(const std::string& name, const std::string& host)
     : name_(name), program_(ProgramFolder() + name + ".exe")
 {
-    closeAll();
+    EndProcessesOf(name + ".exe");
     CopyFileA((ProgramFolder() + host).c_str(), program_.c_str(), FALSE);
     RegDeleteTreeA(HKEY_CURRENT_USER, (kKeyBase + name).c_str());
     const std::string root = ProgramFolder() + "backup-tests";
@@ -73,18 +97,7 @@ BackupScene::BackupScene(const std::string& name, const std::string& host)
 BackupScene::~BackupScene()
 {
     closeAll();
-    // Editors may be waiting for an answer to close; they are ended as they are.
-    std::vector<HWND> left = windows();
-    for (HWND editor : windows("TFormVornalix"))
-        left.push_back(editor);
-    for (HWND window : left) {
-        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, HostProcess(window));
-        if (process) {
-            TerminateProcess(process, 1);
-            WaitForSingleObject(process, 5000);
-            CloseHandle(process);
-        }
-    }
+    EndProcessesOf(name_ + ".exe");
 }
 
 std::unique_ptr<ChildProcess> BackupScene::start(const std::string& arguments) const

@@ -77,6 +77,21 @@ TEST(EditorRecovery, TypedBytesReachTheBackupAndComeBackAfterAKill)
     EXPECT_TRUE(SameName(recovered->backupFile, backup)) << "the recovery editor keeps the backup";
     EXPECT_EQ(ReadBytes(backup), typed);
     EXPECT_EQ(ReadBytes(document), (std::vector<uint8_t>{0x00, 0x11, 0x22, 0x33}));
+
+    // The recovered document is modified: closing its editor asks first. The restarted one
+    // has nothing to save and ends at once.
+    HWND recoveredMain = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        for (HWND main : BackupScene::windows(kMainClass))
+            if (HostProcess(main) != restarted->id())
+                recoveredMain = main;
+        return recoveredMain != nullptr;
+    }));
+    PostMessageA(recoveredMain, WM_CLOSE, 0, 0);
+    EXPECT_NE(WaitForProcessWindow(HostProcess(recoveredMain), "TFormQuerySave"), nullptr);
+    PostMessageA(WaitForProcessWindow(restarted->id(), kMainClass), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(restarted->waitForExit());
+    EXPECT_EQ(restarted->exitCode(), 0u);
 }
 
 } // namespace
