@@ -55,15 +55,7 @@ bool TButton::Command(WORD code, WORD)
     case BN_CLICKED:
         Click();
         return true;
-    case BN_SETFOCUS:
-        if (OnEnter)
-            OnEnter();
-        return true;
-    case BN_KILLFOCUS:
-        if (OnExit)
-            OnExit();
-        return true;
     default:
-        return false;
+        return FocusCommand(code, BN_SETFOCUS, BN_KILLFOCUS);
     }
 }

@@ -35,16 +35,8 @@ bool TCheckBox::Command(WORD code, WORD)
         if (OnClick)
             OnClick();
         return true;
-    case BN_SETFOCUS:
-        if (OnEnter)
-            OnEnter();
-        return true;
-    case BN_KILLFOCUS:
-        if (OnExit)
-            OnExit();
-        return true;
     default:
-        return false;
+        return FocusCommand(code, BN_SETFOCUS, BN_KILLFOCUS);
     }
 }
 

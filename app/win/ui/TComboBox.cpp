@@ -41,15 +41,7 @@ bool TComboBox::Command(WORD code, WORD)
         if (OnChange)
             OnChange();
         return true;
-    case CBN_SETFOCUS:
-        if (OnEnter)
-            OnEnter();
-        return true;
-    case CBN_KILLFOCUS:
-        if (OnExit)
-            OnExit();
-        return true;
     default:
-        return false;
+        return FocusCommand(code, CBN_SETFOCUS, CBN_KILLFOCUS);
     }
 }

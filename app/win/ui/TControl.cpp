@@ -313,6 +313,21 @@ std::string TControl::Text() const
 
 bool TControl::Command(WORD, WORD) { return false; }
 
+bool TControl::FocusCommand(WORD code, WORD setFocusCode, WORD killFocusCode)
+{
+    if (code == setFocusCode) {
+        if (OnEnter)
+            OnEnter();
+        return true;
+    }
+    if (code == killFocusCode) {
+        if (OnExit)
+            OnExit();
+        return true;
+    }
+    return false;
+}
+
 bool TControl::Notify(NMHDR&, LRESULT&) { return false; }
 
 HBRUSH TControl::CtlColor(HDC) { return nullptr; }

@@ -113,6 +113,8 @@ protected:
                     int id);
     // A brush of the effective background colour, kept until the colour changes.
     HBRUSH BackgroundBrush();
+    // Runs OnEnter or OnExit for the control's own focus notifications; false for any other code.
+    bool FocusCommand(WORD code, WORD setFocusCode, WORD killFocusCode);
     // For containers' window procedures: hands a child's notification to its component.
     static bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // A form is its own form.

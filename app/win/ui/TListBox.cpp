@@ -30,15 +30,7 @@ bool TListBox::Command(WORD code, WORD)
         if (OnDblClick)
             OnDblClick();
         return true;
-    case LBN_SETFOCUS:
-        if (OnEnter)
-            OnEnter();
-        return true;
-    case LBN_KILLFOCUS:
-        if (OnExit)
-            OnExit();
-        return true;
     default:
-        return false;
+        return FocusCommand(code, LBN_SETFOCUS, LBN_KILLFOCUS);
     }
 }
