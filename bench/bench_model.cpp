@@ -16,6 +16,7 @@
 #include <time.h>
 #include <vector>
 
+#include "bench/QuietView.h"
 #include "core/ControlModel.h"
 
 // Heap accounting: every allocation of the process counted with its usable size.
@@ -47,17 +48,6 @@ void operator delete(void* block, size_t) noexcept { release(block); }
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-class QuietView : public ControlView {
-public:
-    void beep() override {}
-    void hideCaret() override {}
-    void showCaret() override {}
-    void placeCaret() override {}
-    void applyDamage(const LineDamage&) override {}
-    void invalidate(bool) override {}
-    void setScrollBar(const ScrollBarFields&) override {}
-};
 
 int notifications = 0;
 void countNotification() { ++notifications; }

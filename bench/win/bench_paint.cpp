@@ -6,6 +6,8 @@
 // machine), so a loaded machine does not fail it alone.
 #include "app/win/EditorLibrary.h"
 
+#include "bench/win/BenchClock.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -17,14 +19,6 @@ namespace {
 
 constexpr int pageLines = 40;
 constexpr int margin = 4;
-
-double Now()
-{
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 double MedianMs(std::vector<double> seconds)
 {

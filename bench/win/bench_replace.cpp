@@ -9,6 +9,9 @@
 #include "app/win/FormVornalix.h"
 #include "app/win/ui/TApplication.h"
 
+#include "bench/QuietView.h"
+#include "bench/win/BenchClock.h"
+
 #include "core/ControlModel.h"
 
 #include <windows.h>
@@ -28,14 +31,6 @@ const uint8_t kPattern[] = {0xAB, 0xCD};
 const uint8_t kReplacement[] = {0x11, 0x22, 0x33};
 constexpr size_t kStep = 4096;
 
-double Now()
-{
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // Pseudo-random bytes without the pattern's first byte, and the pattern every kStep bytes.
 Bytes Document(size_t size)
 {
@@ -53,17 +48,6 @@ Bytes Document(size_t size)
 }
 
 // --- the model alone, through the same replace run the command uses
-
-class QuietView : public ControlView {
-public:
-    void beep() override {}
-    void hideCaret() override {}
-    void showCaret() override {}
-    void placeCaret() override {}
-    void applyDamage(const LineDamage&) override {}
-    void invalidate(bool) override {}
-    void setScrollBar(const ScrollBarFields&) override {}
-};
 
 class ModelAccess : public ControlAccess {
 public:

@@ -1,0 +1,11 @@
+// Now: seconds from the performance counter, for the Windows benchmarks.
+#pragma once
+#include <windows.h>
+
+inline double Now()
+{
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
