@@ -8,6 +8,8 @@
 
 #include "bench/win/BenchClock.h"
 
+#include "tests/win/support/ControlPicture.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -18,7 +20,7 @@
 namespace {
 
 constexpr int pageLines = 40;
-constexpr int margin = 4;
+constexpr int margin = CellGrid::margin;
 
 double MedianMs(std::vector<double> seconds)
 {
@@ -40,55 +42,35 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-struct Cell {
-    int width;
-    int height;
-};
-
-Cell MeasureCell(HWND control, HFONT& font)
-{
-    LOGFONTA logFont{};
-    COLORREF text = 0;
-    Editor.QX_GetLogFont(control, &logFont, &text);
-    font = CreateFontIndirectA(&logFont);
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    return {std::max(1, static_cast<int>(metrics.tmAveCharWidth)),
-            std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading))};
-}
-
 // One page of glyph cells copied with plain BitBlt calls: 36 per line, as the control paints.
-std::vector<double> PlainBlits(HWND control, HFONT font, Cell cell, int rounds)
+std::vector<double> PlainBlits(HWND control, const CellGrid& grid, int rounds)
 {
+    const int cellWidth = grid.cellWidth(), cellHeight = grid.cellHeight();
     HDC window = GetDC(control);
     HDC strip = CreateCompatibleDC(window);
-    HBITMAP bitmap = CreateCompatibleBitmap(window, 514 * cell.width, cell.height);
+    HBITMAP bitmap = CreateCompatibleBitmap(window, 514 * cellWidth, cellHeight);
     HGDIOBJ oldBitmap = SelectObject(strip, bitmap);
-    HGDIOBJ oldFont = SelectObject(strip, font);
-    const RECT all{0, 0, 514 * cell.width, cell.height};
+    HGDIOBJ oldFont = SelectObject(strip, grid.font());
+    const RECT all{0, 0, 514 * cellWidth, cellHeight};
     FillRect(strip, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     SetBkMode(strip, TRANSPARENT);
     for (int v = 0; v < 256; ++v) {
         char digits[2] = {"0123456789ABCDEF"[v >> 4], "0123456789ABCDEF"[v & 15]};
-        TextOutA(strip, 2 * v * cell.width, 0, digits, 1);
-        TextOutA(strip, (2 * v + 1) * cell.width, 0, digits + 1, 1);
+        TextOutA(strip, 2 * v * cellWidth, 0, digits, 1);
+        TextOutA(strip, (2 * v + 1) * cellWidth, 0, digits + 1, 1);
     }
     std::vector<double> times;
     unsigned glyph = 1;
     for (int round = 0; round < rounds; ++round) {
         const double start = Now();
         for (int line = 0; line < pageLines; ++line) {
-            const int y = margin + line * cell.height;
+            const int y = margin + line * cellHeight;
             for (int i = 0; i < 36; ++i) {
                 glyph = glyph * 1103515245u + 12345u;
                 const int v = static_cast<int>((glyph >> 16) & 0xFF);
-                const int x = margin + (i < 4 ? 2 * i : i < 20 ? 10 + 3 * (i - 4) : 62 + (i - 20) / 2) * cell.width;
-                const int width = i < 20 ? 2 * cell.width : cell.width;
-                BitBlt(window, x, y, width, cell.height, strip, 2 * v * cell.width, 0, SRCCOPY);
+                const int x = margin + (i < 4 ? 2 * i : i < 20 ? 10 + 3 * (i - 4) : 62 + (i - 20) / 2) * cellWidth;
+                const int width = i < 20 ? 2 * cellWidth : cellWidth;
+                BitBlt(window, x, y, width, cellHeight, strip, 2 * v * cellWidth, 0, SRCCOPY);
             }
         }
         GdiFlush();
@@ -126,9 +108,8 @@ int main()
         std::fprintf(stderr, "no control\n");
         return 2;
     }
-    HFONT font = nullptr;
-    const Cell cell = MeasureCell(control, font);
-    MoveWindow(control, 0, 0, 800, 2 * margin + pageLines * cell.height, TRUE);
+    const CellGrid grid(control);
+    MoveWindow(control, 0, 0, 800, 2 * margin + pageLines * grid.cellHeight(), TRUE);
     ShowWindow(control, SW_SHOW);
     SetFocus(control);
 
@@ -190,7 +171,7 @@ int main()
         lineScroll.push_back(Now() - start);
     }
 
-    const double baseline = MedianMs(PlainBlits(control, font, cell, repaints));
+    const double baseline = MedianMs(PlainBlits(control, grid, repaints));
     const double pageMs = MedianMs(pageDown);
     const double repaintMs = MedianMs(repaint);
     const double scrollMs = MedianMs(lineScroll);
@@ -203,7 +184,6 @@ int main()
                 baseline, 1000 * baseline / 1440, pageMs / baseline, repaintMs / baseline);
 
     DestroyWindow(host);
-    DeleteObject(font);
     const double allowed = std::max(1.5, 2.5 * baseline);
     if (pageMs > allowed || repaintMs > allowed) {
         std::printf("FAILED: above %.3f ms\n", allowed);

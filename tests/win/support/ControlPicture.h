@@ -34,6 +34,7 @@ public:
 
     [[nodiscard]] int cellWidth() const noexcept { return cellWidth_; }
     [[nodiscard]] int cellHeight() const noexcept { return cellHeight_; }
+    [[nodiscard]] HFONT font() const noexcept { return font_; }
     // Pixel rectangle of `cells` cells from column `column` of page row `row`.
     [[nodiscard]] RECT cells(int column, int row, int count = 1) const noexcept;
     // Whether the cells from (column, row) show `text`, one character per cell at the cell's
