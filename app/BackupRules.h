@@ -1,5 +1,4 @@
-// The backup manager's rules about names: its own temporary files, their staging names,
-// the state of the shared process list and the records worth recovering.
+// The backup manager's rules about names: own temporary files, staging names, list states, lost records.
 #pragma once
 #include "app/Profile.h"
 

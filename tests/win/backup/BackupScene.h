@@ -1,5 +1,4 @@
-// One backup test's world: its own copy of the host (so its own registry key), its own temporary
-// folder, the host processes it starts or that start each other, and what they leave behind.
+// BackupScene: one backup test's program copy, registry key, temporary folder and processes.
 #pragma once
 #include "tests/win/backup/host/HostProtocol.h"
 
@@ -18,6 +17,8 @@ struct SharedCount {
     std::string listPath;
 };
 
+// Each test has its own copy of the program (so its own registry key) and its own temporary
+// folder, and ends every process of that copy that is left, started by it or by a host.
 class BackupScene {
 public:
     // Copies the host to bin\<name>.exe, clears its registry key and gives the test process

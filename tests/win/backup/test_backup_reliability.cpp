@@ -1,5 +1,4 @@
-// The reliability figure of crash recovery: rounds of editing, a backup tick, a kill, a restart
-// and the recovery, each compared byte for byte. QX_BACKUP_ROUNDS sets the number of rounds.
+// The reliability figure of crash recovery: rounds of edit, backup tick, kill, restart and recovery.
 #include "tests/win/backup/RecoveryChecks.h"
 
 #include "common/PathString.h"
@@ -75,6 +74,8 @@ Round RunRound(const BackupScene& scene, int round, std::mt19937& random)
     return result;
 }
 
+// Each round's recovered bytes are compared with those of the last tick. QX_BACKUP_ROUNDS sets
+// the number of rounds of the backup host.
 TEST(BackupReliability, KilledEditorsComeBackWithTheirLastBackup)
 {
     BackupScene scene("bk_reliability");
