@@ -35,6 +35,34 @@ namespace {
 [[nodiscard]] unsigned lowestBit(unsigned mask) noexcept { return static_cast<unsigned>(__builtin_ctz(mask)); }
 [[nodiscard]] unsigned highestBit(unsigned mask) noexcept { return 31u - static_cast<unsigned>(__builtin_clz(mask)); }
 
+#if defined(__SSE2__)
+// The starts at .. at + 31 where the pattern's rare and other bytes both stand, one bit each;
+// `rare` and `other` are the text shifted by those bytes' offsets in the pattern.
+class Candidates {
+public:
+    Candidates(const uint8_t* rare, const uint8_t* other, uint8_t rareByte, uint8_t otherByte) noexcept
+        : rare_(rare), other_(other), rareBytes_(_mm_set1_epi8(static_cast<char>(rareByte))),
+          otherBytes_(_mm_set1_epi8(static_cast<char>(otherByte)))
+    {
+    }
+    [[nodiscard]] unsigned operator()(size_t at) const noexcept { return sixteen(at) | (sixteen(at + 16) << 16); }
+
+private:
+    [[nodiscard]] unsigned sixteen(size_t at) const noexcept
+    {
+        const __m128i both = _mm_and_si128(
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rare_ + at)), rareBytes_),
+            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(other_ + at)), otherBytes_));
+        return static_cast<unsigned>(_mm_movemask_epi8(both));
+    }
+
+    const uint8_t* rare_;
+    const uint8_t* other_;
+    __m128i rareBytes_;
+    __m128i otherBytes_;
+};
+#endif
+
 } // namespace
 
 ByteSearcher::ByteSearcher(const uint8_t* pattern, size_t length) noexcept
@@ -69,16 +97,9 @@ size_t ByteSearcher::findForward(const uint8_t* text, size_t size, size_t from) 
     const uint8_t* other = text + otherOffset_;
     size_t k = from;
 #if defined(__SSE2__)
-    const __m128i rareBytes = _mm_set1_epi8(static_cast<char>(rareByte_));
-    const __m128i otherBytes = _mm_set1_epi8(static_cast<char>(otherByte_));
-    auto candidates = [&](size_t at) {
-        const __m128i a = _mm_and_si128(
-            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rare + at)), rareBytes),
-            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(other + at)), otherBytes));
-        return static_cast<unsigned>(_mm_movemask_epi8(a));
-    };
+    const Candidates candidates(rare, other, rareByte_, otherByte_);
     while (k + 31 <= last) {  // starts k .. k + 31; every load stays inside the text
-        unsigned mask = candidates(k) | (candidates(k + 16) << 16);
+        unsigned mask = candidates(k);
         while (mask) {
             const size_t start = k + lowestBit(mask);
             if (std::memcmp(text + start, pattern_, length_) == 0)
@@ -103,17 +124,10 @@ size_t ByteSearcher::findBackward(const uint8_t* text, size_t size, size_t from)
     const uint8_t* other = text + otherOffset_;
     size_t end = (from < last ? from : last) + 1;  // starts still to look at: [0, end)
 #if defined(__SSE2__)
-    const __m128i rareBytes = _mm_set1_epi8(static_cast<char>(rareByte_));
-    const __m128i otherBytes = _mm_set1_epi8(static_cast<char>(otherByte_));
-    auto candidates = [&](size_t at) {
-        const __m128i a = _mm_and_si128(
-            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rare + at)), rareBytes),
-            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(other + at)), otherBytes));
-        return static_cast<unsigned>(_mm_movemask_epi8(a));
-    };
+    const Candidates candidates(rare, other, rareByte_, otherByte_);
     while (end >= 32) {
         const size_t base = end - 32;
-        unsigned mask = candidates(base) | (candidates(base + 16) << 16);
+        unsigned mask = candidates(base);
         while (mask) {
             const unsigned bit = highestBit(mask);
             if (std::memcmp(text + base + bit, pattern_, length_) == 0)
