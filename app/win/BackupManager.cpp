@@ -189,11 +189,13 @@ TStartArguments BackupManager::Start(HWND owner)
             WriteProcessList(listPath, profiles);
         }
     }
-    if (!lost.empty()) {
+    // The lost records are now only in this process's memory: the recovery editors start
+    // before the message waits for the user, so that an end of this editor meanwhile does not
+    // lose them.
+    for (const Profile& profile : lost)
+        LaunchRecovery(profile.backupFile, profile.documentName);
+    if (!lost.empty())
         ShowMessageBox(owner, kTextAbnormalTermination, kMessageInformation);
-        for (const Profile& profile : lost)
-            LaunchRecovery(profile.backupFile, profile.documentName);
-    }
     return start;
 }
 

@@ -38,8 +38,8 @@ public:
     BackupManager& operator=(const BackupManager&) = delete;
 
     // Interprets the command line, registers this editor in the process list and, when the
-    // editors that ran last ended abnormally, tells the user (owner: the main window) and
-    // starts one recovery editor per lost document. The result's FileToLoad is read under
+    // editors that ran last ended abnormally, starts one recovery editor per lost document
+    // and tells the user (owner: the main window). The result's FileToLoad is read under
     // its DocumentName; after a recovery start the two differ and the document is modified.
     [[nodiscard]] TStartArguments Start(HWND owner) override;
 

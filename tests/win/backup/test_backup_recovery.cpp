@@ -110,4 +110,32 @@ TEST(BackupRecovery, EveryLostEditorGetsARecoveryOfItsOwn)
     EXPECT_TRUE(scene.tempFiles().empty());
 }
 
+TEST(BackupRecovery, LostDocumentsSurviveAnEndOfTheEditorThatFoundThem)
+{
+    BackupScene scene("bk_twice");
+    const std::vector<uint8_t> bytes = RandomBytes(700, 12);
+    auto lost = scene.start();
+    HWND window = scene.window(lost->id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(SetHostData(window, bytes));
+    ASSERT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
+    lost->terminate();
+
+    // The editor that finds the lost document dies while its message waits for the user.
+    auto finder = scene.start();
+    ASSERT_NE(WaitForProcessWindow(finder->id(), "#32770"), nullptr);
+    const std::vector<HWND> recovered = WaitForHosts(1, finder->id());
+    ASSERT_EQ(recovered.size(), 1u);
+    finder->terminate();
+    EXPECT_EQ(HostData(recovered[0], scene.filePath("dump.bin")), bytes);
+    EXPECT_TRUE(HostModified(recovered[0]));
+    ASSERT_TRUE(scene.closeAll());
+    // The finder's own record stays behind as a dead editor's does, with the backup it had
+    // made but not yet written.
+    const std::vector<Profile> left = scene.records();
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_TRUE(Exists(left[0].backupFile));
+    EXPECT_TRUE(ReadBytes(left[0].backupFile).empty());
+}
+
 } // namespace
