@@ -130,6 +130,8 @@ private:
     EditResult recordEdit(int editPos, size_t removeCount, _CVec<uint8_t>&& inserted);
     bool deleteAtCaret(ScrollBarSetupper& bar);
     bool moveCaret(Move move, ScrollBarSetupper& bar);
+    // A move of its own: the caret hidden and the scroll bar set once around it.
+    bool moveCaret(Move move);
     void showCaretAt(int nibble, ScrollBarSetupper& bar);
     void showSelection(const LineDamage& damage);
     bool editSelection(const uint8_t* bytes, size_t count);

@@ -49,47 +49,24 @@ bool ControlModel::moveCaret(Move move, ScrollBarSetupper& bar)
     return true;
 }
 
-bool ControlModel::cursorDown()
+bool ControlModel::moveCaret(Move move)
 {
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
-    return moveCaret(Move::Down, bar);
+    return moveCaret(move, bar);
 }
 
-bool ControlModel::cursorUp()
-{
-    CaretKidnapper kidnapper(view_);
-    ScrollBarSetupper bar(view_);
-    return moveCaret(Move::Up, bar);
-}
+bool ControlModel::cursorDown() { return moveCaret(Move::Down); }
 
-bool ControlModel::cursorLeft()
-{
-    CaretKidnapper kidnapper(view_);
-    ScrollBarSetupper bar(view_);
-    return moveCaret(Move::Left, bar);
-}
+bool ControlModel::cursorUp() { return moveCaret(Move::Up); }
 
-bool ControlModel::cursorRight()
-{
-    CaretKidnapper kidnapper(view_);
-    ScrollBarSetupper bar(view_);
-    return moveCaret(Move::Right, bar);
-}
+bool ControlModel::cursorLeft() { return moveCaret(Move::Left); }
 
-bool ControlModel::lineTop()
-{
-    CaretKidnapper kidnapper(view_);
-    ScrollBarSetupper bar(view_);
-    return moveCaret(Move::LineTop, bar);
-}
+bool ControlModel::cursorRight() { return moveCaret(Move::Right); }
 
-bool ControlModel::lineEnd()
-{
-    CaretKidnapper kidnapper(view_);
-    ScrollBarSetupper bar(view_);
-    return moveCaret(Move::LineEnd, bar);
-}
+bool ControlModel::lineTop() { return moveCaret(Move::LineTop); }
+
+bool ControlModel::lineEnd() { return moveCaret(Move::LineEnd); }
 
 void ControlModel::showCaretAt(int nibble, ScrollBarSetupper& bar)
 {
