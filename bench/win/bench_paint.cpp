@@ -1,9 +1,9 @@
 // Painting of the control under Wine: QX_PageDown through 64 MiB in a window of 40 lines, each
 // followed by UpdateWindow, a full repaint of the page, and scrolling by one line, against
 // 1,440 plain BitBlt calls of glyph cells (one page's worth) measured in the same run.
-// QX_BENCH_SHORT=1 measures fewer pages. Exits with 1 when the page-down or repaint median
-// passes 1.5 ms and also 2.5 times the plain blits (the ratio the targets stand in on a quiet
-// machine), so a loaded machine does not fail it alone.
+// QX_BENCH_SHORT=1 measures fewer pages and only reports a missed figure. The full run exits
+// with 1 when the page-down or repaint median passes 1.5 ms and also 2.5 times the plain blits
+// (the ratio the targets stand in on a quiet machine), so a loaded machine does not fail it alone.
 #include "app/win/EditorLibrary.h"
 
 #include "bench/win/BenchClock.h"
@@ -186,8 +186,10 @@ int main()
     DestroyWindow(host);
     const double allowed = std::max(1.5, 2.5 * baseline);
     if (pageMs > allowed || repaintMs > allowed) {
-        std::printf("FAILED: above %.3f ms\n", allowed);
-        return 1;
+        // Wine's server round trips make short runs on a shared machine noisy: the short form
+        // reports a missed figure, the full run fails on it.
+        std::printf("%s: above %.3f ms\n", shortRun ? "MISSED" : "FAILED", allowed);
+        return shortRun ? 0 : 1;
     }
     return 0;
 }

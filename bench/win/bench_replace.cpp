@@ -207,7 +207,10 @@ int main()
     if (!right)
         std::printf("WRONG RESULT: model %d, message \"%s\", size %zu\n", model.replaced, window.message.c_str(),
                     after.size());
-    const bool within = right && window.clickedAll > 0 && windowSeconds <= limit;
+    const bool ran = right && window.clickedAll > 0;
+    const bool within = ran && windowSeconds <= limit;
     std::printf("%s\n", within ? "within limits" : "OUT OF LIMITS");
-    return within ? 0 : 1;
+    // A wrong result always fails; a slow one fails the full run only, since short runs on a
+    // shared machine are noisy.
+    return within || (ran && isShort) ? 0 : 1;
 }
