@@ -20,6 +20,12 @@ int Rounds(const char* variable = "QX_BACKUP_ROUNDS")
     return rounds && std::atoi(rounds) > 0 ? std::atoi(rounds) : 200;
 }
 
+// A document of 1 to maxSize random bytes.
+bool WriteRandomDocument(const std::string& path, unsigned maxSize, std::mt19937& random)
+{
+    return WriteBytes(path, RandomBytes(1 + random() % maxSize, random()));
+}
+
 struct Round {
     bool recovered = false;  // the recovery editor showed the bytes of the last tick
     std::string failure;
@@ -33,7 +39,7 @@ Round RunRound(const BackupScene& scene, int round, std::mt19937& random)
         return result;
     };
     const std::string document = scene.filePath("round.bin");
-    if (!WriteBytes(document, RandomBytes(1 + random() % 5000, random())))
+    if (!WriteRandomDocument(document, 5000, random))
         return fail("the document cannot be written");
     auto editor = scene.start("-o \"" + document + "\" round-editor");
     HWND window = scene.window(editor->id());
@@ -162,7 +168,7 @@ Round RunEditorRound(const BackupScene& scene, int round, std::mt19937& random)
         return result;
     };
     const std::string document = scene.filePath("edited.bin");
-    if (!WriteBytes(document, RandomBytes(1 + random() % 3000, random())))
+    if (!WriteRandomDocument(document, 3000, random))
         return fail("the document cannot be written");
     auto editor = scene.start("-o \"" + document + "\" edited-editor");
     const HWND main = WaitForProcessWindow(editor->id(), kMainClass);
