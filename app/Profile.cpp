@@ -78,3 +78,12 @@ bool UpdateProfile(std::vector<Profile>& profiles, std::string_view backupFile, 
     found->documentName = documentName;
     return true;
 }
+
+bool ReplaceProfileBackup(std::vector<Profile>& profiles, std::string_view backupFile, std::string_view replacement)
+{
+    const auto found = FindBackup(profiles, backupFile);
+    if (found == profiles.end())
+        return false;
+    found->backupFile = replacement;
+    return true;
+}

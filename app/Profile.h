@@ -40,3 +40,7 @@ bool RemoveProfile(std::vector<Profile>& profiles, std::string_view backupFile);
 // Gives the first record whose backup file is the same as `backupFile` the new document
 // name; false when there is none.
 bool UpdateProfile(std::vector<Profile>& profiles, std::string_view backupFile, std::string_view documentName);
+
+// Gives the first record whose backup file is the same as `backupFile` the backup file
+// `replacement`; false when there is none.
+bool ReplaceProfileBackup(std::vector<Profile>& profiles, std::string_view backupFile, std::string_view replacement);

@@ -13,7 +13,8 @@ void ignoreChange() {}
 } // namespace
 
 ControlModel::ControlModel(ControlView& view, uint32_t sizeLimit)
-    : view_(view), sizeLimit_(std::clamp<uint32_t>(sizeLimit, 1, maxDataSize)), notifyChanged_(ignoreChange)
+    : view_(view), sizeLimit_(std::clamp<uint32_t>(sizeLimit, 1, maxDataSize)), store_(sizeLimit_),
+      notifyChanged_(ignoreChange)
 {
     const uint8_t zero = 0;
     store_.assign(&zero, 1);
@@ -47,7 +48,48 @@ bool ControlModel::setData(const void* bytes, int count)
         size = 1;
     }
     // The bytes first: when the block cannot be had, nothing has changed.
+    const size_t oldSize = store_.size();
     store_.assign(source, size);
+    showNewData(oldSize);
+    return true;
+}
+
+bool ControlModel::readData(size_t count, const GapBuffer::Filler& fill)
+{
+    if (count == 0 || count > sizeLimit_)
+        return false;
+    const size_t oldSize = store_.size();
+    if (!store_.assignFrom(count, fill))
+        return false;
+    showNewData(oldSize);
+    return true;
+}
+
+bool ControlModel::writeData(size_t byte, size_t count, const Taker& take) const
+{
+    if (byte > store_.size() || count > store_.size() - byte)
+        return false;
+    // Pieces of at most 64 MiB: each is one system write on the other side.
+    const auto handOut = [&](const uint8_t* run, size_t from, size_t to) {
+        for (size_t at = from; at < to;) {
+            const size_t piece = std::min<size_t>(to - at, 64u << 20);
+            if (!take(run + at, piece))
+                return false;
+            at += piece;
+        }
+        return true;
+    };
+    const GapBuffer::Segments data = store_.segments();
+    const size_t end = byte + count;
+    const size_t front = data.frontSize;
+    return (byte >= front || handOut(data.front, byte, std::min(end, front))) &&
+           (end <= front || handOut(data.back, std::max(byte, front) - front, end - front));
+}
+
+void ControlModel::showNewData(size_t oldSize)
+{
+    const size_t size = store_.size();
+    changes_.replaceAll(oldSize, size);
     positions_.resetPositions(static_cast<int>(2 * size));
     history_.clear();
     notify();
@@ -61,7 +103,6 @@ bool ControlModel::setData(const void* bytes, int count)
     bar.setRange(scrollRange());
     bar.setPage(scrollPage());
     bar.setPosition(positions_.topLine);
-    return true;
 }
 
 bool ControlModel::newData()
@@ -106,6 +147,7 @@ ControlModel::EditResult ControlModel::spliceEdit(int nibble, size_t removeCount
     takenOut.resize(removeCount);
     store_.copyOut(byte, removeCount, takenOut.data());
     store_.replace(byte, removeCount, putIn.data(), putIn.size());
+    changes_.splice(byte, removeCount, putIn.size());
     result.damage = positions_.adjustAfterEdit(newNibbles, editBegin, static_cast<int>(editEnd));
     return result;
 }

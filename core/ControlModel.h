@@ -3,8 +3,10 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "common/_CVec.h"
+#include "core/ChangeMap.h"
 #include "core/ControlView.h"
 #include "core/GapBuffer.h"
 #include "core/History.h"
@@ -40,6 +42,14 @@ public:
     bool insertData(int nibble, const void* bytes, int count);
     bool setData(const void* bytes, int count);  // also when read-only; always true
     bool newData();                        // QX_New
+    // setData with `count` bytes that `fill` writes straight into the store, in pieces in order.
+    // False, with nothing changed and nothing shown, when count is 0 or passes the size limit
+    // or `fill` fails.
+    bool readData(size_t count, const GapBuffer::Filler& fill);
+    // Hands [byte, byte + count) to `take`, in pieces in order, straight from the store; false
+    // (maybe after some pieces) when the range leaves the data or `take` fails.
+    using Taker = std::function<bool(const uint8_t* bytes, size_t count)>;
+    bool writeData(size_t byte, size_t count, const Taker& take) const;
     // False (nothing copied) unless [nibble / 2, nibble / 2 + count) lies inside the data.
     [[nodiscard]] bool getData(void* buffer, int nibble, int count) const noexcept;
     [[nodiscard]] int dataSize() const noexcept { return static_cast<int>(store_.size()); }
@@ -77,6 +87,10 @@ public:
     void setReadOnly(bool value) noexcept { readOnly_ = value; }
     [[nodiscard]] int tabSize() const noexcept { return tabSize_; }
     void setTabSize(int value) noexcept { tabSize_ = value < 1 ? 1 : value; }
+
+    // --- changes since the last mark (every data change counts, undo and redo included)
+    [[nodiscard]] const ChangeMap& changes() const noexcept { return changes_; }
+    void clearChanges() noexcept { changes_.clear(); }
 
     // --- history
     [[nodiscard]] bool canUndo() const noexcept { return history_.canUndo(); }
@@ -119,6 +133,8 @@ private:
     };
 
     void notify() { notifyChanged_(); }
+    // What setData and readData do once the store holds the new bytes.
+    void showNewData(size_t oldSize);
     [[nodiscard]] int scrollRange() const noexcept { return positions_.lineCount - 1; }
     [[nodiscard]] int scrollPage() const noexcept;
     void checkEditSize(size_t removeCount, size_t insertCount) const;
@@ -142,6 +158,7 @@ private:
     GapBuffer store_;           // invariant: 1 <= size <= sizeLimit_, 2 x size = positions_.nibbleCount
     PositionModel positions_;
     HistoryList history_;
+    ChangeMap changes_;
     bool readOnly_ = false;
     bool modified_ = false;
     void (*notifyChanged_)() = nullptr;  // never null

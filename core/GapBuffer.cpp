@@ -1,59 +1,104 @@
-// GapBuffer: gap movement, growth by the _CVec rule, splicing.
+// GapBuffer: gap movement, growth in place, splicing.
 #include "core/GapBuffer.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
-#include "common/_CVec.h"
+namespace {
 
-GapBuffer::~GapBuffer()
+// Growth adds half the data, but never more than this: the first touch of pages costs more
+// than moving bytes over pages already in use.
+constexpr size_t kMostSlack = 16u << 20;
+constexpr size_t kLeastSlack = 64;
+// The piece `fill` is asked for at a time.
+constexpr size_t kFillPiece = 64u << 20;
+
+} // namespace
+
+GapBuffer::GapBuffer(size_t maxSize) : block_(maxSize ? maxSize : 1) {}
+
+size_t GapBuffer::capacityFor(size_t needed) const
 {
-    ::operator delete(block_);
+    if (needed > block_.reserved())
+        throw std::bad_alloc();
+    const size_t slack = std::clamp(needed / 2, kLeastSlack, kMostSlack);
+    return std::min(needed + slack, block_.reserved());
 }
 
 void GapBuffer::copyOut(size_t offset, size_t count, uint8_t* out) const noexcept
 {
+    const uint8_t* block = block_.data();
     if (offset < gapStart_) {
         const size_t fromFront = count < gapStart_ - offset ? count : gapStart_ - offset;
         if (fromFront)
-            std::memcpy(out, block_ + offset, fromFront);
+            std::memcpy(out, block + offset, fromFront);
         out += fromFront;
         offset += fromFront;
         count -= fromFront;
     }
     if (count)
-        std::memcpy(out, block_ + offset + gapLength(), count);
+        std::memcpy(out, block + offset + gapLength(), count);
 }
 
 void GapBuffer::assign(const uint8_t* bytes, size_t count)
 {
-    if (count > capacity_) {
-        const size_t capacity = _CVecCapacityFor(count);
-        uint8_t* block = static_cast<uint8_t*>(::operator new(capacity));
-        ::operator delete(block_);
-        block_ = block;
-        capacity_ = capacity;
-    }
+    const size_t capacity = capacityFor(count);
+    block_.commit(capacity);
+    block_.decommitBeyond(capacity);
+    capacity_ = capacity;
     // The gap starts in front of the data, where the caret stands after loading.
     gapStart_ = 0;
     gapEnd_ = capacity_ - count;
     if (count)
-        std::memcpy(block_ + gapEnd_, bytes, count);
+        std::memcpy(block_.data() + gapEnd_, bytes, count);
+}
+
+bool GapBuffer::assignFrom(size_t count, const Filler& fill)
+{
+    const size_t capacity = capacityFor(count);
+    ReservedBlock block(block_.reserved());
+    block.commit(capacity);
+    uint8_t* out = block.data() + capacity - count;
+    for (size_t done = 0; done < count;) {
+        const size_t piece = std::min(kFillPiece, count - done);
+        if (!fill(out + done, piece))
+            return false;
+        done += piece;
+    }
+    block_ = std::move(block);
+    capacity_ = capacity;
+    gapStart_ = 0;
+    gapEnd_ = capacity - count;
+    return true;
+}
+
+void GapBuffer::grow(size_t needed)
+{
+    const size_t capacity = capacityFor(needed);
+    block_.commit(capacity);
+    const size_t backSize = capacity_ - gapEnd_;
+    uint8_t* block = block_.data();
+    if (backSize)
+        std::memmove(block + capacity - backSize, block + gapEnd_, backSize);
+    gapEnd_ = capacity - backSize;
+    capacity_ = capacity;
 }
 
 void GapBuffer::openGapAt(size_t offset, size_t removeCount) noexcept
 {
+    uint8_t* block = block_.data();
     const size_t removeEnd = offset + removeCount;
     if (removeEnd <= gapStart_) {
         // Bytes behind the removed run go to the back; the removed run joins the gap.
         const size_t moving = gapStart_ - removeEnd;
         if (moving)
-            std::memmove(block_ + gapEnd_ - moving, block_ + removeEnd, moving);
+            std::memmove(block + gapEnd_ - moving, block + removeEnd, moving);
         gapEnd_ -= moving;
     } else if (offset >= gapStart_) {
         const size_t moving = offset - gapStart_;
         if (moving)
-            std::memmove(block_ + gapStart_, block_ + gapEnd_, moving);
+            std::memmove(block + gapStart_, block + gapEnd_, moving);
         gapEnd_ += moving + removeCount;
     } else {
         // The removed run straddles the gap: nothing moves.
@@ -64,16 +109,17 @@ void GapBuffer::openGapAt(size_t offset, size_t removeCount) noexcept
 
 void GapBuffer::overwrite(size_t offset, const uint8_t* bytes, size_t count) noexcept
 {
+    uint8_t* block = block_.data();
     if (offset < gapStart_) {
         const size_t toFront = count < gapStart_ - offset ? count : gapStart_ - offset;
         if (toFront)
-            std::memcpy(block_ + offset, bytes, toFront);
+            std::memcpy(block + offset, bytes, toFront);
         bytes += toFront;
         offset += toFront;
         count -= toFront;
     }
     if (count)
-        std::memcpy(block_ + offset + gapLength(), bytes, count);
+        std::memcpy(block + offset + gapLength(), bytes, count);
 }
 
 void GapBuffer::replace(size_t offset, size_t removeCount, const uint8_t* bytes, size_t insertCount)
@@ -82,26 +128,11 @@ void GapBuffer::replace(size_t offset, size_t removeCount, const uint8_t* bytes,
         overwrite(offset, bytes, insertCount);
         return;
     }
-    const size_t oldSize = size();
-    const size_t newSize = oldSize - removeCount + insertCount;
-    if (newSize > capacity_) {
-        // One pass into the new block, which leaves the gap right after the new bytes.
-        const size_t capacity = _CVecCapacityFor(newSize);
-        uint8_t* block = static_cast<uint8_t*>(::operator new(capacity));
-        copyOut(0, offset, block);
-        if (insertCount)
-            std::memcpy(block + offset, bytes, insertCount);
-        const size_t tail = oldSize - offset - removeCount;
-        copyOut(offset + removeCount, tail, block + capacity - tail);
-        ::operator delete(block_);
-        block_ = block;
-        capacity_ = capacity;
-        gapStart_ = offset + insertCount;
-        gapEnd_ = capacity - tail;
-        return;
-    }
+    const size_t newSize = size() - removeCount + insertCount;
+    if (newSize > capacity_)
+        grow(newSize);
     openGapAt(offset, removeCount);
     if (insertCount)
-        std::memcpy(block_ + gapStart_, bytes, insertCount);
+        std::memcpy(block_.data() + gapStart_, bytes, insertCount);
     gapStart_ += insertCount;
 }

@@ -7,6 +7,18 @@
 
 typedef void (*QX_NotifyProc)();
 
+// A region of the data changed since the last QX_ClearChanges: at `offset` (a byte offset in the
+// data as it is now) `inserted` bytes stand where `removed` bytes stood. Regions come in order.
+typedef struct QX_CHANGE {
+    ULONGLONG offset;
+    ULONGLONG removed;
+    ULONGLONG inserted;
+} QX_CHANGE;
+// Fills `buffer` with the next `count` bytes of the data being read in; false stops the read.
+typedef bool (*QX_ReadProc)(void* context, void* buffer, int count);
+// Takes the next `count` bytes of the data being handed out; false stops.
+typedef bool (*QX_WriteProc)(void* context, const void* bytes, int count);
+
 // X(name, result, parameters, guard result) for the 56 exports, in binding order.
 #define QX_EXPORTS(X)                                                                   \
     X(QX_Create, HWND, (HWND owner, HWND parent, DWORD style), nullptr)                 \
@@ -66,13 +78,30 @@ typedef void (*QX_NotifyProc)();
     X(QX_SetTabSize, bool, (HWND window, int tabSize), false)                           \
     X(QX_GetTabSize, int, (HWND window), -1)
 
+// The exports beside the 56, for documents as large as the control holds: the data read in and
+// handed out without a copy in between, and the changes since a mark for incremental backups.
+// QX_ReadDataFrom works as QX_SetData with `count` bytes that `read` puts straight into the
+// control, in pieces in order; when `read` fails or count passes the size limit it returns false
+// and nothing changed. QX_WriteDataTo hands [nibble / 2, nibble / 2 + count) to `write` in
+// pieces in order, straight from the control's memory (valid during the call only). QX_GetChanges
+// copies up to `capacity` regions and returns how many there are; QX_ClearChanges makes the data
+// as it is now the mark. Every data change counts, undo and redo included; QX_SetData,
+// QX_ReadDataFrom and QX_New count as one change of the whole data.
+#define QX_EXTENDED_EXPORTS(X)                                                           \
+    X(QX_ReadDataFrom, bool, (HWND window, int count, QX_ReadProc read, void* context), false) \
+    X(QX_WriteDataTo, bool, (HWND window, int nibble, int count, QX_WriteProc write, void* context), false) \
+    X(QX_GetChanges, int, (HWND window, QX_CHANGE* changes, int capacity), -1)          \
+    X(QX_ClearChanges, bool, (HWND window), false)
+
 #ifdef TALVINE_BUILDING
 #define QX_DECLARE_EXPORT(name, result, params, guard) extern "C" result name params;
 QX_EXPORTS(QX_DECLARE_EXPORT)
+QX_EXTENDED_EXPORTS(QX_DECLARE_EXPORT)
 #undef QX_DECLARE_EXPORT
 #endif
 
 // Function-pointer types for binding by name: QX_CreateProc, QX_HasFocusProc, ...
 #define QX_DECLARE_PROC(name, result, params, guard) typedef result(*name##Proc) params;
 QX_EXPORTS(QX_DECLARE_PROC)
+QX_EXTENDED_EXPORTS(QX_DECLARE_PROC)
 #undef QX_DECLARE_PROC

@@ -2,13 +2,16 @@
 #include "app/win/BackupManager.h"
 
 #include "app/BackupRules.h"
+#include "app/win/BackupJournalFile.h"
 #include "app/win/BackupStorage.h"
+#include "app/win/DocumentSource.h"
 #include "app/win/EditorLibrary.h"
 #include "app/win/EditorProcess.h"
 #include "app/win/ProgramTexts.h"
 #include "app/win/ReadStartArguments.h"
 #include "common/AError.h"
 #include "common/PathString.h"
+#include "common/win/AHourglass.h"
 #include "common/win/ARegistry.h"
 #include "common/win/FileSystem.h"
 #include "common/win/MessageBox.h"
@@ -24,6 +27,9 @@ constexpr char kProfileSection[] = "Process";
 constexpr char kProfileValue[] = "profile";
 // A list longer than this is damaged; the records beyond it are not read.
 constexpr size_t kListReadLimit = 16u << 20;
+// A journal this much longer than the document is written anew: that costs about what the
+// records since the last new one cost.
+constexpr uint64_t kJournalSlack = 64u << 20;
 
 std::vector<Profile> ReadProcessList(const std::string& path)
 {
@@ -206,10 +212,65 @@ bool BackupManager::WriteBackup(HWND control)
     const int size = Editor.QX_GetDataSize(control);
     if (size < 0)
         return false;
-    std::unique_ptr<uint8_t[]> bytes(new (std::nothrow) uint8_t[size > 0 ? size : 1]);
-    if (!bytes || (size > 0 && !Editor.QX_GetData(control, bytes.get(), 0, size)))
+    const std::vector<JournalRegion> regions = ControlChanges(control);
+    if (JournalReady && regions.empty())
+        return true;
+    const bool rewrite = !JournalReady || BaseChanged() ||
+                         JournalEnd + RecordSize(regions) > static_cast<uint64_t>(size) + kJournalSlack;
+    // A journal that cannot take the record (deleted, damaged by another program) is written
+    // anew at once.
+    JournalReady = !rewrite && AppendJournalRecord(BackupFile, control, regions, JournalEnd);
+    if (!JournalReady) {
+        // The whole data is written: that blocks the window for as long as it takes.
+        const AHourglass wait;
+        JournalReady = WriteNewJournal(BackupFile, {}, control, JournalEnd);
+        if (JournalReady)
+            Base = {};
+    }
+    if (JournalReady)
+        Editor.QX_ClearChanges(control);
+    return JournalReady;
+}
+
+bool BackupManager::ResetBackup(HWND control, const JournalBase& base)
+{
+    if (BackupFile.empty())
         return false;
-    return ReplaceFileContents(BackupFile, bytes.get(), static_cast<size_t>(size));
+    JournalReady = WriteNewJournal(BackupFile, base, control, JournalEnd);
+    if (!JournalReady)
+        return false;
+    Base = base;
+    Editor.QX_ClearChanges(control);
+    return true;
+}
+
+void BackupManager::AdoptBackup(HWND control, const JournalBase& base, uint64_t validEnd)
+{
+    Base = base;
+    JournalEnd = validEnd;
+    JournalReady = true;
+    Editor.QX_ClearChanges(control);
+}
+
+void BackupManager::LeaveBackup()
+{
+    const std::string left = BackupFile;
+    BackupFile = MakeTemporaryFile(TempDir);
+    JournalReady = false;
+    AMutex::Holder hold(InstanceMutex);
+    BlockView block(*this);
+    if (!block)
+        return;
+    const std::string listPath = block.ListPath();
+    std::vector<Profile> profiles = ReadProcessList(listPath);
+    if (ReplaceProfileBackup(profiles, left, BackupFile))
+        WriteProcessList(listPath, profiles);
+}
+
+bool BackupManager::BaseChanged() const
+{
+    JournalBase now;
+    return !Base.file.empty() && (!StampOfFile(Base.file, now) || now != Base);
 }
 
 void BackupManager::UpdateRecord(std::string_view name)

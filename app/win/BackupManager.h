@@ -43,9 +43,15 @@ public:
     // its DocumentName; after a recovery start the two differ and the document is modified.
     [[nodiscard]] TStartArguments Start(HWND owner) override;
 
-    // Writes the control's whole data as this editor's backup. The previous backup stays
-    // whole until the new one has replaced it. False when nothing was written.
+    // The backup file is a journal (BackupJournal): a tick appends the regions changed since
+    // the last one, flushed, so its work grows with the change and not with the document. The
+    // journal is written anew, with the whole data, when it has grown past the document by
+    // kJournalSlack, when its base file changed on disk, or when its last write failed.
     bool WriteBackup(HWND control) override;
+    bool ResetBackup(HWND control, const JournalBase& base) override;
+    void AdoptBackup(HWND control, const JournalBase& base, uint64_t validEnd) override;
+    [[nodiscard]] std::string BackupPath() const override { return BackupFile; }
+    void LeaveBackup() override;
 
     // Records the document's new name (empty for an untitled one) in this editor's record.
     void UpdateRecord(std::string_view name) override;
@@ -63,6 +69,7 @@ private:
     [[nodiscard]] std::string NewProcessList(BlockView& block);
     [[nodiscard]] std::string ChooseBackupFile(const TStartArguments& start,
                                                const std::vector<std::string>& taken);
+    [[nodiscard]] bool BaseChanged() const;
     [[nodiscard]] std::string ReadProfileValue();
     void WriteProfileValue(const std::string& path);
 
@@ -73,4 +80,9 @@ private:
     std::string RecordedName;
     std::string RegistryKey;
     std::string TempDir;
+    // The journal in BackupFile: its base and where its last whole record ends. Not ready until
+    // this process wrote or adopted it, or after a write failed part way.
+    JournalBase Base;
+    uint64_t JournalEnd = 0;
+    bool JournalReady = false;
 };

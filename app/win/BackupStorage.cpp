@@ -37,14 +37,18 @@ std::vector<uint8_t> ReadFileStart(const std::string& path, size_t limit)
 
 bool ReplaceFileContents(const std::string& path, const void* bytes, size_t size)
 {
+    return ReplaceFileContents(path, size, [&](AFilePtr& file) { return size == 0 || file.Write(bytes, size, 1) == 1; });
+}
+
+bool ReplaceFileContents(const std::string& path, uint64_t size, const FileContentWriter& writeContent)
+{
     if (!HasDriveLetter(path))
         return false;
     ASuppressWinMsg suppress;
     const std::string staging = StagingFileName(path);
     AFilePtr file;
     bool written = file.Open(staging, AFilePtr::kWrite, true) && file.SetLength(size)
-                   && file.Seek(0, AFilePtr::kBegin) && (size == 0 || file.Write(bytes, size, 1) == 1)
-                   && file.Flush();
+                   && file.Seek(0, AFilePtr::kBegin) && writeContent(file) && file.Flush();
     file.Close();
     // A rename within the folder: the file is the old copy or the new one, never a mixture.
     if (written && MoveFileExA(staging.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

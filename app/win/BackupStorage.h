@@ -1,5 +1,7 @@
 // The backup manager's files: temporary names, bounded reads, whole-file replacement, deletion.
 #pragma once
+#include "common/win/SafeSave.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,6 +20,8 @@
 // process that died is overwritten by the next write instead of lying about. On any failure
 // the file keeps its previous bytes, the staging file is deleted and the result is false.
 bool ReplaceFileContents(const std::string& path, const void* bytes, size_t size);
+// The same with the contents put in by `writeContent`, `size` bytes in all.
+bool ReplaceFileContents(const std::string& path, uint64_t size, const FileContentWriter& writeContent);
 
 // Deletes the file after setting its attributes to archive only; a file that cannot be
 // deleted stays silently. Empty names are ignored.

@@ -6,13 +6,7 @@
 #include "common/win/MessageBox.h"
 #include "common/win/SafeSave.h"
 
-#include <algorithm>
-#include <memory>
-
 namespace {
-
-// The piece of the document copied out of the control per write.
-constexpr size_t WritePieceSize = 16 * 1024 * 1024;
 
 bool Warn(HWND owner, const char* text)
 {
@@ -20,44 +14,68 @@ bool Warn(HWND owner, const char* text)
     return false;
 }
 
+struct Reading {
+    DocumentSource& source;
+    bool failed = false;
+};
+
+bool ReadPiece(void* context, void* buffer, int count)
+{
+    auto& reading = *static_cast<Reading*>(context);
+    try {
+        reading.failed = !reading.source.read(static_cast<uint8_t*>(buffer), static_cast<size_t>(count));
+    } catch (...) {
+        reading.failed = true;
+    }
+    return !reading.failed;
+}
+
+struct Writing {
+    AFilePtr& file;
+};
+
+bool WritePiece(void* context, const void* bytes, int count)
+{
+    return static_cast<Writing*>(context)->file.Write(bytes, static_cast<size_t>(count), 1) == 1;
+}
+
 } // namespace
 
-bool LoadDocument(HWND owner, HWND control, std::string_view file, const DocumentReader& read)
+bool LoadDocument(HWND owner, HWND control, std::string_view file, DocumentSource& source)
 {
     if (file.empty())
         return Editor.QX_New(control);
     uint64_t size = 0;
-    if (!GetFileSize64(file, size))
+    if (!source.open(file, size))
         return Warn(owner, kTextCannotReadFile);
     if (size > MaxDocumentSize)
         return Warn(owner, kTextFileTooLarge);
-    FileBytes bytes;
-    if (!read(file, bytes))
-        return Warn(owner, kTextCannotReadFile);
-    // The file may have grown since its size was taken.
-    if (bytes.size > MaxDocumentSize)
-        return Warn(owner, kTextFileTooLarge);
-    return Editor.QX_SetData(control, bytes.data.get(), static_cast<int>(bytes.size));
+    if (size == 0)
+        return Editor.QX_SetData(control, nullptr, 0);
+    Reading reading{source};
+    if (Editor.QX_ReadDataFrom(control, static_cast<int>(size), ReadPiece, &reading))
+        return true;
+    return reading.failed ? Warn(owner, kTextCannotReadFile) : false;
 }
 
-bool WriteDocument(HWND owner, HWND control, std::string_view name)
+bool LoadDocument(HWND owner, HWND control, std::string_view file)
+{
+    FileDocumentSource source;
+    return LoadDocument(owner, control, file, source);
+}
+
+bool WriteDocument(HWND owner, HWND control, std::string_view name, JournalBase* written)
 {
     const int size = Editor.QX_GetDataSize(control);
     if (size < 0)
         return Warn(owner, kTextCannotWriteFile);
-    const auto total = static_cast<size_t>(size);
-    const size_t pieceSize = std::min(total, WritePieceSize);
-    const auto piece = std::make_unique_for_overwrite<uint8_t[]>(std::max<size_t>(pieceSize, 1));
-    const bool saved = SaveFileSafely(name, total, [&](AFilePtr& out) {
-        for (size_t done = 0; done < total;) {
-            const size_t count = std::min(pieceSize, total - done);
-            // Nibble positions: 2 x the byte offset, inside the int range for any data size.
-            if (!Editor.QX_GetData(control, piece.get(), static_cast<int>(2 * done), static_cast<int>(count)) ||
-                out.Write(piece.get(), count, 1) != 1)
-                return false;
-            done += count;
-        }
-        return true;
+    const bool saved = SaveFileSafely(name, static_cast<uint64_t>(size), [&](AFilePtr& out) {
+        Writing writing{out};
+        return Editor.QX_WriteDataTo(control, 0, size, WritePiece, &writing);
     });
-    return saved || Warn(owner, kTextCannotWriteFile);
+    if (!saved)
+        return Warn(owner, kTextCannotWriteFile);
+    if (written && !StampOfFile(name, *written))
+        *written = {};
+    return true;
 }

@@ -2,29 +2,28 @@
 #pragma once
 #include <windows.h>
 
-#include "common/win/WholeFile.h"
+#include "app/BackupJournal.h"
+#include "app/win/DocumentSource.h"
 
 #include <cstdint>
-#include <functional>
 #include <string_view>
 
 // The most bytes the control holds.
 inline constexpr uint64_t MaxDocumentSize = 0x3FFFFFFF;
 
-// Reads a whole file; ReadWholeFile unless a test puts something in between.
-using DocumentReader = std::function<bool(std::string_view name, FileBytes& bytes)>;
+// Gives the control the bytes of `file` as `source` reads them, straight into the control's
+// memory, or a new document (QX_New) for the empty name. The size is checked before anything
+// is read: a source that cannot be opened gives the warning "ファイルを読み込めませんでした。",
+// one beyond MaxDocumentSize "ファイルサイズが大きすぎます。", a failed read the first again; a
+// refusal of the control shows nothing more. The warnings are owned by `owner`. On failure the
+// control keeps what it showed. The caller does the rest of the window's bookkeeping (modified
+// flags, name, backup, editing list).
+bool LoadDocument(HWND owner, HWND control, std::string_view file, DocumentSource& source);
+// The same from a plain file.
+bool LoadDocument(HWND owner, HWND control, std::string_view file);
 
-// Gives the control the bytes of `file`, or a new document (QX_New) for the empty name. The
-// size is checked before anything is read: a size that cannot be read gives the warning
-// "ファイルを読み込めませんでした。", one beyond MaxDocumentSize "ファイルサイズが大きすぎます。",
-// a failed read the first again; a refusal of the control shows nothing. The warnings are
-// owned by `owner`. On failure the control keeps what it showed. The caller does the rest of
-// the window's bookkeeping (modified flags, name, backup, editing list).
-bool LoadDocument(HWND owner, HWND control, std::string_view file,
-                  const DocumentReader& read = ReadWholeFile);
-
-// Writes the control's bytes to `name` with SaveFileSafely, taking them from the control in
-// pieces so that the document is never held twice. On failure the warning
-// "ファイルに書き出せませんでした。" is shown, owned by `owner`, and the file on disk is as it
-// was. Flags and names are the caller's.
-bool WriteDocument(HWND owner, HWND control, std::string_view name);
+// Writes the control's bytes to `name` with SaveFileSafely, straight from the control's memory.
+// On failure the warning "ファイルに書き出せませんでした。" is shown, owned by `owner`, and the
+// file on disk is as it was. Flags and names are the caller's. `written`, when given, gets the
+// saved file's size and last-write time (an empty name when they cannot be read).
+bool WriteDocument(HWND owner, HWND control, std::string_view name, JournalBase* written = nullptr);

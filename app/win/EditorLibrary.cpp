@@ -1,4 +1,4 @@
-// The binding table of talvine.dll: loaded by name, all 56 exports bound or none.
+// The binding table of talvine.dll: loaded by name, all exports bound or none.
 #include "app/win/EditorLibrary.h"
 
 EditorLibrary Editor;
@@ -14,6 +14,7 @@ bool BindEditorLibrary()
         reinterpret_cast<void (*)()>(GetProcAddress(Editor.module, "_" #name)));           \
     complete = complete && Editor.name != nullptr;
     QX_EXPORTS(QX_BIND_ENTRY)
+    QX_EXTENDED_EXPORTS(QX_BIND_ENTRY)
 #undef QX_BIND_ENTRY
     if (complete)
         return true;

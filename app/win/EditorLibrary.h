@@ -1,4 +1,4 @@
-// The binding table of talvine.dll: loaded by name, all 56 exports bound or none.
+// The binding table of talvine.dll: loaded by name, all exports bound or none.
 #pragma once
 #include "talvine.h"
 
@@ -6,6 +6,7 @@ struct EditorLibrary {
     HMODULE module = nullptr;
 #define QX_DECLARE_ENTRY(name, result, params, guard) name##Proc name = nullptr;
     QX_EXPORTS(QX_DECLARE_ENTRY)
+    QX_EXTENDED_EXPORTS(QX_DECLARE_ENTRY)
 #undef QX_DECLARE_ENTRY
 };
 

@@ -9,6 +9,8 @@
 #include "common/PathString.h"
 #include "common/win/AHourglass.h"
 #include "common/win/FileSystem.h"
+#include "common/win/MessageBox.h"
+#include "app/win/ProgramTexts.h"
 
 FormDocumentHost::FormDocumentHost(TFormVornalix& form) : form_(form) {}
 
@@ -21,16 +23,49 @@ ControlAccess& FormDocumentHost::control()
     return control_;
 }
 
-bool FormDocumentHost::newDocument() { return ::LoadDocument(form_.Handle(), form_.ControlHandle, {}); }
+bool FormDocumentHost::newDocument()
+{
+    if (!::LoadDocument(form_.Handle(), form_.ControlHandle, {}))
+        return false;
+    backupStart_ = {};
+    return true;
+}
 
 bool FormDocumentHost::readDocument(std::string_view file)
 {
-    return ::LoadDocument(form_.Handle(), form_.ControlHandle, file);
+    if (!recovery_.empty() && SameName(file, recovery_))
+        return readBackup(file);
+    FileDocumentSource source;
+    if (!::LoadDocument(form_.Handle(), form_.ControlHandle, file, source))
+        return false;
+    backupStart_ = {source.base()};
+    return true;
+}
+
+bool FormDocumentHost::readBackup(std::string_view file)
+{
+    recovery_.clear();
+    BackupDocumentSource source;
+    if (!::LoadDocument(form_.Handle(), form_.ControlHandle, file, source)) {
+        // The backup stays for the user to rescue; this editor takes a backup file of its own.
+        if (SameName(file, form_.Backup->BackupPath()))
+            form_.Backup->LeaveBackup();
+        ShowMessageBox(form_.Handle(), (std::string(kTextBackupLeft) + std::string(file)).c_str(), kMessageWarning);
+        return false;
+    }
+    backupStart_ = {};
+    if (source.isJournal() && SameName(file, form_.Backup->BackupPath()))
+        backupStart_ = {source.journalBase(), true, source.validEnd()};
+    return true;
 }
 
 bool FormDocumentHost::writeDocument(std::string_view name)
 {
-    return ::WriteDocument(form_.Handle(), form_.ControlHandle, name);
+    JournalBase written;
+    if (!::WriteDocument(form_.Handle(), form_.ControlHandle, name, &written))
+        return false;
+    backupStart_ = {written};
+    return true;
 }
 
 void FormDocumentHost::setControlModified(bool modified) { Editor.QX_SetModified(form_.ControlHandle, modified); }
@@ -39,7 +74,13 @@ void FormDocumentHost::refreshStatus() { form_.RefreshStatus(); }
 
 void FormDocumentHost::namesChanged() { form_.EditorHistory.ShowNames(); }
 
-void FormDocumentHost::writeBackup() { form_.Backup->WriteBackup(form_.ControlHandle); }
+void FormDocumentHost::writeBackup()
+{
+    if (backupStart_.adopt)
+        form_.Backup->AdoptBackup(form_.ControlHandle, backupStart_.base, backupStart_.validEnd);
+    else
+        form_.Backup->ResetBackup(form_.ControlHandle, backupStart_.base);
+}
 
 void FormDocumentHost::documentRenamed(std::string_view name) { form_.Backup->UpdateRecord(name); }
 

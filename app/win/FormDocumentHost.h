@@ -1,5 +1,6 @@
 // FormDocumentHost: the main window as the document commands see it: control, dialogs, backup, status.
 #pragma once
+#include "app/BackupJournal.h"
 #include "app/DocumentHost.h"
 #include "app/win/EditorControl.h"
 #include "app/win/SystemFileClock.h"
@@ -7,6 +8,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 class AHourglass;
 class TFormVornalix;
@@ -36,10 +38,24 @@ public:
     void beginWait() override;
     void endWait() override;
 
+    // The next read of `backup` is a recovery: the file is read as a backup, not as a document.
+    void ExpectRecovery(const std::string& backup) { recovery_ = backup; }
+
 private:
+    // What the next writeBackup starts the backup from, set by each read or write.
+    struct BackupStart {
+        JournalBase base;        // the file the document's bytes are, or none
+        bool adopt = false;      // the document came from this process's own journal
+        uint64_t validEnd = 0;   // where that journal's last whole record ends
+    };
+
+    bool readBackup(std::string_view file);
+
     TFormVornalix& form_;
     EditorControl control_{nullptr};
     SystemFileClock clock_;
     std::unique_ptr<AHourglass> hourglass_;
     int waitDepth_ = 0;
+    std::string recovery_;
+    BackupStart backupStart_;
 };

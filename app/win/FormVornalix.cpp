@@ -214,6 +214,8 @@ void TFormVornalix::FormCreate()
     const TStartArguments start = Backup->Start(Handle());
     Editor.QX_SetModified(ControlHandle, !SameName(start.FileToLoad, start.DocumentName));
     RefreshStatus();
+    if (start.RecoveryStart)
+        DocumentsHost.ExpectRecovery(start.FileToLoad);
     LoadDocument(start.FileToLoad, start.DocumentName);
     RefreshActionStates();
 }

@@ -198,10 +198,12 @@ void TFormVornalix::ActionHelpKeywordExecute(TAction&) { ShowHelpView(true); }
 
 void TFormVornalix::TimerTimer()
 {
-    if (!ControlHandle || !Editor.QX_IsModified(ControlHandle))
+    // Undo and redo change the data without the control's flag: its changes since the last
+    // backup tell as well.
+    if (!ControlHandle ||
+        (!Editor.QX_IsModified(ControlHandle) && Editor.QX_GetChanges(ControlHandle, nullptr, 0) <= 0))
         return;
     try {
-        const AHourglass wait;
         // A backup that could not be written leaves the flag set, so the next tick tries again.
         if (Backup->WriteBackup(ControlHandle))
             Editor.QX_SetModified(ControlHandle, false);

@@ -4,6 +4,8 @@
 inline constexpr char kTextCannotReadFile[] = "ファイルを読み込めませんでした。";
 inline constexpr char kTextFileTooLarge[] = "ファイルサイズが大きすぎます。";
 inline constexpr char kTextCannotWriteFile[] = "ファイルに書き出せませんでした。";
+// A recovery that could not read its backup; the backup file's name follows.
+inline constexpr char kTextBackupLeft[] = "バックアップから復帰できませんでした。バックアップファイルは次の場所に残してあります。\n";
 
 // The main window.
 inline constexpr char kTextMainCaption[] = "Korvani Quillet";

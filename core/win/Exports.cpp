@@ -1,4 +1,4 @@
-// The 56 exports of talvine.dll: each finds the control's instance behind the export guard and
+// The exports of talvine.dll: each finds the control's instance behind the export guard and
 // calls its model or its drawing state.
 #define TALVINE_BUILDING
 #include "talvine.h"
@@ -8,8 +8,10 @@
 
 #include "common/win/MessageBox.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
+#include <vector>
 
 namespace {
 
@@ -351,4 +353,48 @@ extern "C" bool QX_FindNext(HWND window, int nibble, const void* pattern, int co
 extern "C" bool QX_FindPrev(HWND window, int nibble, const void* pattern, int count)
 {
     return OnModel(window, false, [&](ControlModel& model) { return model.findPrev(nibble, pattern, count); });
+}
+
+// --- the exports beside the 56: whole data without a copy, and the changes since a mark
+
+extern "C" bool QX_ReadDataFrom(HWND window, int count, QX_ReadProc read, void* context)
+{
+    if (!read || count <= 0)
+        return false;
+    return OnModel(window, false, [&](ControlModel& model) {
+        return model.readData(static_cast<size_t>(count), [&](uint8_t* out, size_t piece) {
+            return read(context, out, static_cast<int>(piece));
+        });
+    });
+}
+
+extern "C" bool QX_WriteDataTo(HWND window, int nibble, int count, QX_WriteProc write, void* context)
+{
+    if (!write || nibble < 0 || count < 0)
+        return false;
+    return OnModel(window, false, [&](ControlModel& model) {
+        return model.writeData(static_cast<size_t>(nibble) >> 1, static_cast<size_t>(count),
+                               [&](const uint8_t* bytes, size_t piece) {
+                                   return write(context, bytes, static_cast<int>(piece));
+                               });
+    });
+}
+
+extern "C" int QX_GetChanges(HWND window, QX_CHANGE* changes, int capacity)
+{
+    return OnModel(window, -1, [&](ControlModel& model) {
+        const std::vector<ChangedRegion>& regions = model.changes().regions();
+        const size_t copied = changes && capacity > 0 ? std::min<size_t>(regions.size(), capacity) : 0;
+        for (size_t i = 0; i < copied; ++i)
+            changes[i] = {regions[i].offset, regions[i].removed, regions[i].inserted};
+        return static_cast<int>(regions.size());
+    });
+}
+
+extern "C" bool QX_ClearChanges(HWND window)
+{
+    return OnModel(window, false, [](ControlModel& model) {
+        model.clearChanges();
+        return true;
+    });
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/AError.h"
+#include "tests/unit/core/RebuiltFromChanges.h"
 #include "tests/unit/core/RecordingView.h"
 
 namespace {
@@ -516,6 +517,8 @@ private:
             out << "beeps " << view_.beeps << ", expected " << ref_.beeps << "; ";
         if (notes_ != ref_.notes)
             out << "notifications " << notes_ << ", expected " << ref_.notes << "; ";
+        if (!changesRebuildTheData(bytes))
+            out << "the changes since the mark do not rebuild the data; ";
         if (const char* broken = p.brokenInvariant())
             out << "invariant: " << broken << "; ";
         if (!view_.problem.empty())
@@ -532,7 +535,19 @@ private:
         return out.str();
     }
 
+    // Today's data is rebuilt from the mark by the changes; now and then it becomes the mark.
+    bool changesRebuildTheData(const Bytes& now)
+    {
+        const bool rebuilt = RebuiltFromChanges(marked_, now, model_.changes().regions()) == now;
+        if (pick(0, 40) == 0) {
+            model_.clearChanges();
+            marked_ = now;
+        }
+        return rebuilt;
+    }
+
     std::mt19937 random_;
+    Bytes marked_{0};
     RecordingView view_;
     Reference ref_;
     ControlModel model_;

@@ -80,7 +80,7 @@ TEST(Search, SearcherAgreesWithAByteByByteScanAroundTheGap)
         Bytes data(size);
         for (auto& byte : data)
             byte = static_cast<uint8_t>(random() % 3);
-        GapBuffer store;
+        GapBuffer store(1u << 20);
         store.assign(data.data(), data.size());
         const size_t at = random() % (size + 1);
         store.replace(at, 0, nullptr, 0);

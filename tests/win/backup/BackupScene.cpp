@@ -1,6 +1,8 @@
 // BackupScene: program copies, registry keys, temporary folders and host processes of the backup tests.
 #include "tests/win/backup/BackupScene.h"
 
+#include "app/win/DocumentSource.h"
+
 #include "app/win/BackupManager.h"
 #include "tests/win/support/Wait.h"
 
@@ -264,6 +266,19 @@ std::vector<uint8_t> ReadBytes(const std::string& path)
         read = 0;
     bytes.resize(read);
     CloseHandle(file);
+    return bytes;
+}
+
+std::vector<uint8_t> BackupBytes(const std::string& path)
+{
+    BackupDocumentSource source;
+    uint64_t size = 0;
+    std::vector<uint8_t> bytes;
+    if (!source.open(path, size))
+        return bytes;
+    bytes.resize(static_cast<size_t>(size));
+    if (!source.read(bytes.data(), bytes.size()))
+        bytes.clear();
     return bytes;
 }
 

@@ -73,5 +73,8 @@ std::vector<uint8_t> HostData(HWND window, const std::string& dumpFile);
 [[nodiscard]] DWORD HostProcess(HWND window);
 
 std::vector<uint8_t> ReadBytes(const std::string& path);
+// The document a backup file holds, in either of its forms, as a recovery reads it; empty
+// when it cannot be read.
+std::vector<uint8_t> BackupBytes(const std::string& path);
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 [[nodiscard]] bool Exists(const std::string& path);

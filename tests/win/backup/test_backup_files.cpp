@@ -29,7 +29,7 @@ TEST(BackupFiles, TickWritesOnlyAfterAChangeAndClearsTheControlFlag)
     EXPECT_TRUE(HostModified(window));
     EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
     EXPECT_FALSE(HostModified(window));
-    EXPECT_EQ(ReadBytes(backup), bytes);
+    EXPECT_EQ(BackupBytes(backup), bytes);
     EXPECT_EQ(scene.tempFiles().size(), 2u) << "the list and the backup, no staging copy";
     ASSERT_TRUE(scene.closeAll());
 }
@@ -41,15 +41,19 @@ TEST(BackupFiles, BackupThatCannotBeWrittenKeepsTheChangePending)
     HWND window = scene.window(editor->id());
     ASSERT_NE(window, nullptr);
     const std::string backup = scene.records().at(0).backupFile;
-    // A folder under the staging name leaves no room for the new copy.
+    // Held by another program without sharing, with a folder under the staging name: neither
+    // a record nor a new journal can be written.
+    HANDLE held = CreateFileA(backup.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     ASSERT_TRUE(CreateDirectoryA(StagingFileName(backup).c_str(), nullptr));
     ASSERT_TRUE(SetHostData(window, {1, 2, 3}));
     EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 0);
     EXPECT_TRUE(HostModified(window)) << "the next tick must try again";
-    EXPECT_EQ(ReadBytes(backup), std::vector<uint8_t>{0});
+    CloseHandle(held);
     ASSERT_TRUE(RemoveDirectoryA(StagingFileName(backup).c_str()));
+    EXPECT_EQ(BackupBytes(backup), std::vector<uint8_t>{0});
     EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
-    EXPECT_EQ(ReadBytes(backup), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(BackupBytes(backup), (std::vector<uint8_t>{1, 2, 3}));
     ASSERT_TRUE(scene.closeAll());
 }
 
@@ -81,9 +85,9 @@ TEST(BackupFiles, RecoveryFromAFileNotItsOwnReadsItAndNeverTouchesIt)
 
     ASSERT_TRUE(SetHostData(window, {9}));
     EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
-    EXPECT_EQ(ReadBytes(records[0].backupFile), std::vector<uint8_t>{9});
+    EXPECT_EQ(BackupBytes(records[0].backupFile), std::vector<uint8_t>{9});
     ASSERT_TRUE(BackupScene::close(secondWindow));
-    EXPECT_EQ(ReadBytes(taken), std::vector<uint8_t>{9}) << "the first editor's backup is its own";
+    EXPECT_EQ(BackupBytes(taken), std::vector<uint8_t>{9}) << "the first editor's backup is its own";
     ASSERT_TRUE(scene.closeAll());
     EXPECT_EQ(ReadBytes(precious), bytes);
     EXPECT_TRUE(scene.tempFiles().empty());
@@ -148,22 +152,13 @@ TEST(BackupFiles, KillsWhileLargeBackupsAreWrittenNeverLeaveATornBackup)
         const std::string backup = scene.records().at(0).backupFile;
         const std::string staging = StagingFileName(backup);
         PostMessageA(window, kHostStress, mebibytes, 0);
-        // Half the rounds end the editor while a new copy is on its way, the others just
-        // after one has taken the backup's place.
-        // A backup of the second document or later: a kill then finds an older full copy.
+        // Half the rounds end the editor while the journal is written anew (its staging copy
+        // exists), the others while records are appended or just after a new journal took
+        // the backup's place.
+        // A backup of the second document or later: a kill then finds an older whole one.
         const auto laterBackupFull = [&] {
-            WIN32_FILE_ATTRIBUTE_DATA data;
-            if (!GetFileAttributesExA(backup.c_str(), GetFileExInfoStandard, &data) || data.nFileSizeLow != size)
-                return false;
-            HANDLE file = CreateFileA(backup.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr);
-            uint8_t first = 0;
-            DWORD read = 0;
-            if (file != INVALID_HANDLE_VALUE) {
-                ReadFile(file, &first, 1, &read, nullptr);
-                CloseHandle(file);
-            }
-            return read == 1 && first >= 2;
+            const std::vector<uint8_t> bytes = BackupBytes(backup);
+            return bytes.size() == size && bytes[0] >= 2;
         };
         ASSERT_TRUE(WaitFor([&] { return laterBackupFull() && (round % 2 == 0) == Exists(staging); }, 60000));
         if (round % 3 == 0)
@@ -172,7 +167,7 @@ TEST(BackupFiles, KillsWhileLargeBackupsAreWrittenNeverLeaveATornBackup)
             editor->terminate();
         ASSERT_TRUE(editor->waitForExit());
 
-        const std::vector<uint8_t> bytes = ReadBytes(backup);
+        const std::vector<uint8_t> bytes = BackupBytes(backup);
         ASSERT_EQ(bytes.size(), size);
         EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [&](uint8_t byte) { return byte == bytes[0]; }))
             << "the backup mixes two documents";

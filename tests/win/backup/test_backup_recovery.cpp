@@ -45,7 +45,7 @@ void CheckRecovery(const char* sceneName, bool named, Kill kill)
     const std::vector<Profile> left = scene.records();
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0].documentName, named ? document : "");
-    EXPECT_EQ(ReadBytes(left[0].backupFile), backedUp);
+    EXPECT_EQ(BackupBytes(left[0].backupFile), backedUp);
 
     auto restarted = scene.start();
     EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);

@@ -189,7 +189,7 @@ Round RunEditorRound(const BackupScene& scene, int round, std::mt19937& random)
     SendMessageA(control, WM_KEYDOWN, '0' + random() % 10, 0);
     DeleteFileA(backup.c_str());
     std::vector<uint8_t> ticked;
-    if (!WaitFor([&] { return !(ticked = ReadBytes(backup)).empty(); }, 20000))
+    if (!WaitFor([&] { return !(ticked = BackupBytes(backup)).empty(); }, 20000))
         return fail("no backup tick");
     const FILETIME tickTime = LastWrite(backup);
 
@@ -219,7 +219,7 @@ Round RunEditorRound(const BackupScene& scene, int round, std::mt19937& random)
         named = named || (SameName(record.backupFile, backup) && record.documentName == document);
     if (!named)
         return fail("the recovered document lost its name");
-    result.recovered = ReadBytes(backup) == ticked;
+    result.recovered = BackupBytes(backup) == ticked;
 
     if (!CloseEditor(recovery) || !CloseEditor(started))
         return fail("an editor did not end normally");

@@ -35,7 +35,7 @@ TEST(BackupStart, FirstEditorMakesTheListAndLeavesNothingBehind)
     EXPECT_TRUE(IsTemporaryName(records[0].backupFile, scene)) << records[0].backupFile;
     EXPECT_EQ(records[0].documentName, "");
     // A new document is the single byte 0, and it is backed up at once.
-    EXPECT_EQ(ReadBytes(records[0].backupFile), std::vector<uint8_t>{0});
+    EXPECT_EQ(BackupBytes(records[0].backupFile), std::vector<uint8_t>{0});
 
     ASSERT_TRUE(BackupScene::close(window));
     EXPECT_EQ(scene.profileValue(), "");

@@ -58,11 +58,11 @@ TEST(EditorRecovery, TypedBytesReachTheBackupAndComeBackAfterAKill)
     const std::optional<Profile> record = RecordOf(scene.records(), document);
     ASSERT_TRUE(record);
     const std::string backup = record->backupFile;
-    EXPECT_EQ(ReadBytes(backup), (std::vector<uint8_t>{0x00, 0x11, 0x22, 0x33})) << "backed up when loaded";
+    EXPECT_EQ(BackupBytes(backup), (std::vector<uint8_t>{0x00, 0x11, 0x22, 0x33})) << "backed up when loaded";
 
     Type(control, "7A5");
     const std::vector<uint8_t> typed = {0x7A, 0x51, 0x22, 0x33};
-    ASSERT_TRUE(WaitFor([&] { return ReadBytes(backup) == typed; }, 15000)) << "no backup tick";
+    ASSERT_TRUE(WaitFor([&] { return BackupBytes(backup) == typed; }, 15000)) << "no backup tick";
     editor->terminate();
 
     auto restarted = scene.start();
@@ -75,7 +75,7 @@ TEST(EditorRecovery, TypedBytesReachTheBackupAndComeBackAfterAKill)
         return recovered && records.size() == 2;
     }, 15000));
     EXPECT_TRUE(SameName(recovered->backupFile, backup)) << "the recovery editor keeps the backup";
-    EXPECT_EQ(ReadBytes(backup), typed);
+    EXPECT_EQ(BackupBytes(backup), typed);
     EXPECT_EQ(ReadBytes(document), (std::vector<uint8_t>{0x00, 0x11, 0x22, 0x33}));
 
     // The recovered document is modified: closing its editor asks first. The restarted one

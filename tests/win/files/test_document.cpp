@@ -2,6 +2,7 @@
 #include "app/win/Document.h"
 #include "app/win/EditorLibrary.h"
 #include "app/win/ProgramTexts.h"
+#include "common/win/WholeFile.h"
 #include "tests/win/files/TestFolder.h"
 #include "tests/win/support/ControlHost.h"
 #include "tests/win/support/MessageBoxCatcher.h"
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -48,22 +51,45 @@ protected:
         return boxes[0].text;
     }
 
-    // A reader that records its calls instead of reading gigabytes.
-    DocumentReader recordingReader(std::string bytes)
-    {
-        return [this, bytes](std::string_view name, FileBytes& read) {
-            readNames_.emplace_back(name);
-            read.size = bytes.size();
-            read.data = std::make_unique<uint8_t[]>(bytes.size());
-            std::memcpy(read.data.get(), bytes.data(), bytes.size());
+    // A source that tells the real file's size, or `claimed`, and records the reads it is
+    // asked for; it gives `bytes` over and over, or fails from the byte `failAt` on.
+    class RecordingSource final : public DocumentSource {
+    public:
+        RecordingSource(std::string bytes, uint64_t claimed = 0, uint64_t failAt = UINT64_MAX)
+            : bytes_(std::move(bytes)), claimed_(claimed), failAt_(failAt)
+        {
+        }
+        bool open(std::string_view name, uint64_t& size) override
+        {
+            if (!GetFileSize64(name, size))
+                return false;
+            if (claimed_)
+                size = claimed_;
             return true;
-        };
-    }
+        }
+        bool read(uint8_t* out, size_t count) override
+        {
+            reads.push_back(count);
+            for (size_t i = 0; i < count; ++i, ++done_) {
+                if (done_ >= failAt_)
+                    return false;
+                out[i] = static_cast<uint8_t>(bytes_[done_ % bytes_.size()]);
+            }
+            return true;
+        }
+        [[nodiscard]] JournalBase base() const override { return {}; }
+
+        std::vector<size_t> reads;
+
+    private:
+        std::string bytes_;
+        uint64_t claimed_, failAt_;
+        uint64_t done_ = 0;
+    };
 
     ControlHost host_;
     MessageBoxCatcher catcher_;
     TestFolder folder_;
-    std::vector<std::string> readNames_;
 };
 
 TEST_F(DocumentTest, TheLargestAllowedFileIsReadAndOneByteMoreIsRefusedBeforeReading)
@@ -73,16 +99,22 @@ TEST_F(DocumentTest, TheLargestAllowedFileIsReadAndOneByteMoreIsRefusedBeforeRea
     ASSERT_TRUE(MakeSizedFile(largest, 1073741823));
     ASSERT_TRUE(MakeSizedFile(tooLarge, 1073741824));
 
-    EXPECT_FALSE(LoadDocument(host_.host(), control(), tooLarge, recordingReader("x")));
+    RecordingSource refused("x");
+    EXPECT_FALSE(LoadDocument(host_.host(), control(), tooLarge, refused));
     EXPECT_EQ(takeBox(), kTextFileTooLarge);
-    EXPECT_TRUE(readNames_.empty());
+    EXPECT_TRUE(refused.reads.empty());
     EXPECT_EQ(shown(), "\x01\x02\x03");
     EXPECT_TRUE(Editor.QX_IsModified(control()));
 
-    EXPECT_TRUE(LoadDocument(host_.host(), control(), largest, recordingReader("read")));
+    // Read in pieces straight into the control.
+    RecordingSource read("read");
+    EXPECT_TRUE(LoadDocument(host_.host(), control(), largest, read));
     EXPECT_EQ(takeBox(), "");
-    EXPECT_EQ(readNames_, std::vector<std::string>{largest});
-    EXPECT_EQ(shown(), "read");
+    EXPECT_GT(read.reads.size(), 1u);
+    EXPECT_EQ(Editor.QX_GetDataSize(control()), 1073741823);
+    char tail[4] = {};
+    ASSERT_TRUE(Editor.QX_GetData(control(), tail, 2 * (1073741823 - 4), 4));
+    EXPECT_EQ(std::string(tail, 4), "drea");
 }
 
 TEST_F(DocumentTest, UnreadableNamesGiveTheReadWarningAndChangeNothing)
@@ -93,23 +125,15 @@ TEST_F(DocumentTest, UnreadableNamesGiveTheReadWarningAndChangeNothing)
     for (const std::string& name : {folder_ / "missing.bin", std::string("there.bin"),
                                     std::string("\\\\server\\share\\there.bin"), folder_.path()}) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(LoadDocument(host_.host(), control(), name, recordingReader("x")));
+        FileDocumentSource source;
+        EXPECT_FALSE(LoadDocument(host_.host(), control(), name, source));
         EXPECT_EQ(takeBox(), kTextCannotReadFile);
     }
-    EXPECT_TRUE(readNames_.empty());
 
-    const DocumentReader failing = [](std::string_view, FileBytes&) { return false; };
+    // A read that fails part way (the file shrank, a disk error) keeps the shown document.
+    RecordingSource failing("abc", 0, 3);
     EXPECT_FALSE(LoadDocument(host_.host(), control(), existing, failing));
     EXPECT_EQ(takeBox(), kTextCannotReadFile);
-
-    // A file that grew past the limit between the size check and the read.
-    const DocumentReader grown = [](std::string_view, FileBytes& read) {
-        read.data = std::make_unique<uint8_t[]>(1);
-        read.size = static_cast<size_t>(MaxDocumentSize) + 1;
-        return true;
-    };
-    EXPECT_FALSE(LoadDocument(host_.host(), control(), existing, grown));
-    EXPECT_EQ(takeBox(), kTextFileTooLarge);
 
     EXPECT_EQ(shown(), "\x01\x02\x03");
     EXPECT_TRUE(Editor.QX_IsModified(control()));

@@ -86,8 +86,10 @@ TEST(Exports, EveryExportIsBoundByItsUnderscoreName)
     int bound = 0;
 #define QX_COUNT(name, result, params, guard) bound += GetProcAddress(library, "_" #name) != nullptr;
     QX_EXPORTS(QX_COUNT)
-#undef QX_COUNT
     EXPECT_EQ(bound, 56);
+    QX_EXTENDED_EXPORTS(QX_COUNT)
+#undef QX_COUNT
+    EXPECT_EQ(bound, 60);
     EXPECT_EQ(GetProcAddress(library, "QX_Create"), nullptr) << "only the underscore names are exported";
 }
 

@@ -1,5 +1,6 @@
 // A main window made in the test process, with a recording backup and keys sent as messages.
 #pragma once
+#include "app/win/EditorLibrary.h"
 #include "app/win/FormVornalix.h"
 
 #include <windows.h>
@@ -17,14 +18,25 @@ public:
     [[nodiscard]] TStartArguments Start(HWND) override { return {}; }
     // Succeeds, whether or not the service reports success.
     using WriteResult = decltype(std::declval<BackupService&>().WriteBackup(HWND{}));
-    WriteResult WriteBackup(HWND) override
+    // Like the real one, a written backup makes the data as it is the control's mark.
+    WriteResult WriteBackup(HWND control) override
     {
         ++writes;
+        Editor.QX_ClearChanges(control);
         return static_cast<WriteResult>(true);
     }
+    bool ResetBackup(HWND control, const JournalBase&) override
+    {
+        ++resets;
+        return Editor.QX_ClearChanges(control);
+    }
+    void AdoptBackup(HWND control, const JournalBase&, uint64_t) override { Editor.QX_ClearChanges(control); }
+    [[nodiscard]] std::string BackupPath() const override { return {}; }
+    void LeaveBackup() override {}
     void UpdateRecord(std::string_view name) override { names.emplace_back(name); }
 
     int writes = 0;
+    int resets = 0;
     std::vector<std::string> names;
 };
 

@@ -2,6 +2,7 @@
 #include "tests/win/backup/host/HostProtocol.h"
 
 #include "app/win/BackupManager.h"
+#include "app/win/Document.h"
 #include "app/win/EditorLibrary.h"
 #include "common/PathString.h"
 #include "common/win/SafeSave.h"
@@ -32,27 +33,30 @@ void SetDocumentName(const std::string& name)
     backup->UpdateRecord(name);
 }
 
-// As the main window loads its first document: the file under the name, modified when
-// the two differ, the backup written at once.
-void LoadFirstDocument(const TStartArguments& start)
+// As the main window loads its first document: the file under the name (a recovery reads its
+// backup), modified when the two differ; the backup goes on from its own journal or starts
+// afresh on the file read.
+void LoadFirstDocument(HWND window, const TStartArguments& start)
 {
-    bool loaded = false;
-    if (!start.FileToLoad.empty()) {
-        FileBytes bytes;
-        loaded = ReadWholeFile(start.FileToLoad, bytes)
-                 && Editor.QX_SetData(control, bytes.data.get(), static_cast<int>(bytes.size));
-    }
+    FileDocumentSource file;
+    BackupDocumentSource recovered;
+    DocumentSource& source = start.RecoveryStart ? static_cast<DocumentSource&>(recovered) : file;
+    const bool loaded = !start.FileToLoad.empty() && LoadDocument(window, control, start.FileToLoad, source);
     if (!loaded)
         Editor.QX_New(control);
     Editor.QX_SetModified(control, !SameName(start.FileToLoad, start.DocumentName));
-    backup->WriteBackup(control);
+    if (loaded && recovered.isJournal() && SameName(start.FileToLoad, backup->BackupPath()))
+        backup->AdoptBackup(control, recovered.journalBase(), recovered.validEnd());
+    else
+        backup->ResetBackup(control, loaded ? source.base() : JournalBase{});
     SetDocumentName(start.DocumentName);
 }
 
 // The main window's backup tick: the control's flag is cleared only once the backup is written.
 bool TimerTick()
 {
-    if (!Editor.QX_IsModified(control) || !backup->WriteBackup(control))
+    if ((!Editor.QX_IsModified(control) && Editor.QX_GetChanges(control, nullptr, 0) <= 0) ||
+        !backup->WriteBackup(control))
         return false;
     Editor.QX_SetModified(control, false);
     return true;
@@ -143,7 +147,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     try {
         BackupManager manager;
         backup = &manager;
-        LoadFirstDocument(manager.Start(window));
+        LoadFirstDocument(window, manager.Start(window));
         if (const char* period = std::getenv(kHostTimerVariable))
             SetTimer(window, 1, static_cast<UINT>(std::atoi(period)), nullptr);
         ShowWindow(window, SW_SHOWNOACTIVATE);

@@ -5,3 +5,4 @@
 #define QX_STUB(name, result, params, guard) \
     extern "C" result name params { return guard; }
 QX_EXPORTS(QX_STUB)
+QX_EXTENDED_EXPORTS(QX_STUB)
