@@ -5,6 +5,8 @@
 #include "app/win/Document.h"
 #include "app/win/EditorLibrary.h"
 
+#include "bench/win/PlainFiles.h"
+
 #include <windows.h>
 #include <psapi.h>
 
@@ -38,31 +40,6 @@ double Timed(Step step)
         std::exit(2);
     }
     return Seconds(from, to);
-}
-
-// What a plain program does: one allocation, one read, one close.
-bool PlainRead(const std::string& name, size_t size)
-{
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    const auto bytes = std::make_unique_for_overwrite<char[]>(size);
-    DWORD read = 0;
-    const bool done = ReadFile(file, bytes.get(), static_cast<DWORD>(size), &read, nullptr) && read == size;
-    CloseHandle(file);
-    return done;
-}
-
-bool PlainWrite(const std::string& name, const char* bytes, size_t size)
-{
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const bool done = WriteFile(file, bytes, static_cast<DWORD>(size), &written, nullptr) && written == size &&
-                      FlushFileBuffers(file);
-    CloseHandle(file);
-    return done;
 }
 
 std::unique_ptr<char[]> Pattern(size_t size)
@@ -129,7 +106,7 @@ int main()
     // Best of the rounds on both sides, taken in turns so that both see the same machine.
     double plainRead = 1e9, load = 1e9, plainWrite = 1e9, write = 1e9;
     for (int round = 0; round < rounds; ++round) {
-        plainRead = std::min(plainRead, Timed([&] { return PlainRead(source, size); }));
+        plainRead = std::min(plainRead, Timed([&] { return PlainRead(source, size) != nullptr; }));
         load = std::min(load, Timed([&] { return LoadDocument(nullptr, control, source); }));
     }
     if (Editor.QX_GetDataSize(control) != static_cast<int>(size)) {

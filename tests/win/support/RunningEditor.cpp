@@ -92,7 +92,8 @@ bool RunningEditor::CanPressKeys()
     return GetFileAttributesA(kXdotool) != INVALID_FILE_ATTRIBUTES && GetEnvironmentVariableA("DISPLAY", nullptr, 0);
 }
 
-RunningEditor::RunningEditor(const std::string& name, const std::string& arguments)
+RunningEditor::RunningEditor(const std::string& name, const std::string& arguments,
+                             const std::function<void(const std::string& key)>& prepare)
 {
     name_ = name + "_" + std::to_string(GetCurrentProcessId());
     key_ = "Software\\KORVANI\\" + name_;
@@ -100,6 +101,8 @@ RunningEditor::RunningEditor(const std::string& name, const std::string& argumen
     if (!CopyFileA((ProgramFolder() + "vornalix.exe").c_str(), program_.c_str(), FALSE))
         return;
     RegDeleteTreeA(HKEY_CURRENT_USER, key_.c_str());
+    if (prepare)
+        prepare(key_);
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     folder_ = std::string(temp) + name_ + "\\";
@@ -135,6 +138,13 @@ RunningEditor::~RunningEditor()
         FindClose(search);
     }
     RemoveDirectoryA(folder_.c_str());
+}
+
+bool RunningEditor::waitForMainWindow(DWORD timeoutMs)
+{
+    if (!window_ && editor_ && editor_->started())
+        window_ = WaitForProcessWindow(editor_->id(), "TFormVornalix", timeoutMs);
+    return window_ != nullptr;
 }
 
 bool RunningEditor::pressKeys(const std::string& keys)

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,7 +16,9 @@
 class RunningEditor {
 public:
     // `arguments` follow the program path on the command line, quoted as the caller wishes.
-    explicit RunningEditor(const std::string& name, const std::string& arguments = {});
+    // `prepare` runs on the cleared registry key (its path under HKEY_CURRENT_USER) before the start.
+    explicit RunningEditor(const std::string& name, const std::string& arguments = {},
+                           const std::function<void(const std::string& key)>& prepare = {});
     ~RunningEditor();
     RunningEditor(const RunningEditor&) = delete;
     RunningEditor& operator=(const RunningEditor&) = delete;
@@ -24,6 +27,8 @@ public:
     [[nodiscard]] static bool CanPressKeys();
 
     [[nodiscard]] bool started() const noexcept { return window_ != nullptr; }
+    // Goes on waiting for the main window of a start slower than the constructor's wait.
+    bool waitForMainWindow(DWORD timeoutMs);
     [[nodiscard]] HWND window() const noexcept { return window_; }
     [[nodiscard]] DWORD processId() const noexcept { return editor_ ? editor_->id() : 0; }
     [[nodiscard]] const std::string& registryKey() const noexcept { return key_; }
