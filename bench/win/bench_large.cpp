@@ -32,7 +32,6 @@
 #include <mutex>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -314,7 +313,8 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// The seconds of this process's clock at which the process was created.
+// The seconds of this process's clock at which the process was created (the program's copy
+// made before the start is not counted).
 double CreationTime(HANDLE process)
 {
     FILETIME created, ended, kernel, user, now;
@@ -389,6 +389,7 @@ private:
     template <class Act>
     void WithEditor(const char* name, int backupSeconds, Act act)
     {
+        const double starting = Now();
         RunningEditor editor(name, "-o \"" + document_ + "\"",
                              [&](const std::string& key) { PreparePreferences(key, backupSeconds); });
         Require(editor.waitForMainWindow(600000), "the editor's main window did not appear within 600 s");
@@ -399,7 +400,7 @@ private:
         Require(!controls.empty(), "the main window holds no control");
         {
             Watch watch(editor.window(), process.get());
-            act(editor, watch, controls.front(), CreationTime(process.get()));
+            act(editor, watch, controls.front(), std::max(starting, CreationTime(process.get())));
         }
         Require(editor.close(), "the editor did not end after WM_CLOSE");
     }
