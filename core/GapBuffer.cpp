@@ -7,9 +7,11 @@
 
 namespace {
 
-// Growth adds half the data, but never more than this: the first touch of pages costs more
-// than moving bytes over pages already in use.
-constexpr size_t kMostSlack = 16u << 20;
+// Growth adds half the data, but never more than this. The first touch of a page costs far
+// more than moving bytes over pages in use (under some systems tens of microseconds a page), so
+// the room is small and touched when it is made: a gap move over the whole data then touches
+// no new page.
+constexpr size_t kMostSlack = 1u << 20;
 constexpr size_t kLeastSlack = 64;
 // The piece `fill` is asked for at a time.
 constexpr size_t kFillPiece = 64u << 20;
@@ -50,6 +52,7 @@ void GapBuffer::assign(const uint8_t* bytes, size_t count)
     // The gap starts in front of the data, where the caret stands after loading.
     gapStart_ = 0;
     gapEnd_ = capacity_ - count;
+    std::memset(block_.data(), 0, gapEnd_);
     if (count)
         std::memcpy(block_.data() + gapEnd_, bytes, count);
 }
@@ -66,6 +69,7 @@ bool GapBuffer::assignFrom(size_t count, const Filler& fill)
             return false;
         done += piece;
     }
+    std::memset(block.data(), 0, capacity - count);
     block_ = std::move(block);
     capacity_ = capacity;
     gapStart_ = 0;

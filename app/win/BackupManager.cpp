@@ -30,6 +30,9 @@ constexpr size_t kListReadLimit = 16u << 20;
 // A journal this much longer than the document is written anew: that costs about what the
 // records since the last new one cost.
 constexpr uint64_t kJournalSlack = 64u << 20;
+// Documents up to this size are backed up whole when they are read or saved, at little cost;
+// larger ones stand on the file they were read from or saved to, as long as it stays as it was.
+constexpr uint64_t kSelfContainedSize = 4u << 20;
 
 std::vector<Profile> ReadProcessList(const std::string& path)
 {
@@ -236,10 +239,12 @@ bool BackupManager::ResetBackup(HWND control, const JournalBase& base)
 {
     if (BackupFile.empty())
         return false;
-    JournalReady = WriteNewJournal(BackupFile, base, control, JournalEnd);
+    // A small document is written whole: its backup then needs no other file at all.
+    const JournalBase used = base.size > kSelfContainedSize ? base : JournalBase{};
+    JournalReady = WriteNewJournal(BackupFile, used, control, JournalEnd);
     if (!JournalReady)
         return false;
-    Base = base;
+    Base = used;
     Editor.QX_ClearChanges(control);
     return true;
 }

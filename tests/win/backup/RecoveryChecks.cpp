@@ -2,6 +2,9 @@
 #include "tests/win/backup/RecoveryChecks.h"
 
 #include "tests/win/support/MessageBoxCatcher.h"
+#include "tests/win/support/DialogDriver.h"
+#include "tests/win/support/Process.h"
+#include "tests/win/support/RunningEditor.h"
 #include "tests/win/support/Wait.h"
 
 #include <random>
@@ -35,4 +38,23 @@ std::vector<uint8_t> RandomBytes(size_t size, unsigned seed)
     for (uint8_t& byte : bytes)
         byte = static_cast<uint8_t>(random());
     return bytes;
+}
+
+// Closes an editor as a user would, dropping unsaved changes.
+bool CloseEditor(HWND main)
+{
+    const DWORD processId = HostProcess(main);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    if (!process)
+        return false;
+    const auto ended = [&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; };
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    HWND query = nullptr;
+    WaitFor([&] { return ended() || (query = WaitForProcessWindow(processId, "TFormQuerySave", 0)) != nullptr; },
+            15000);
+    if (const HWND noSave = query ? ChildWithText(query, "保存しない") : nullptr)
+        PostClick(noSave);
+    const bool closed = WaitFor(ended, 15000);
+    CloseHandle(process);
+    return closed;
 }

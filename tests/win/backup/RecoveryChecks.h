@@ -15,5 +15,9 @@ std::string AnswerStartBox(DWORD processId);
 // Waits until `count` host windows are shown; gives those not of the excluded process.
 std::vector<HWND> WaitForHosts(size_t count, DWORD excludedProcess = 0);
 
+// Closes an editor's main window as a user would, dropping unsaved changes; false when the
+// process did not end.
+bool CloseEditor(HWND main);
+
 // The bytes a fixed seed gives.
 std::vector<uint8_t> RandomBytes(size_t size, unsigned seed);

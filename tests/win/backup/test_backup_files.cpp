@@ -2,6 +2,7 @@
 #include "tests/win/backup/RecoveryChecks.h"
 
 #include "app/BackupRules.h"
+#include "app/Profile.h"
 #include "common/PathString.h"
 #include "tests/win/support/Wait.h"
 
@@ -90,6 +91,78 @@ TEST(BackupFiles, RecoveryFromAFileNotItsOwnReadsItAndNeverTouchesIt)
     EXPECT_EQ(BackupBytes(taken), std::vector<uint8_t>{9}) << "the first editor's backup is its own";
     ASSERT_TRUE(scene.closeAll());
     EXPECT_EQ(ReadBytes(precious), bytes);
+    EXPECT_TRUE(scene.tempFiles().empty());
+}
+
+TEST(BackupFiles, AnUndoAfterATickIsBackedUpAtTheNextTick)
+{
+    BackupScene scene("bk_undo");
+    auto editor = scene.start();
+    HWND window = scene.window(editor->id());
+    ASSERT_NE(window, nullptr);
+    const std::string backup = scene.records().at(0).backupFile;
+    ASSERT_TRUE(SetHostData(window, RandomBytes(3000, 4)));
+    SendMessageA(window, kHostEdit, 5, 0);
+    ASSERT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
+    ASSERT_EQ(SendMessageA(window, kHostUndo, 0, 0), 1);
+    EXPECT_FALSE(HostModified(window)) << "undo leaves the control's flag alone";
+    EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 1) << "the undone edit is a change all the same";
+    EXPECT_EQ(BackupBytes(backup), HostData(window, scene.filePath("dump.bin")));
+    ASSERT_TRUE(scene.closeAll());
+}
+
+TEST(BackupFiles, ALargeDocumentsBackupStandsOnItsFileAndGrowsWithTheEdits)
+{
+    BackupScene scene("bk_base");
+    const std::string document = scene.filePath("large.bin");
+    ASSERT_TRUE(WriteBytes(document, RandomBytes(5 << 20, 6)));
+    auto editor = scene.start("-o \"" + document + "\" large-editor");
+    HWND window = scene.window(editor->id());
+    ASSERT_NE(window, nullptr);
+    const std::string backup = scene.records().at(0).backupFile;
+    const auto fileSize = [](const std::string& path) { return ReadBytes(path).size(); };
+    EXPECT_LT(fileSize(backup), 1024u) << "the file read is the backup's base";
+    EXPECT_EQ(BackupBytes(backup), ReadBytes(document));
+
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        SendMessageA(window, kHostEdit, seed, 0);
+        ASSERT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
+    }
+    EXPECT_LT(fileSize(backup), 4096u) << "each tick adds the changed bytes only";
+    const std::vector<uint8_t> ticked = HostData(window, scene.filePath("ticked.bin"));
+    EXPECT_EQ(BackupBytes(backup), ticked);
+
+    ASSERT_TRUE(scene.killUnix(editor->id(), "large-editor"));
+    ASSERT_TRUE(editor->waitForExit());
+    auto restarted = scene.start();
+    EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);
+    const std::vector<HWND> recovery = WaitForHosts(2, restarted->id());
+    ASSERT_EQ(recovery.size(), 1u);
+    EXPECT_EQ(HostData(recovery[0], scene.filePath("recovered.bin")), ticked);
+    ASSERT_TRUE(scene.closeAll());
+    EXPECT_TRUE(scene.tempFiles().empty());
+}
+
+TEST(BackupFiles, ABackupInTheOlderFormIsRecoveredAndWrittenAnew)
+{
+    BackupScene scene("bk_older");
+    // What editors that kept the document's bytes as they are leave behind after a crash.
+    const std::string backup = scene.tempDir() + "\\QXBEEF.tmp";
+    const std::string list = scene.tempDir() + "\\QXBEF0.tmp";
+    const std::vector<uint8_t> bytes = RandomBytes(2000, 7);
+    ASSERT_TRUE(WriteBytes(backup, bytes));
+    const _CVec<uint8_t> records = ComposeProfiles({{backup, scene.filePath("older.bin")}});
+    ASSERT_TRUE(WriteBytes(list, std::vector<uint8_t>(records.data(), records.data() + records.size())));
+    scene.setProfileValue(list);
+
+    auto editor = scene.start();
+    EXPECT_EQ(AnswerStartBox(editor->id()), kAbnormalTerminationText);
+    const std::vector<HWND> recovery = WaitForHosts(2, editor->id());
+    ASSERT_EQ(recovery.size(), 1u);
+    EXPECT_EQ(HostData(recovery[0], scene.filePath("dump.bin")), bytes);
+    EXPECT_NE(ReadBytes(backup), bytes) << "the backup is a journal now";
+    EXPECT_EQ(BackupBytes(backup), bytes);
+    ASSERT_TRUE(scene.closeAll());
     EXPECT_TRUE(scene.tempFiles().empty());
 }
 

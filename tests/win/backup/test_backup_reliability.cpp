@@ -134,25 +134,6 @@ HWND OtherEditor(DWORD excluded)
     return found;
 }
 
-// Closes an editor as a user would, dropping unsaved changes.
-bool CloseEditor(HWND main)
-{
-    const DWORD processId = HostProcess(main);
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-    if (!process)
-        return false;
-    const auto ended = [&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; };
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    HWND query = nullptr;
-    WaitFor([&] { return ended() || (query = WaitForProcessWindow(processId, "TFormQuerySave", 0)) != nullptr; },
-            15000);
-    if (const HWND noSave = query ? ChildWithText(query, "保存しない") : nullptr)
-        PostClick(noSave);
-    const bool closed = WaitFor(ended, 15000);
-    CloseHandle(process);
-    return closed;
-}
-
 FILETIME LastWrite(const std::string& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};

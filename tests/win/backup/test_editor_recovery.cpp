@@ -2,6 +2,7 @@
 #include "tests/win/backup/RecoveryChecks.h"
 
 #include "common/PathString.h"
+#include "tests/win/support/MessageBoxCatcher.h"
 #include "tests/win/support/Wait.h"
 
 #include <gtest/gtest.h>
@@ -92,6 +93,55 @@ TEST(EditorRecovery, TypedBytesReachTheBackupAndComeBackAfterAKill)
     PostMessageA(WaitForProcessWindow(restarted->id(), kMainClass), WM_CLOSE, 0, 0);
     ASSERT_TRUE(restarted->waitForExit());
     EXPECT_EQ(restarted->exitCode(), 0u);
+}
+
+// A message box of any editor process but `excluded`: its text, after OK was pressed.
+std::string AnswerBoxOfOtherEditor(DWORD excluded)
+{
+    HWND box = nullptr;
+    WaitFor([&] {
+        for (HWND window : BackupScene::windows("#32770"))
+            if (HostProcess(window) != excluded && HostProcess(window) != GetCurrentProcessId())
+                box = window;
+        return box != nullptr;
+    }, 15000);
+    if (!box)
+        return {};
+    const CaughtBox caught = ReadMessageBox(box);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    WaitFor([&] { return !IsWindow(box); });
+    return caught.text;
+}
+
+TEST(EditorRecovery, ABackupWhoseFileChangedAfterTheCrashIsLeftWhereItIsAndTheUserTold)
+{
+    BackupScene scene("bk_editor_base", "vornalix.exe");
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\KORVANI\\bk_editor_base\\Preference", "backup_time", REG_SZ, "1", 2);
+    const std::string document = scene.filePath("large.bin");
+    std::vector<uint8_t> bytes = RandomBytes(5 << 20, 9);  // large enough to stand on its file
+    ASSERT_TRUE(WriteBytes(document, bytes));
+    auto editor = scene.start("-o \"" + document + "\"");
+    HWND main = WaitForProcessWindow(editor->id(), kMainClass);
+    ASSERT_NE(main, nullptr);
+    const std::optional<Profile> record = RecordOf(scene.records(), document);
+    ASSERT_TRUE(record);
+    const std::string backup = record->backupFile;
+    Type(ControlOf(main), "7");
+    bytes[0] = static_cast<uint8_t>(0x70 | (bytes[0] & 0x0F));
+    ASSERT_TRUE(WaitFor([&] { return BackupBytes(backup) == bytes; }, 15000)) << "no backup tick";
+    editor->terminate();
+    ASSERT_TRUE(editor->waitForExit());
+    ASSERT_TRUE(WriteBytes(document, RandomBytes(5 << 20, 10)));  // another program's doing
+
+    auto restarted = scene.start();
+    EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);
+    EXPECT_EQ(AnswerBoxOfOtherEditor(restarted->id()), "ファイルを読み込めませんでした。");
+    EXPECT_EQ(AnswerBoxOfOtherEditor(restarted->id()),
+              "バックアップから復帰できませんでした。バックアップファイルは次の場所に残してあります。\n" + backup);
+    for (HWND window : BackupScene::windows(kMainClass))
+        EXPECT_TRUE(CloseEditor(window));
+    EXPECT_TRUE(Exists(backup)) << "the backup is the user's to rescue";
+    EXPECT_EQ(scene.profileValue(), "");
 }
 
 } // namespace

@@ -10,6 +10,7 @@ enum HostMessage : UINT {
     kHostEdit,                     // wParam: seed of a few random edits; returns the data size
     kHostStress,                   // wParam: MiB; writes ever new backups of that size until killed
     kHostWriteBackup,              // WriteBackup; 1 when written
+    kHostUndo,                     // QX_Undo; 1 when something was undone
 };
 
 enum HostCopyData : ULONG_PTR {

@@ -121,6 +121,7 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case kHostEdit: RandomEdits(static_cast<unsigned>(wParam)); return Editor.QX_GetDataSize(control);
     case kHostStress: Stress(wParam);
     case kHostWriteBackup: return backup->WriteBackup(control);
+    case kHostUndo: return Editor.QX_Undo(control);
     case WM_COPYDATA: return CopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_TIMER: TimerTick(); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
