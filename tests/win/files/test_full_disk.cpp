@@ -1,5 +1,7 @@
 // Saving onto a full disk (a small tmpfs that Wine sees through drive Z:): the old file survives.
+#include "app/win/BackupManager.h"
 #include "app/win/Document.h"
+#include "app/win/DocumentSource.h"
 #include "app/win/EditorLibrary.h"
 #include "app/win/ProgramTexts.h"
 #include "common/win/SafeSave.h"
@@ -72,6 +74,63 @@ TEST_F(FullDiskTest, AFailedSaveKeepsTheOriginalByteForByteAndLeavesNoTemporaryF
     EXPECT_TRUE(WriteWholeFile(name, smaller.data(), smaller.size()));
     EXPECT_TRUE(FileText(name) == smaller);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"doc.bin"});
+}
+
+// The variable set for as long as it lives.
+class EnvironmentOverride {
+public:
+    EnvironmentOverride(const char* name, const std::string& value) : name_(name)
+    {
+        char old[MAX_PATH] = {};
+        had_ = GetEnvironmentVariableA(name, old, sizeof old) > 0;
+        old_ = old;
+        SetEnvironmentVariableA(name, value.c_str());
+    }
+    ~EnvironmentOverride() { SetEnvironmentVariableA(name_, had_ ? old_.c_str() : nullptr); }
+
+private:
+    const char* name_;
+    bool had_;
+    std::string old_;
+};
+
+std::string BackupText(const std::string& backup)
+{
+    BackupDocumentSource source;
+    uint64_t size = 0;
+    std::string text;
+    if (!source.open(backup, size))
+        return text;
+    text.resize(static_cast<size_t>(size));
+    return source.read(reinterpret_cast<uint8_t*>(text.data()), text.size()) ? text : std::string();
+}
+
+TEST_F(FullDiskTest, ABackupTickOnAFullDiskKeepsThePreviousBackupAndTheNextTickTriesAgain)
+{
+    TestFolder folder(folder_);
+    const EnvironmentOverride tmp("TMP", folder.path()), temp("TEMP", folder.path());
+    ControlHost host;
+    ASSERT_TRUE(host.control());
+    BackupManager manager;
+    (void)manager.Start(host.host());
+    const std::string backup = manager.BackupPath();
+    ASSERT_FALSE(backup.empty());
+    const auto show = [&](const std::string& bytes) {
+        ASSERT_TRUE(Editor.QX_SetData(host.control(), bytes.data(), static_cast<int>(bytes.size())));
+    };
+
+    const std::string first = PatternBytes(300000, 6);
+    show(first);
+    ASSERT_TRUE(manager.ResetBackup(host.control(), {}));
+    show(PatternBytes(900000, 7));  // neither as a record nor as a new journal does it fit
+    EXPECT_FALSE(manager.WriteBackup(host.control()));
+    EXPECT_TRUE(BackupText(backup) == first) << "the previous backup stays whole";
+    EXPECT_GT(Editor.QX_GetChanges(host.control(), nullptr, 0), 0) << "the change stays pending";
+
+    const std::string smaller = PatternBytes(200000, 8);
+    show(smaller);
+    EXPECT_TRUE(manager.WriteBackup(host.control()));
+    EXPECT_TRUE(BackupText(backup) == smaller);
 }
 
 } // namespace

@@ -38,17 +38,30 @@ void SetDocumentName(const std::string& name)
 // afresh on the file read.
 void LoadFirstDocument(HWND window, const TStartArguments& start)
 {
-    FileDocumentSource file;
-    BackupDocumentSource recovered;
-    DocumentSource& source = start.RecoveryStart ? static_cast<DocumentSource&>(recovered) : file;
-    const bool loaded = !start.FileToLoad.empty() && LoadDocument(window, control, start.FileToLoad, source);
+    JournalBase base;
+    bool adopt = false;
+    uint64_t validEnd = 0;
+    bool loaded = false;
+    if (!start.FileToLoad.empty()) {
+        // The sources close their files before the backup is written over one of them.
+        FileDocumentSource file;
+        BackupDocumentSource recovered;
+        DocumentSource& source = start.RecoveryStart ? static_cast<DocumentSource&>(recovered) : file;
+        loaded = LoadDocument(window, control, start.FileToLoad, source);
+        base = loaded ? source.base() : JournalBase{};
+        adopt = loaded && recovered.isJournal() && SameName(start.FileToLoad, backup->BackupPath());
+        if (adopt) {
+            base = recovered.journalBase();
+            validEnd = recovered.validEnd();
+        }
+    }
     if (!loaded)
         Editor.QX_New(control);
     Editor.QX_SetModified(control, !SameName(start.FileToLoad, start.DocumentName));
-    if (loaded && recovered.isJournal() && SameName(start.FileToLoad, backup->BackupPath()))
-        backup->AdoptBackup(control, recovered.journalBase(), recovered.validEnd());
+    if (adopt)
+        backup->AdoptBackup(control, base, validEnd);
     else
-        backup->ResetBackup(control, loaded ? source.base() : JournalBase{});
+        backup->ResetBackup(control, base);
     SetDocumentName(start.DocumentName);
 }
 
