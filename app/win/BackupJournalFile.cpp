@@ -95,7 +95,7 @@ bool AppendJournalRecord(const std::string& path, HWND control, const std::vecto
     const uint64_t recordEnd = end + RecordSize(regions);
     // The length first: a full disk fails here, before any byte of the record is written.
     const bool written = file.SetLength(recordEnd) && file.Seek(static_cast<int64_t>(end), AFilePtr::kBegin) &&
-                         WriteRecord(file, control, regions, static_cast<uint64_t>(dataSize)) && file.Flush();
+                         WriteRecord(file, control, regions, static_cast<uint64_t>(dataSize));
     if (!written) {
         file.SetLength(end);
         return false;

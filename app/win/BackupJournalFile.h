@@ -17,8 +17,8 @@ bool WriteNewJournal(const std::string& path, const JournalBase& base, HWND cont
 [[nodiscard]] std::vector<JournalRegion> ControlChanges(HWND control);
 
 // Appends one record of `regions` (the control's changes since its mark) at `end`, where the
-// last whole record ends, flushed, and ends the file after it; `end` then moves past it. On
-// failure the file still ends in whole records up to `end`, or in a torn tail that a reader
-// leaves out.
+// last whole record ends, and ends the file after it; `end` then moves past it. The flush is
+// the caller's. On failure the file still ends in whole records up to `end`, or in a torn tail
+// that a reader leaves out.
 bool AppendJournalRecord(const std::string& path, HWND control, const std::vector<JournalRegion>& regions,
                          uint64_t& end);

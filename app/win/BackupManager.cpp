@@ -135,6 +135,7 @@ BackupManager::BackupManager() : InstanceMutex(MutexName)
 
 BackupManager::~BackupManager()
 {
+    Flusher.Stop();
     try {
         AMutex::Holder hold(InstanceMutex);
         DeleteWithStaging(BackupFile);
@@ -223,6 +224,8 @@ bool BackupManager::WriteBackup(HWND control)
     // A journal that cannot take the record (deleted, damaged by another program) is written
     // anew at once.
     JournalReady = !rewrite && AppendJournalRecord(BackupFile, control, regions, JournalEnd);
+    if (JournalReady)
+        Flusher.Request(BackupFile);
     if (!JournalReady) {
         // The whole data is written: that blocks the window for as long as it takes.
         const AHourglass wait;

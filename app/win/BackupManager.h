@@ -3,6 +3,7 @@
 #include "app/Profile.h"
 #include "app/StartArguments.h"
 #include "app/win/BackupService.h"
+#include "app/win/FileFlusher.h"
 #include "common/win/AMutex.h"
 
 #include <windows.h>
@@ -85,4 +86,5 @@ private:
     JournalBase Base;
     uint64_t JournalEnd = 0;
     bool JournalReady = false;
+    FileFlusher Flusher;  // takes appended records to the disk away from the window
 };
