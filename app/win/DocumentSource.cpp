@@ -53,7 +53,9 @@ JournalBase FileDocumentSource::base() const
 bool BackupDocumentSource::open(std::string_view name, uint64_t& size)
 {
     uint64_t fileSize = 0;
-    if (!backup_.Open(name, AFilePtr::kRead) || !backup_.Size(fileSize))
+    // Whoever else has the backup open (a flush under way, another editor) does not keep a
+    // recovery from reading it.
+    if (!backup_.Open(name, AFilePtr::kReadShared) || !backup_.Size(fileSize))
         return false;
     std::optional<JournalContents> contents = ReadJournal(fileSize, [&](uint64_t offset, void* out, size_t count) {
         return ReadAt(backup_, offset, out, count);

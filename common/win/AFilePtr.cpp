@@ -22,6 +22,9 @@ bool AFilePtr::Open(std::string_view name, Mode mode, bool exclusive)
     switch (mode) {
     case kRead:
         break;
+    case kReadShared:
+        sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+        break;
     case kWrite:
         access = GENERIC_WRITE;
         disposition = CREATE_ALWAYS;

@@ -14,6 +14,7 @@ public:
     // New files get the archive attribute.
     enum Mode {
         kRead,       // read; the file must exist; others may read
+        kReadShared, // read; the file must exist; others may read, write, rename and delete it
         kWrite,      // write; created or emptied; others may read
         kUpdate,     // read and write; the file must exist; others may read and write
         kUpdateNew,  // read and write; created or emptied; others may read and write
