@@ -254,6 +254,12 @@ bool BackupManager::ResetBackup(HWND control, const JournalBase& base)
 
 void BackupManager::AdoptBackup(HWND control, const JournalBase& base, uint64_t validEnd)
 {
+    // A small document is written whole as after any load: that costs nothing and leaves the
+    // backup in its plainest form.
+    if (static_cast<uint64_t>(Editor.QX_GetDataSize(control)) <= kSelfContainedSize) {
+        ResetBackup(control, {});
+        return;
+    }
     Base = base;
     JournalEnd = validEnd;
     JournalReady = true;

@@ -27,7 +27,7 @@ bool WriteRandomDocument(const std::string& path, unsigned maxSize, std::mt19937
 }
 
 struct Round {
-    bool recovered = false;  // the recovery editor showed the bytes of the last tick
+    bool recovered = false;  // the recovery editor showed the bytes of the last completed tick
     std::string failure;
 };
 
@@ -55,6 +55,15 @@ Round RunRound(const BackupScene& scene, int round, std::mt19937& random)
     const std::vector<uint8_t> ticked = HostData(window, scene.filePath("ticked.bin"));
     if (ticked.empty())
         return fail("the editor's bytes cannot be read");
+    // Every fourth round the kill comes at a random moment while a large change is backed
+    // up: the recovery then gives the last tick's bytes or the new ones, never a mixture.
+    std::vector<uint8_t> newer;
+    if (round % 4 == 3) {
+        if (!SendMessageA(window, kHostFill, (4 << 10) + random() % (4 << 10), random()))
+            return fail("the large change cannot be made");
+        newer = HostData(window, scene.filePath("newer.bin"));
+        Sleep(random() % 300);
+    }
 
     if (round % 2 == 0)
         editor->terminate();
@@ -71,7 +80,8 @@ Round RunRound(const BackupScene& scene, int round, std::mt19937& random)
         return fail("not exactly one recovery editor");
     if (HostCaption(recovery[0]) != document || !HostModified(recovery[0]))
         return fail("the recovered document is not the modified former one");
-    result.recovered = HostData(recovery[0], scene.filePath("recovered.bin")) == ticked;
+    const std::vector<uint8_t> recovered = HostData(recovery[0], scene.filePath("recovered.bin"));
+    result.recovered = recovered == ticked || (!newer.empty() && recovered == newer);
 
     if (!scene.closeAll() || restarted->exitCode() != 0)
         return fail("an editor did not end normally");

@@ -11,6 +11,7 @@ enum HostMessage : UINT {
     kHostStress,                   // wParam: MiB; writes ever new backups of that size until killed
     kHostWriteBackup,              // WriteBackup; 1 when written
     kHostUndo,                     // QX_Undo; 1 when something was undone
+    kHostFill,                     // wParam KiB of random bytes (lParam: seed) become the document, as an edit
 };
 
 enum HostCopyData : ULONG_PTR {

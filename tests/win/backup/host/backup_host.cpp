@@ -135,6 +135,14 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case kHostStress: Stress(wParam);
     case kHostWriteBackup: return backup->WriteBackup(control);
     case kHostUndo: return Editor.QX_Undo(control);
+    case kHostFill: {
+        std::vector<uint8_t> bytes(wParam << 10);
+        std::mt19937 random(static_cast<unsigned>(lParam));
+        for (uint8_t& byte : bytes)
+            byte = static_cast<uint8_t>(random());
+        return Editor.QX_SetData(control, bytes.data(), static_cast<int>(bytes.size())) &&
+               Editor.QX_SetModified(control, true);
+    }
     case WM_COPYDATA: return CopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_TIMER: TimerTick(); return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
