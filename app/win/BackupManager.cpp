@@ -271,14 +271,7 @@ void BackupManager::LeaveBackup()
     const std::string left = BackupFile;
     BackupFile = MakeTemporaryFile(TempDir);
     JournalReady = false;
-    AMutex::Holder hold(InstanceMutex);
-    BlockView block(*this);
-    if (!block)
-        return;
-    const std::string listPath = block.ListPath();
-    std::vector<Profile> profiles = ReadProcessList(listPath);
-    if (ReplaceProfileBackup(profiles, left, BackupFile))
-        WriteProcessList(listPath, profiles);
+    EditProcessList([&](std::vector<Profile>& profiles) { return ReplaceProfileBackup(profiles, left, BackupFile); });
 }
 
 bool BackupManager::BaseChanged() const
@@ -290,13 +283,18 @@ bool BackupManager::BaseChanged() const
 void BackupManager::UpdateRecord(std::string_view name)
 {
     RecordedName = name;
+    EditProcessList([&](std::vector<Profile>& profiles) { return UpdateProfile(profiles, BackupFile, RecordedName); });
+}
+
+void BackupManager::EditProcessList(const std::function<bool(std::vector<Profile>&)>& edit)
+{
     AMutex::Holder hold(InstanceMutex);
     BlockView block(*this);
     if (!block)
         return;
     const std::string listPath = block.ListPath();
     std::vector<Profile> profiles = ReadProcessList(listPath);
-    if (UpdateProfile(profiles, BackupFile, RecordedName))
+    if (edit(profiles))
         WriteProcessList(listPath, profiles);
 }
 

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,6 +72,9 @@ private:
     [[nodiscard]] std::string ChooseBackupFile(const TStartArguments& start,
                                                const std::vector<std::string>& taken);
     [[nodiscard]] bool BaseChanged() const;
+    // Reads the process list, lets `edit` change this editor's record and writes the list back
+    // when it did, all while holding the mutex.
+    void EditProcessList(const std::function<bool(std::vector<Profile>&)>& edit);
     [[nodiscard]] std::string ReadProfileValue();
     void WriteProfileValue(const std::string& path);
 

@@ -1,21 +1,9 @@
-// ReservedBlock over VirtualAlloc: MEM_RESERVE once, MEM_COMMIT as the block grows.
+// ReservedBlock's pages over VirtualAlloc: MEM_RESERVE once, MEM_COMMIT as the block grows.
 #include "common/ReservedBlock.h"
 
 #include <windows.h>
 
-#include <new>
-
-namespace {
-
-size_t RoundUp(size_t bytes) noexcept
-{
-    const size_t page = ReservedBlockPageSize();
-    return (bytes + page - 1) / page * page;
-}
-
-} // namespace
-
-size_t ReservedBlockPageSize() noexcept
+size_t ReservedPages::PageSize() noexcept
 {
     static const size_t page = [] {
         SYSTEM_INFO info;
@@ -25,38 +13,22 @@ size_t ReservedBlockPageSize() noexcept
     return page;
 }
 
-ReservedBlock::ReservedBlock(size_t maxBytes) : reserved_(RoundUp(maxBytes ? maxBytes : 1))
+uint8_t* ReservedPages::Reserve(size_t bytes) noexcept
 {
-    base_ = static_cast<uint8_t*>(VirtualAlloc(nullptr, reserved_, MEM_RESERVE, PAGE_NOACCESS));
-    if (!base_)
-        throw std::bad_alloc();
+    return static_cast<uint8_t*>(VirtualAlloc(nullptr, bytes, MEM_RESERVE, PAGE_NOACCESS));
 }
 
-void ReservedBlock::commit(size_t bytes)
+bool ReservedPages::Commit(uint8_t* at, size_t bytes) noexcept
 {
-    if (bytes <= committed_)
-        return;
-    if (bytes > reserved_)
-        throw std::bad_alloc();
-    const size_t target = RoundUp(bytes);
-    if (!VirtualAlloc(base_ + committed_, target - committed_, MEM_COMMIT, PAGE_READWRITE))
-        throw std::bad_alloc();
-    committed_ = target;
+    return VirtualAlloc(at, bytes, MEM_COMMIT, PAGE_READWRITE) != nullptr;
 }
 
-void ReservedBlock::decommitBeyond(size_t bytes) noexcept
+void ReservedPages::Decommit(uint8_t* at, size_t bytes) noexcept
 {
-    const size_t keep = RoundUp(bytes);
-    if (keep >= committed_)
-        return;
-    VirtualFree(base_ + keep, committed_ - keep, MEM_DECOMMIT);
-    committed_ = keep;
+    VirtualFree(at, bytes, MEM_DECOMMIT);
 }
 
-void ReservedBlock::release() noexcept
+void ReservedPages::Release(uint8_t* base, size_t) noexcept
 {
-    if (base_)
-        VirtualFree(base_, 0, MEM_RELEASE);
-    base_ = nullptr;
-    reserved_ = committed_ = 0;
+    VirtualFree(base, 0, MEM_RELEASE);
 }
