@@ -82,24 +82,25 @@ bool WriteNewJournal(const std::string& path, const JournalBase& base, HWND cont
     return written;
 }
 
-bool AppendJournalRecord(const std::string& path, HWND control, const std::vector<JournalRegion>& regions,
-                         uint64_t& end)
+AppendResult AppendJournalRecord(const std::string& path, HWND control, const std::vector<JournalRegion>& regions,
+                                 uint64_t& end)
 {
     const int dataSize = Editor.QX_GetDataSize(control);
     if (regions.empty() || dataSize < 0)
-        return false;
+        return AppendResult::WriteFailed;
     ASuppressWinMsg suppress;
     AFilePtr file;
-    if (!file.Open(path, AFilePtr::kUpdate))
-        return false;
+    uint64_t size = 0;
+    if (!file.Open(path, AFilePtr::kUpdate) || !file.Size(size) || size < end)
+        return AppendResult::NoJournal;
     const uint64_t recordEnd = end + RecordSize(regions);
-    // The length first: a full disk fails here, before any byte of the record is written.
+    // The length first: a full disk may fail here, before any byte of the record is written.
     const bool written = file.SetLength(recordEnd) && file.Seek(static_cast<int64_t>(end), AFilePtr::kBegin) &&
                          WriteRecord(file, control, regions, static_cast<uint64_t>(dataSize));
     if (!written) {
         file.SetLength(end);
-        return false;
+        return AppendResult::WriteFailed;
     }
     end = recordEnd;
-    return true;
+    return AppendResult::Written;
 }

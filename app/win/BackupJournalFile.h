@@ -18,7 +18,9 @@ bool WriteNewJournal(const std::string& path, const JournalBase& base, HWND cont
 
 // Appends one record of `regions` (the control's changes since its mark) at `end`, where the
 // last whole record ends, and ends the file after it; `end` then moves past it. The flush is
-// the caller's. On failure the file still ends in whole records up to `end`, or in a torn tail
-// that a reader leaves out.
-bool AppendJournalRecord(const std::string& path, HWND control, const std::vector<JournalRegion>& regions,
-                         uint64_t& end);
+// the caller's. After a failed write the file still ends in whole records up to `end`, or in a
+// torn tail that a reader leaves out, so a later append may try again; a journal that cannot
+// be opened at all must be written anew.
+enum class AppendResult { Written, WriteFailed, NoJournal };
+AppendResult AppendJournalRecord(const std::string& path, HWND control, const std::vector<JournalRegion>& regions,
+                                 uint64_t& end);

@@ -221,12 +221,23 @@ bool BackupManager::WriteBackup(HWND control)
         return true;
     const bool rewrite = !JournalReady || BaseChanged() ||
                          JournalEnd + RecordSize(regions) > static_cast<uint64_t>(size) + kJournalSlack;
-    // A journal that cannot take the record (deleted, damaged by another program) is written
-    // anew at once.
-    JournalReady = !rewrite && AppendJournalRecord(BackupFile, control, regions, JournalEnd);
-    if (JournalReady)
-        Flusher.Request(BackupFile);
-    if (!JournalReady) {
+    if (!rewrite) {
+        switch (AppendJournalRecord(BackupFile, control, regions, JournalEnd)) {
+        case AppendResult::Written:
+            Flusher.Request(BackupFile);
+            Editor.QX_ClearChanges(control);
+            return true;
+        case AppendResult::WriteFailed:
+            // A full disk: the journal is whole as it was, and writing it all anew would only
+            // block the window. The next tick tries again.
+            return false;
+        case AppendResult::NoJournal:
+            // Deleted or cut short by another program: written anew at once.
+            break;
+        }
+    }
+    JournalReady = false;
+    {
         // The whole data is written: that blocks the window for as long as it takes.
         const AHourglass wait;
         JournalReady = WriteNewJournal(BackupFile, {}, control, JournalEnd);
