@@ -24,6 +24,8 @@ public:
     bool controlModified = false;
     std::deque<SaveAnswer> answers;
     int warnings = 0;
+    int questions = 0;
+    std::string saveFolder;
 
     ControlAccess& control() override { return shown; }
     FileClock& clock() override { return *this; }
@@ -49,15 +51,23 @@ public:
     void documentRenamed(std::string_view) override {}
     SaveAnswer askSave(const std::string&) override
     {
+        ++questions;
         const SaveAnswer answer = answers.empty() ? SaveAnswer::Cancel : answers.front();
         if (!answers.empty())
             answers.pop_front();
         return answer;
     }
     std::optional<std::string> chooseOpenName(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> chooseSaveName(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> chooseSaveName(const std::string&, const std::string& folder) override
+    {
+        saveFolder = folder;
+        return std::nullopt;
+    }
     bool fileExists(std::string_view name) override { return files.count(name) != 0; }
-    std::string nearestExistingFolder(std::string_view) override { return "C:\\program"; }
+    std::string nearestExistingFolder(std::string_view folder) override
+    {
+        return folder.empty() ? "C:\\program" : std::string(folder);
+    }
     void beginWait() override {}
     void endWait() override {}
 
@@ -132,7 +142,7 @@ TEST_F(DocumentSessionTest, ADocumentWithUnsavedChangesLeavesNoViewBehind)
     EXPECT_EQ(window.shown.caretPos(), 30);
 }
 
-TEST_F(DocumentSessionTest, APickWhoseFileCannotBeReadSelectsTheShownDocumentAgain)
+TEST_F(DocumentSessionTest, APickWhoseFileCannotBeReadSelectsTheShownDocumentAgainAndAGoneOneLeaves)
 {
     ASSERT_TRUE(session.LoadDocument(A, A));
     ASSERT_TRUE(session.LoadDocument(B, B));
@@ -142,6 +152,70 @@ TEST_F(DocumentSessionTest, APickWhoseFileCannotBeReadSelectsTheShownDocumentAga
     EXPECT_EQ(window.warnings, 1);
     EXPECT_EQ(names.SelectedName(), B);
     EXPECT_EQ(session.DocumentName(), B);
+    EXPECT_EQ(names.Names(), Names({B, A}));
+
+    // A picked name whose file is gone leaves the list; one that cannot be read stayed.
+    window.files.erase(A);
+    window.unreadable.clear();
+    names.Select(1);
+    session.ComboHistoryChange();
+    EXPECT_EQ(window.warnings, 2);
+    EXPECT_EQ(names.Names(), Names({B}));
+    EXPECT_EQ(names.SelectedName(), B);
+}
+
+TEST_F(DocumentSessionTest, AFailedLoadFromTheListKeepsComboBytesAndNameInStep)
+{
+    const std::string C1 = "C:\\data\\c1.bin";
+    window.files[C1] = Data(3, 0xCC);
+    ASSERT_TRUE(session.LoadDocument(C1, C1));
+    ASSERT_TRUE(session.LoadDocument(A, A));
+    window.files.erase(C1);
+    // Deleting a.bin: c1.bin, which took its place, is gone, so it goes as well and the
+    // untitled item is shown.
+    session.RunEditorCommand(EditorCommand::DeleteHistory);
+    EXPECT_EQ(window.warnings, 1);
+    EXPECT_EQ(names.Names(), Names());
+    EXPECT_EQ(session.DocumentName(), "");
+    EXPECT_EQ(window.shown.data_, Data(1, 0));
+    EXPECT_EQ(session.EditingList().Count(), 1u);
+
+    // A successor that exists but cannot be read: the deletion is undone.
+    ASSERT_TRUE(session.LoadDocument(A, A));
+    ASSERT_TRUE(session.LoadDocument(B, B));
+    window.unreadable.insert(A);
+    session.RunEditorCommand(EditorCommand::DeleteHistory);
+    EXPECT_EQ(window.warnings, 2);
+    EXPECT_EQ(names.Names(), Names({B, A}));
+    EXPECT_EQ(names.SelectedName(), B);
+    EXPECT_EQ(session.DocumentName(), B);
+    EXPECT_EQ(window.shown.data_, Data(200, 0xBB));
+    EXPECT_NE(session.EditingList().Find(B), nullptr);
+
+    // Going back to a name whose file is gone takes it off the list.
+    window.files.erase(A);
+    session.RunEditorCommand(EditorCommand::Backward);
+    EXPECT_EQ(window.warnings, 3);
+    EXPECT_EQ(names.Names(), Names({B}));
+    EXPECT_EQ(names.SelectedName(), B);
+    EXPECT_EQ(session.DocumentName(), B);
+}
+
+TEST_F(DocumentSessionTest, DropWithoutAFileAsksNothingAndUntitledSaveAsStartsInTheOpenFolder)
+{
+    edit();
+    session.DropFiles({"C:\\data", "C:\\data\\missing.bin"});
+    EXPECT_EQ(window.questions, 0);
+    EXPECT_TRUE(session.ModifiedFlag());
+
+    openPath = "C:\\data";
+    EXPECT_FALSE(session.SaveDocumentAs());
+    EXPECT_EQ(window.saveFolder, "C:\\data");
+    // A named document starts in its own folder.
+    ASSERT_TRUE(session.LoadDocument(A, A));
+    openPath = "C:\\elsewhere";
+    session.SaveDocumentAs();
+    EXPECT_EQ(window.saveFolder, "C:\\data");
 }
 
 TEST(DroppedNames, NotOpenedNamesGoInFrontAndTheLaterPlaceOfANameStays)
