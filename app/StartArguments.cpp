@@ -43,6 +43,24 @@ TStartArguments Recover(std::string_view backup, std::string_view name)
     return start;
 }
 
+// Each token naming an existing file: the first is opened, the others go to other editors.
+TStartArguments OpenSeveral(const Tokens& tokens, const FileExistsCheck& fileExists)
+{
+    std::vector<std::string> files;
+    for (const TCommandToken& token : tokens) {
+        if (token.kind == TCommandToken::Kind::Separator)
+            continue;
+        std::string path = MakePathString(token.text);
+        if (HasDriveLetter(path) && fileExists(path))
+            files.push_back(std::move(path));
+    }
+    if (files.empty())
+        return {};
+    TStartArguments start = OpenFile(files.front());
+    start.FurtherFiles.assign(files.begin() + 1, files.end());
+    return start;
+}
+
 TStartArguments OpenJoined(const Tokens& tokens, const FileExistsCheck& fileExists)
 {
     std::string joined;
@@ -53,9 +71,9 @@ TStartArguments OpenJoined(const Tokens& tokens, const FileExistsCheck& fileExis
         return {};
     const size_t last = joined.find_last_not_of(' ');
     const std::string path = MakePathString(std::string_view(joined).substr(first, last - first + 1));
-    if (!HasDriveLetter(path) || !fileExists(path))
-        return {};
-    return OpenFile(path);
+    if (HasDriveLetter(path) && fileExists(path))
+        return OpenFile(path);
+    return OpenSeveral(tokens, fileExists);
 }
 
 } // namespace

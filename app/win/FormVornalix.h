@@ -86,6 +86,13 @@ private:
     void LoadPreferencesAndState();
     void StorePreferencesAndState();
     void DropFiles(HDROP drop);
+    // The shown file against the disk, once the activation that asked for it is over.
+    void CheckShownFile();
+    // Logging off or shutting down: the save query of a close, then what a close stores.
+    bool QueryEndSession(LPARAM flags);
+    void EndSession();
+    // The status bar's read-only panel follows Documents.OpenedReadOnly.
+    void ShowReadOnlyPanel();
 
     // Handlers.
     void PanelClientEnter();
@@ -125,4 +132,7 @@ private:
     void ShowHelpView(bool index);
 
     static void NotifyChanged();
+
+    // The session's end was asked about and the user let it go on.
+    bool sessionAsked_ = false;
 };

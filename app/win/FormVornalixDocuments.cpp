@@ -80,9 +80,9 @@ void TFormVornalix::ActionFileOpenExecute(TAction&)
 
 void TFormVornalix::ActionFileEditorOpenExecute(TAction&)
 {
-    if (const std::optional<std::string> chosen = Documents.ChooseFileToOpen()) {
+    if (const std::optional<OpenChoice> chosen = Documents.ChooseFileToOpen()) {
         const AHourglass wait;
-        ::ActionFileEditorOpen(Handle(), *chosen);
+        ::ActionFileEditorOpen(Handle(), chosen->name);
     }
     FocusControl();
 }
