@@ -141,12 +141,12 @@ bool DocumentSession::WriteDocument(std::string_view name)
 {
     if (!host_.writeDocument(name))
         return false;
+    watch_.Hold(name, host_.clock().fileVersion(name));
     modifiedFlag_ = false;
     host_.setControlModified(false);
     host_.refreshStatus();
     host_.writeBackup();
     SetDocumentName(name);
-    watch_.Hold(documentName_, host_.clock().fileVersion(documentName_));
     if (auto* written = editingList_.Find(name))
         RememberView(name, written->info, true, host_.control(), host_.clock());
     return true;
