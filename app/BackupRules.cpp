@@ -65,3 +65,21 @@ std::vector<Profile> RecoverableProfiles(const std::vector<Profile>& profiles)
                  [](const Profile& profile) { return HasDriveLetter(profile.backupFile); });
     return recoverable;
 }
+
+std::string SharedObjectName(std::string_view baseName, std::string_view programName)
+{
+    std::string name(baseName);
+    if (SameName(programName, "vornalix"))
+        return name;
+    name += '_';
+    for (size_t at = 0; at < programName.size();) {
+        const size_t length = SjisCharLength(programName, at);
+        const char c = programName[at];
+        if (length == 1 && c >= 'a' && c <= 'z')
+            name += static_cast<char>(c - 'a' + 'A');
+        else
+            name.append(programName.substr(at, length));
+        at += length;
+    }
+    return name;
+}

@@ -35,3 +35,10 @@ enum class ProcessListState { None, Alive, Abandoned };
 // a drive letter. A record without one (a damaged list) would start an editor that reads
 // some other file as its backup.
 [[nodiscard]] std::vector<Profile> RecoverableProfiles(const std::vector<Profile>& profiles);
+
+// The name of the editors' mutex or shared block (`baseName`) for the program file named
+// `programName` (ProgramNameOf): the base name itself for "vornalix" in any letter case; for a
+// copy under another name the base name, "_" and that name with its ASCII letters in upper
+// case. Such a copy has a registry key of its own, so it keeps its own instance count,
+// process list and recovery too, and never disturbs the other's.
+[[nodiscard]] std::string SharedObjectName(std::string_view baseName, std::string_view programName);

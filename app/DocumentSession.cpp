@@ -129,7 +129,8 @@ bool DocumentSession::SaveDocument()
 
 bool DocumentSession::SaveDocumentAs()
 {
-    const std::string folder = host_.nearestExistingFolder(FolderOf(documentName_));
+    // An untitled document has no folder of its own: it starts where the open dialog would.
+    const std::string folder = host_.nearestExistingFolder(documentName_.empty() ? openPath_ : FolderOf(documentName_));
     const std::optional<std::string> chosen = host_.chooseSaveName(documentName_, folder);
     if (!chosen)
         return false;
@@ -230,7 +231,8 @@ void DocumentSession::DropFiles(const std::vector<std::string>& dropped)
     for (const auto& name : dropped)
         if (host_.fileExists(name))
             files.push_back(name);
-    if (!QuerySave(OpenQueryText))
+    // Only folders or missing files: nothing will be opened, so nothing to ask.
+    if (files.empty() || !QuerySave(OpenQueryText))
         return;
     Waiting waiting(host_);
     auto next = files.begin();
@@ -248,9 +250,24 @@ void DocumentSession::RunEditorCommand(EditorCommand command)
     if (!QuerySave(EditorCommandQueryText(command)))
         return;
     Waiting waiting(host_);
-    const std::string name = PrepareEditorCommand(command, editingList_, names_);
+    HistoryNames listed = names_;  // the items as they stood, given back when nothing loads
+    const std::string deleted = command == EditorCommand::DeleteHistory ? names_.SelectedName() : std::string();
+    std::string name = PrepareEditorCommand(command, names_);
     host_.namesChanged();
-    LoadDocument(name, name);
+    while (!LoadDocument(name, name)) {
+        const bool gone = ForgetMissing(name, listed);
+        // Deleting goes on with the name that takes the place of one whose file is gone.
+        if (deleted.empty() || !gone) {
+            names_ = listed;
+            host_.namesChanged();
+            return;
+        }
+        names_.RemoveName(name);
+        name = names_.SelectedName();
+        host_.namesChanged();
+    }
+    if (!deleted.empty())
+        editingList_.Remove(deleted);
 }
 
 void DocumentSession::ComboHistoryChange()
@@ -260,6 +277,8 @@ void DocumentSession::ComboHistoryChange()
     if (QuerySave(ComboChangeQueryText)) {
         Waiting waiting(host_);
         loaded = LoadDocument(chosen, chosen);
+        if (!loaded)
+            ForgetMissing(chosen, names_);
     }
     // Refused, or the chosen file could not be read: the shown document's item is selected
     // again, so the combo box never names a document that is not shown.
@@ -267,4 +286,14 @@ void DocumentSession::ComboHistoryChange()
         RevertComboChoice(editingList_, names_, Fresh());
         host_.namesChanged();
     }
+}
+
+bool DocumentSession::ForgetMissing(std::string_view name, HistoryNames& names)
+{
+    if (name.empty() || SameName(name, documentName_) || host_.fileExists(name))
+        return false;
+    editingList_.Remove(name);
+    names.RemoveName(name);
+    names.ShowName(documentName_);
+    return true;
 }

@@ -80,14 +80,22 @@ public:
     // shown bytes. A deleted file is said so and the document marked modified, so closing
     // asks and a save writes the file again.
     void CheckShownFile();
-    // Files dropped on the window, in the order the system reports them.
+    // Files dropped on the window, in the order the system reports them; without any existing
+    // file among them nothing is asked.
     void DropFiles(const std::vector<std::string>& dropped);
+    // A load that fails leaves the items as they were, less names whose files are gone, so
+    // the combo box, the shown bytes and the document name agree; deleting a name whose
+    // successor's file is gone goes on to the next older name.
     void RunEditorCommand(EditorCommand command);
     // The user picked another item of the combo box (already selected in `names`).
     void ComboHistoryChange();
 
 private:
     [[nodiscard]] EditInfo Fresh();
+    // After a failed load from the editing list: a name whose file is gone (not the shown
+    // document's) leaves the states and `names`, whose selection goes back to the shown
+    // document, so such a name can never block the list. True when it went.
+    bool ForgetMissing(std::string_view name, HistoryNames& names);
 
     DocumentHost& host_;
     HistoryNames& names_;

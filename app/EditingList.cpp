@@ -16,7 +16,7 @@ const char* EditorCommandQueryText(EditorCommand command) noexcept
     return "";
 }
 
-std::string PrepareEditorCommand(EditorCommand command, HistoryManager<EditInfo>& states, HistoryNames& names)
+std::string PrepareEditorCommand(EditorCommand command, HistoryNames& names)
 {
     switch (command) {
     case EditorCommand::Backward:
@@ -26,10 +26,8 @@ std::string PrepareEditorCommand(EditorCommand command, HistoryManager<EditInfo>
     case EditorCommand::Refresh:
         return names.SelectedName();
     case EditorCommand::DeleteHistory:
-        if (const std::string deleted = names.SelectedName(); !deleted.empty()) {
-            states.Remove(deleted);
+        if (const std::string deleted = names.SelectedName(); !deleted.empty())
             names.RemoveName(deleted);
-        }
         return names.SelectedName();
     }
     return {};

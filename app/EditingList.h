@@ -16,10 +16,10 @@ enum class EditorCommand { Backward, Forward, Refresh, DeleteHistory };
 inline constexpr char ComboChangeQueryText[] = "表示文書の変更";
 
 // After the save query allowed the command: the name to load (empty: a new untitled
-// document). DeleteHistory first drops the selected name's state and item, then loads the
-// name that took its place; with the untitled item selected it drops nothing.
-[[nodiscard]] std::string PrepareEditorCommand(EditorCommand command, HistoryManager<EditInfo>& states,
-                                               HistoryNames& names);
+// document). DeleteHistory first takes the selected name's item off, then loads the name that
+// took its place; with the untitled item selected it takes nothing off. The name's state
+// goes once the load has succeeded.
+[[nodiscard]] std::string PrepareEditorCommand(EditorCommand command, HistoryNames& names);
 
 // The save query refused a pick in the combo box: the shown document's item is selected
 // again (and gets a state if it has none).

@@ -26,7 +26,7 @@ void SavePreferences(PreferenceStore& store, const Preferences& preferences,
     store.WriteString(Preference, FileFilter, preferences.fileFilter);
     bool everyShortcutWritten = true;
     for (size_t i = 0; i < ActionCount; ++i)
-        everyShortcutWritten &= store.WriteString(KeyAssign, ActionTable[i].name, ShortcutToText(shortcuts[i]));
+        everyShortcutWritten &= store.WriteString(KeyAssign, ActionTable[i].name, ShortcutToStoredText(shortcuts[i]));
     if (everyShortcutWritten)
         store.WriteBool(KeyAssign, Recorded, true);
     store.WriteInt(Preference, TabSize, preferences.tabSize);

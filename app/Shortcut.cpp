@@ -65,9 +65,13 @@ std::string_view KeyName(uint8_t key) noexcept
     return {};
 }
 
-std::string ShortcutToText(Shortcut shortcut)
+namespace {
+
+// The name of the key beside the right Shift in stored texts, where "\\" is the yen key's.
+constexpr std::string_view kStoredOem102Name = "Oem102";
+
+std::string ShortcutText(Shortcut shortcut, std::string_view name)
 {
-    const std::string_view name = KeyName(shortcut.key);
     if (shortcut.empty() || name.empty())
         return {};
     std::string text;
@@ -79,6 +83,15 @@ std::string ShortcutToText(Shortcut shortcut)
         text += "Alt+";
     text += name;
     return text;
+}
+
+} // namespace
+
+std::string ShortcutToText(Shortcut shortcut) { return ShortcutText(shortcut, KeyName(shortcut.key)); }
+
+std::string ShortcutToStoredText(Shortcut shortcut)
+{
+    return ShortcutText(shortcut, shortcut.key == Vk::Oem102 ? kStoredOem102Name : KeyName(shortcut.key));
 }
 
 Shortcut TextToShortcut(std::string_view text) noexcept
@@ -101,6 +114,8 @@ Shortcut TextToShortcut(std::string_view text) noexcept
     }
     if (text.empty())
         return {};
+    if (EqualIgnoringCase(text, kStoredOem102Name))
+        return {Vk::Oem102, modifiers};
     // Lowest key code first, so the doubled backslash reads as the yen key.
     for (unsigned key = 1; key <= 0xFF; ++key)
         if (EqualIgnoringCase(KeyName(static_cast<uint8_t>(key)), text))

@@ -75,5 +75,10 @@ struct Shortcut {
 
 // The reverse: any number of "Shift+", "Ctrl+", "Alt+" prefixes in any order and letter case,
 // then a key name (letter case ignored). A text that names no key gives no shortcut. The
-// backslash names two keys; the text "\" reads as the first of them, Vk::Oem5.
+// backslash names two keys; the text "\" reads as the first of them, Vk::Oem5, and the
+// stored name of the second, "Oem102", as Vk::Oem102.
 [[nodiscard]] Shortcut TextToShortcut(std::string_view text) noexcept;
+
+// The text a shortcut is stored under: ShortcutToText, but the second backslash key is named
+// "Oem102", so both backslash keys read back as themselves.
+[[nodiscard]] std::string ShortcutToStoredText(Shortcut shortcut);

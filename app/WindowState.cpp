@@ -65,11 +65,29 @@ WindowPlacement PlacementOnScreen(const StoredWindowState& stored, int screenWid
     const int64_t right = std::min<int64_t>(stored.right, screenWidth);
     const int64_t bottom = std::min<int64_t>(stored.bottom, screenHeight);
     WindowPlacement placement;
-    placement.left = static_cast<int>(left);
-    placement.top = static_cast<int>(top);
     placement.width = static_cast<int>(std::clamp<int64_t>(right - left, MainWindowMinWidth, INT32_MAX));
     placement.height = static_cast<int>(std::clamp<int64_t>(bottom - top, MainWindowMinHeight, INT32_MAX));
+    // The minimum size may take the window past the right or bottom edge again.
+    placement.left = static_cast<int>(std::max<int64_t>(std::min<int64_t>(left, int64_t(screenWidth) - placement.width), 0));
+    placement.top = static_cast<int>(std::max<int64_t>(std::min<int64_t>(top, int64_t(screenHeight) - placement.height), 0));
     placement.show = ShowStateOf(stored.state);
+    return placement;
+}
+
+WindowPlacement CascadePlacement(WindowPlacement placement, const std::vector<ScreenPoint>& others, int step,
+                                 int screenWidth, int screenHeight)
+{
+    const auto taken = [&others](int left, int top) {
+        return std::any_of(others.begin(), others.end(),
+                           [&](const ScreenPoint& corner) { return corner.x == left && corner.y == top; });
+    };
+    for (size_t moves = 0; moves <= others.size() && taken(placement.left, placement.top); ++moves) {
+        const int64_t left = int64_t(placement.left) + step;
+        const int64_t top = int64_t(placement.top) + step;
+        const bool fits = left + placement.width <= screenWidth && top + placement.height <= screenHeight;
+        placement.left = fits ? static_cast<int>(left) : 0;
+        placement.top = fits ? static_cast<int>(top) : 0;
+    }
     return placement;
 }
 

@@ -1,10 +1,12 @@
 // The main window's stored state: placement on the screen, show state, font and colours.
 #pragma once
 #include "app/PreferenceStore.h"
+#include "app/WindowGeometry.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 inline constexpr int MainWindowMinWidth = 400;
 inline constexpr int MainWindowMinHeight = 200;
@@ -58,9 +60,17 @@ struct WindowLook {
 
 // Pulls a stored state onto a screenWidth x screenHeight screen: a left edge at or beyond the
 // screen's right edge becomes screenWidth - 300, a negative one 0 (top edge likewise); the right and
-// bottom edges are cut to the screen; then the minimum size applies.
+// bottom edges are cut to the screen; then the minimum size applies, and a window that this takes
+// past the right or bottom edge moves back left or up as far as the screen allows.
 [[nodiscard]] WindowPlacement PlacementOnScreen(const StoredWindowState& stored, int screenWidth,
                                                 int screenHeight) noexcept;
+
+// Where a new window goes while other windows of the program have their top-left corners at
+// `others`: `step` pixels right and down while its corner meets one of them, as windows
+// cascade, and back to the screen's top-left corner when a step would take it past the
+// screen's right or bottom edge.
+[[nodiscard]] WindowPlacement CascadePlacement(WindowPlacement placement, const std::vector<ScreenPoint>& others,
+                                               int step, int screenWidth, int screenHeight);
 
 // ReadWindowState and PlacementOnScreen together, as the window loads its state.
 [[nodiscard]] WindowPlacement LoadWindowState(PreferenceStore& store, int screenWidth, int screenHeight);

@@ -2,6 +2,8 @@
 #include "common/CommandLineParser.h"
 
 #include "common/AAutomaton.h"
+#include "common/PathString.h"
+#include "common/ShiftJis.h"
 
 #include <algorithm>
 
@@ -15,7 +17,8 @@ struct CommandLineClasses {
     AByteSet quote = ByteRange(0x22, 0x22);
     AByteSet plain = (ByteRange(0x21, 0x7E) & ~ByteRange(0x22, 0x22)) | ByteRange(0xA1, 0xDF);
     AByteSet quotedCharacter = plain | blank;
-    AByteSet leadByte = ByteRange(0x81, 0x9F) | ByteRange(0xE0, 0xEF);
+    AByteSet leadByte = ByteRange(SjisLeadRanges[0][0], SjisLeadRanges[0][1])
+                      | ByteRange(SjisLeadRanges[1][0], SjisLeadRanges[1][1]);
     AByteSet trailByte = ByteRange(0x40, 0xFC);
 };
 
@@ -51,6 +54,30 @@ ADfa<TCommandToken, char> MakeCommandLineScanner()
     return ADfa<TCommandToken, char>(nfa);
 }
 
+// How many leading tokens name the program. The system's own argument parsing ends the
+// program part at the first blank outside quotes, however the program was named there (a
+// bare name, a relative or short path, quoted or not); only a path with blanks that is the
+// module path itself may stand unquoted, and then it is taken whole.
+size_t ProgramTokenCount(const std::vector<TCommandToken>& tokens, std::string_view modulePath)
+{
+    size_t at = 0;
+    while (at < tokens.size() && tokens[at].kind == Kind::Separator)
+        ++at;
+    size_t firstRunEnd = std::string_view::npos;
+    std::string joined;
+    for (;; ++at) {
+        if (at == tokens.size() || tokens[at].kind == Kind::Separator) {
+            if (SameName(joined, modulePath))
+                return at;
+            if (firstRunEnd == std::string_view::npos)
+                firstRunEnd = at;
+        }
+        if (at == tokens.size() || (firstRunEnd != std::string_view::npos && joined.size() > modulePath.size()))
+            return firstRunEnd;
+        joined += tokens[at].text;
+    }
+}
+
 } // namespace
 
 ACommandLine ParseCommandLine(std::string_view commandLine, std::string_view modulePath)
@@ -72,13 +99,7 @@ ACommandLine ParseCommandLine(std::string_view commandLine, std::string_view mod
 
     std::erase_if(tokens, [](const TCommandToken& token) { return token.text.empty(); });
 
-    // The program path may stand in quotes (one token) or bare with blanks (several), so
-    // tokens are dropped until their lengths cover the module path's length.
-    size_t covered = 0;
-    auto programEnd = tokens.begin();
-    while (covered < modulePath.size() && programEnd != tokens.end())
-        covered += (programEnd++)->text.size();
-    tokens.erase(tokens.begin(), programEnd);
+    tokens.erase(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(ProgramTokenCount(tokens, modulePath)));
 
     if (!tokens.empty() && tokens.front().kind == Kind::Separator)
         tokens.erase(tokens.begin());

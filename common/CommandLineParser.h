@@ -5,9 +5,11 @@
 #include <string_view>
 
 // Cuts the command line into separator, word and quoted tokens (Shift-JIS double-byte
-// characters stay whole), drops empty tokens, drops the program path at the front by
-// the length of `modulePath`, and then one leading separator. A line holding a byte no
-// token may hold (a control byte, 0x7F, 0x80, 0xA0, 0xF0-0xFF outside a double-byte
-// character), a lead byte without its trail byte, or an unclosed quote gives no tokens
-// at all. The text ends at its first NUL byte. ProgramPath is `modulePath`.
+// characters stay whole), drops empty tokens, drops the program part at the front and then
+// one leading separator. The program part ends at the first blank outside quotes, whatever
+// name the program was started by, unless the tokens up to a later blank spell
+// `modulePath` itself (an unquoted path with blanks). A line holding a byte no token may
+// hold (a control byte, 0x7F, 0x80, 0xA0, 0xFD-0xFF outside a double-byte character), a
+// lead byte without its trail byte, or an unclosed quote gives no tokens at all. The text
+// ends at its first NUL byte. ProgramPath is `modulePath`.
 [[nodiscard]] ACommandLine ParseCommandLine(std::string_view commandLine, std::string_view modulePath);

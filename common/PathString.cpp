@@ -3,6 +3,8 @@
 
 #include "common/ShiftJis.h"
 
+#include <algorithm>
+
 namespace {
 
 [[nodiscard]] constexpr char AsciiLower(char c) noexcept
@@ -63,4 +65,14 @@ std::string FolderOf(std::string_view name)
     if (last == 0)
         return "\\";
     return std::string(name.substr(0, last));
+}
+
+std::string_view ProgramNameOf(std::string_view programPath) noexcept
+{
+    const size_t slash = SjisFindLast(programPath, '\\');
+    std::string_view file = programPath;
+    if (slash != std::string_view::npos)
+        file.remove_prefix(slash + 1);
+    file.remove_suffix(std::min<size_t>(file.size(), 4));
+    return file;
 }

@@ -31,3 +31,7 @@ inline constexpr size_t PathStringLimit = 259;
 // not one), "\" when that backslash is the first character, empty when the name has no
 // backslash or at most one character. C:\data\a.bin gives C:\data, C:\a.bin gives C:.
 [[nodiscard]] std::string FolderOf(std::string_view name);
+
+// The program's own name as its registry key and shared objects use it: the file name after the
+// last backslash without its last four characters (".exe").
+[[nodiscard]] std::string_view ProgramNameOf(std::string_view programPath) noexcept;

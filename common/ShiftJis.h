@@ -4,9 +4,16 @@
 #include <cstdint>
 #include <string_view>
 
+// The lead bytes of code page 932: 0x81-0x9F and 0xE0-0xFC. 0xED-0xEE and 0xFA-0xFC lead the
+// extension characters (髙 is FB FC, 纊 is FA 5C), 0xF0-0xF9 the user-defined ones.
+inline constexpr unsigned char SjisLeadRanges[2][2] = {{0x81, 0x9F}, {0xE0, 0xFC}};
+
 [[nodiscard]] constexpr bool IsSjisLeadByte(unsigned char byte) noexcept
 {
-    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF);
+    for (const auto& range : SjisLeadRanges)
+        if (byte >= range[0] && byte <= range[1])
+            return true;
+    return false;
 }
 
 // Length in bytes of the character that starts at text[at]: 2 for a lead byte followed by

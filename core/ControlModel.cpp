@@ -159,9 +159,9 @@ bool ControlModel::undo()
     History& record = history_.undoRecord();
     const EditResult result = spliceEdit(record.editPos, record.inserted.size(), record.removed, record.inserted);
     history_.stepBack();
+    notify();
     showEdit(result, bar);
     showCaretAt(std::clamp(record.caretBefore, 0, positions_.nibbleCount - 1), bar);
-    notify();
     return true;
 }
 
@@ -177,8 +177,8 @@ bool ControlModel::redo()
     showCaretAt(std::clamp(record.caretBefore, 0, positions_.nibbleCount - 1), bar);
     const EditResult result = spliceEdit(record.editPos, record.removed.size(), record.inserted, record.removed);
     history_.stepForward();
-    showEdit(result, bar);
     notify();
+    showEdit(result, bar);
     return true;
 }
 

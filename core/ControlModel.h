@@ -63,6 +63,8 @@ public:
     bool setViewTop(int nibble);
     // WM_VSCROLL: trackPos is the bar's 32-bit track position, used with ScrollThumbTrack.
     bool scrollView(int scrollCode, int trackPos = 0);
+    // The view by that many lines at once (negative: towards the start), kept inside the data.
+    bool scrollLines(int64_t lines);
     // Layout: the window's page now holds pageLines lines. The view's own layout must already
     // have that many lines, since the caret is placed from it.
     void resize(int pageLines);            // range, page and position of the bar; erases the window
@@ -125,6 +127,8 @@ private:
     // Replaces removeCount bytes at the byte of `nibble` by putIn, the bytes taken out going to
     // takenOut (another array), and moves the positions. Raises before any change or not at all.
     EditResult spliceEdit(int nibble, size_t removeCount, const _CVec<uint8_t>& putIn, _CVec<uint8_t>& takenOut);
+    // Called after the modified flag is set and the owner notified: once the data has changed
+    // the owner hears of it, whatever painting meets.
     void showEdit(const EditResult& result, ScrollBarSetupper& bar);
     // An edit with its undo record: a failed splice leaves no record; a successful one is filed.
     EditResult recordEdit(int editPos, size_t removeCount, _CVec<uint8_t>&& inserted);

@@ -28,9 +28,10 @@ bool ControlModel::typeDigit(int digit)
     const uint8_t old = store_.at(static_cast<size_t>(caret) >> 1);
     const uint8_t typed = caret & 1 ? static_cast<uint8_t>((old & 0xF0) | digit)
                                     : static_cast<uint8_t>((old & 0x0F) | (digit << 4));
-    showEdit(recordEdit(caret, 1, _CVec<uint8_t>(&typed, 1)), bar);
-    moveCaret(Move::Right, bar);  // at the last nibble this beeps; the digit stays
+    const EditResult result = recordEdit(caret, 1, _CVec<uint8_t>(&typed, 1));
     setModified(true, true);
+    showEdit(result, bar);
+    moveCaret(Move::Right, bar);  // at the last nibble this beeps; the digit stays
     return true;
 }
 
@@ -40,8 +41,9 @@ bool ControlModel::deleteAtCaret(ScrollBarSetupper& bar)
         view_.beep();
         return false;
     }
-    showEdit(recordEdit(positions_.caret, 1, _CVec<uint8_t>()), bar);
+    const EditResult result = recordEdit(positions_.caret, 1, _CVec<uint8_t>());
     setModified(true, true);
+    showEdit(result, bar);
     return true;
 }
 
@@ -78,8 +80,9 @@ bool ControlModel::insert()
     }
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
-    showEdit(recordEdit(positions_.caret, 0, zeroBytes(1)), bar);
+    const EditResult result = recordEdit(positions_.caret, 0, zeroBytes(1));
     setModified(true, true);
+    showEdit(result, bar);
     moveCaret(Move::Left, bar);  // back onto the same nibble of the new byte
     moveCaret(Move::Left, bar);
     return true;
@@ -94,8 +97,9 @@ bool ControlModel::space()
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
     // caret < nibbleCount <= 0x7FFFFFFE, so caret + 2 stays inside an int
-    showEdit(recordEdit(positions_.caret + 2, 0, zeroBytes(1)), bar);
+    const EditResult result = recordEdit(positions_.caret + 2, 0, zeroBytes(1));
     setModified(true, true);
+    showEdit(result, bar);
     moveCaret(Move::Right, bar);
     moveCaret(Move::Right, bar);
     return true;
@@ -111,8 +115,9 @@ bool ControlModel::tab()
     checkEditSize(0, padding);  // before the zero bytes are made
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
-    showEdit(recordEdit(positions_.caret, 0, zeroBytes(padding)), bar);
+    const EditResult result = recordEdit(positions_.caret, 0, zeroBytes(padding));
     setModified(true, true);
+    showEdit(result, bar);
     return true;
 }
 
@@ -127,9 +132,10 @@ bool ControlModel::insertData(int nibble, const void* bytes, int count)
     checkEditSize(0, static_cast<size_t>(count));
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
-    showEdit(recordEdit(nibble, 0, _CVec<uint8_t>(static_cast<const uint8_t*>(bytes), static_cast<size_t>(count))),
-             bar);
+    const EditResult result =
+        recordEdit(nibble, 0, _CVec<uint8_t>(static_cast<const uint8_t*>(bytes), static_cast<size_t>(count)));
     setModified(true, true);
+    showEdit(result, bar);
     return true;
 }
 
@@ -173,7 +179,7 @@ bool ControlModel::editSelection(const uint8_t* bytes, size_t count)
         positions_.selEnd = end;
         throw;
     }
-    showEdit(result, bar);
     setModified(true, true);
+    showEdit(result, bar);
     return true;
 }

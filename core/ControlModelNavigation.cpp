@@ -114,7 +114,6 @@ bool ControlModel::setViewTop(int nibble)
 
 bool ControlModel::scrollView(int scrollCode, int trackPos)
 {
-    CaretKidnapper kidnapper(view_);
     const PositionModel& p = positions_;
     int64_t delta = 0;
     switch (scrollCode) {
@@ -125,6 +124,13 @@ bool ControlModel::scrollView(int scrollCode, int trackPos)
     case ScrollThumbTrack: delta = int64_t(trackPos) - p.topLine; break;
     default: break;
     }
+    return scrollLines(delta);
+}
+
+bool ControlModel::scrollLines(int64_t delta)
+{
+    CaretKidnapper kidnapper(view_);
+    const PositionModel& p = positions_;
     delta = std::min<int64_t>(delta, int64_t(p.lineCount) - p.topLine - p.pageLines);
     delta = std::max<int64_t>(delta, -int64_t(p.topLine));
     if (delta != 0) {

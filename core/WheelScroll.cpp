@@ -1,21 +1,12 @@
-// WheelScroll: wheel notches to scroll steps.
+// WheelScroll: wheel notches to lines.
 #include "core/WheelScroll.h"
 
-#include <climits>
-#include <cstdint>
+#include <algorithm>
 
-#include "core/ControlModel.h"
-
-WheelScroll WheelScrollSteps(int wheelDelta, unsigned setting) noexcept
+int64_t WheelScrollLines(int wheelDelta, unsigned setting, int pageLines) noexcept
 {
     const int64_t notches = wheelDelta / kWheelDelta;  // truncated toward zero
-    if (notches == 0 || setting == 0)
-        return {};
-    const bool up = notches > 0;
-    const int64_t magnitude = up ? notches : -notches;
-    if (setting == kWheelPageScroll)
-        return {up ? ControlModel::ScrollPageUp : ControlModel::ScrollPageDown, static_cast<int>(magnitude)};
-    const int64_t lines = magnitude * setting;
-    return {up ? ControlModel::ScrollLineUp : ControlModel::ScrollLineDown,
-            lines > INT_MAX ? INT_MAX : static_cast<int>(lines)};
+    const int64_t page = std::max(pageLines, 1);
+    const int64_t perNotch = setting == kWheelPageScroll || setting >= page ? page : int64_t(setting);
+    return -notches * perNotch;
 }

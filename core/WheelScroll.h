@@ -1,17 +1,13 @@
-// WheelScroll: how many scroll steps of which kind one wheel message makes.
+// WheelScroll: how many lines one wheel message scrolls.
 #pragma once
+#include <cstdint>
 
 // The wheel setting that asks for one page per notch instead of a number of lines.
 inline constexpr unsigned kWheelPageScroll = 0xFFFFFFFFu;
 inline constexpr int kWheelDelta = 120;  // one notch
 
-struct WheelScroll {
-    int scrollCode = 0;  // a ControlModel::ScrollCode: line or page, up or down
-    int count = 0;       // steps of that code; 0 when the message scrolls nothing
-    bool operator==(const WheelScroll&) const = default;
-};
-
-// wheelDelta is the signed wheel distance of the message (positive = away from the user, which
-// scrolls towards the start); setting the system's lines per notch. Partial notches scroll
-// nothing; kWheelPageScroll gives one page step per notch.
-[[nodiscard]] WheelScroll WheelScrollSteps(int wheelDelta, unsigned setting) noexcept;
+// The lines to scroll, negative towards the start. wheelDelta is the signed wheel distance of
+// the message (positive = away from the user, which scrolls towards the start); setting the
+// system's lines per notch; pageLines the lines of one page. Partial notches scroll nothing; a
+// setting of kWheelPageScroll, or one at or beyond a page, scrolls a page per notch.
+[[nodiscard]] int64_t WheelScrollLines(int wheelDelta, unsigned setting, int pageLines) noexcept;

@@ -42,9 +42,12 @@ void CheckTokens(const ACommandLine& parsed)
 }
 
 // Composing the parsed tokens for a new process and parsing that line gives the same
-// texts, provided the module path itself can stand in quotes.
+// texts, provided the module path itself can stand in quotes (a file name holds no quote
+// and no NUL).
 void CheckRoundTrip(const ACommandLine& parsed)
 {
+    if (parsed.ProgramPath.find_first_of(std::string_view("\"\0", 2)) != std::string::npos)
+        return;
     const std::string probe = "\"" + parsed.ProgramPath + "\" x";
     if (ParseCommandLine(probe, parsed.ProgramPath).Tokens.size() != 1)
         return;

@@ -8,6 +8,7 @@
 #include "app/win/ProgramTexts.h"
 #include "app/win/ReadStartArguments.h"
 #include "common/AError.h"
+#include "common/ObjectName.h"
 #include "common/PathString.h"
 #include "common/win/ARegistry.h"
 #include "common/win/FileSystem.h"
@@ -95,14 +96,15 @@ private:
     BackupManager& manager_;
 };
 
-BackupManager::BackupManager() : InstanceMutex(MutexName)
+BackupManager::BackupManager() : InstanceMutex(SharedObjectName(MutexName, ProgramNameOf(ProgramPath())))
 {
     AMutex::Holder hold(InstanceMutex);
-    SharedBlockHandle = OpenFileMappingA(FILE_MAP_WRITE, FALSE, SharedBlockName);
+    const std::string blockName = MakeObjectName(SharedObjectName(SharedBlockName, ProgramNameOf(ProgramPath())));
+    SharedBlockHandle = OpenFileMappingA(FILE_MAP_WRITE, FALSE, blockName.c_str());
     bool created = false;
     if (!SharedBlockHandle) {
         SharedBlockHandle = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                               sizeof(SharedBlock), SharedBlockName);
+                                               sizeof(SharedBlock), blockName.c_str());
         created = SharedBlockHandle && GetLastError() != ERROR_ALREADY_EXISTS;
     }
     if (!SharedBlockHandle)
@@ -132,13 +134,15 @@ BackupManager::~BackupManager()
         BlockView block(*this);
         if (block) {
             const std::string listPath = block.ListPath();
-            if (block->InstanceCount <= 1) {
+            std::vector<Profile> profiles = ReadProcessList(listPath);
+            const bool removed = RemoveProfile(profiles, BackupFile);
+            // The last editor deletes the list unless it holds records no editor took up (a
+            // recovery that could not start): the next start finds them as lost documents.
+            if (block->InstanceCount <= 1 && profiles.empty()) {
                 WriteProfileValue({});
                 DeleteWithStaging(listPath);
-            } else {
-                std::vector<Profile> profiles = ReadProcessList(listPath);
-                if (RemoveProfile(profiles, BackupFile))
-                    WriteProcessList(listPath, profiles);
+            } else if (removed) {
+                WriteProcessList(listPath, profiles);
             }
             --block->InstanceCount;
         }
@@ -192,8 +196,22 @@ TStartArguments BackupManager::Start(HWND owner)
     // The lost records are now only in this process's memory: the recovery editors start
     // before the message waits for the user, so that an end of this editor meanwhile does not
     // lose them.
+    std::vector<Profile> notStarted;
     for (const Profile& profile : lost)
-        LaunchRecovery(profile.backupFile, profile.documentName);
+        if (!LaunchRecovery(profile.backupFile, profile.documentName))
+            notStarted.push_back(profile);
+    // A recovery that could not start keeps its record in this editor's list, so its backup
+    // is offered again when the editors have ended.
+    if (!notStarted.empty()) {
+        AMutex::Holder hold(InstanceMutex);
+        if (BlockView block(*this); block) {
+            const std::string listPath = block.ListPath();
+            std::vector<Profile> profiles = ReadProcessList(listPath);
+            for (const Profile& profile : notStarted)
+                AddProfile(profiles, profile);
+            WriteProcessList(listPath, profiles);
+        }
+    }
     if (!lost.empty())
         ShowMessageBox(owner, kTextAbnormalTermination, kMessageInformation);
     return start;
@@ -225,13 +243,13 @@ void BackupManager::UpdateRecord(std::string_view name)
         WriteProcessList(listPath, profiles);
 }
 
-void BackupManager::LaunchRecovery(std::string_view backup, std::string_view name)
+bool BackupManager::LaunchRecovery(std::string_view backup, std::string_view name)
 {
     ACommandLine commandLine(ProgramPath());
     commandLine.AddArgument("-b");
     commandLine.AddArgument(backup);
     commandLine.AddArgument(name.empty() ? std::string_view("-null") : name);
-    StartEditorProcess(commandLine, false);
+    return StartEditorProcess(commandLine, false);
 }
 
 std::string BackupManager::NewProcessList(BlockView& block)

@@ -25,6 +25,7 @@ static_assert(sizeof(SharedBlock) == 268);
 // InstanceMutex is held; the backup file belongs to this process alone.
 class BackupManager final : public BackupService {
 public:
+    // The names for vornalix.exe; a copy under another name adds its own (SharedObjectName).
     static constexpr char MutexName[] = "KORVANIVORNALIXE";
     static constexpr char SharedBlockName[] = "KORVANIVORNALIXP";
 
@@ -32,7 +33,8 @@ public:
     // when the block can be neither opened nor created, or not mapped.
     BackupManager();
     // The normal end: deletes the backup file and this editor's record; the last editor
-    // also empties "profile" and deletes the list.
+    // also empties "profile" and deletes the list, unless records of recoveries that could
+    // not start are left in it.
     ~BackupManager() override;
     BackupManager(const BackupManager&) = delete;
     BackupManager& operator=(const BackupManager&) = delete;
@@ -50,8 +52,9 @@ public:
     // Records the document's new name (empty for an untitled one) in this editor's record.
     void UpdateRecord(std::string_view name) override;
 
-    // Starts an editor with "-b", the backup and the name ("-null" for an empty name).
-    static void LaunchRecovery(std::string_view backup, std::string_view name);
+    // Starts an editor with "-b", the backup and the name ("-null" for an empty name); false
+    // when it could not be started.
+    static bool LaunchRecovery(std::string_view backup, std::string_view name);
 
     [[nodiscard]] const std::string& GetBackupFile() const noexcept { return BackupFile; }
     [[nodiscard]] const std::string& GetRecordedName() const noexcept { return RecordedName; }

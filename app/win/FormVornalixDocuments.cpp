@@ -18,6 +18,28 @@ namespace {
 
 static_assert(sizeof(LOGFONTA) == LogFontBytes::size);
 
+// The top-left corners of the other editors' main windows that stand in normal size.
+std::vector<ScreenPoint> OtherEditorCorners(HWND own)
+{
+    struct Search {
+        HWND own;
+        std::vector<ScreenPoint> corners;
+    } search{own, {}};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto& found = *reinterpret_cast<Search*>(param);
+            char className[32] = {};
+            GetClassNameA(window, className, sizeof className);
+            RECT frame{};
+            if (window != found.own && std::strcmp(className, "TFormVornalix") == 0 && IsWindowVisible(window)
+                && !IsIconic(window) && !IsZoomed(window) && GetWindowRect(window, &frame))
+                found.corners.push_back({frame.left, frame.top});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.corners;
+}
+
 EditorCommand EditorCommandOf(const TAction& sender)
 {
     switch (ActionByName(sender.Name()).value_or(ActionId::EditorRefresh)) {
@@ -137,8 +159,12 @@ void TFormVornalix::LoadPreferencesAndState()
         ActionList[i].SetShortCut(shortcuts[i]);
     ApplyPreferences();
 
-    const WindowPlacement placement =
-        ::LoadWindowState(store, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    WindowPlacement placement = ::LoadWindowState(store, screenWidth, screenHeight);
+    if (placement.show == ShowState::Normal) {
+        const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME);
+        placement = CascadePlacement(placement, OtherEditorCorners(Handle()), step, screenWidth, screenHeight);
+    }
     SetBounds(placement.left, placement.top, placement.width, placement.height);
     SetWindowState(placement.show == ShowState::Maximised   ? TWindowState::Maximized
                    : placement.show == ShowState::Minimised ? TWindowState::Minimized

@@ -5,7 +5,8 @@
 #include "app/win/ui/TForm.h"
 
 // Four buttons set ReplaceChoice and close the strip with OK; ButtonEnd (and Esc) closes it
-// with Cancel; Enter presses ButtonReplaceNext. Shown at the owner's top-left corner.
+// with Cancel; Enter presses ButtonReplaceNext. Shown at the owner's top-left corner. The five
+// buttons are 75 pixels wide, or as wide as the widest caption needs.
 class TFormReplaceNext : public TForm {
 public:
     explicit TFormReplaceNext(HWND owner);

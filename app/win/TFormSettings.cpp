@@ -37,7 +37,8 @@ TFormSettings::TFormSettings(HWND owner, TActionList& actions) : TForm("TFormSet
     SetCaption(kTextSettingsCaption);
     SetBorderStyle(TBorderStyle::Single);
     SetMinimizeBox(true);
-    SetClientSize(460, 336);
+    // Wide enough for the longest line of the backup page's explanation.
+    SetClientSize(520, 336);
     SetColor(clTeal);
 }
 
@@ -94,7 +95,7 @@ void TFormSettings::CreateKeyboardSheet()
     ButtonKeyboardSet.OnClick = [this] { ButtonKeyboardSetClick(); };
 
     InfoKeyboardExplanation.SetAutoSize(false);
-    Place(InfoKeyboardExplanation, SheetKeyboard, 8, 196, 418, 18);
+    Place(InfoKeyboardExplanation, SheetKeyboard, 8, 196, 478, 18);
 }
 
 void TFormSettings::CreateBackupSheet()
@@ -244,6 +245,8 @@ void TFormSettings::ButtonKeyboardSetClick()
             Actions[i].SetShortCut(shortcuts[i]);
     InfoKeyboardShortcut.SetText(choice.text);
     ListKeyboardShortcut.SetItemIndex(-1);
+    // A disabled button that keeps the focus leaves the keyboard with nowhere to go.
+    ListKeyboardShortcut.SetFocus();
     ButtonKeyboardSet.SetEnabled(false);
 }
 

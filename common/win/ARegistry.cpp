@@ -2,6 +2,7 @@
 #include "common/win/ARegistry.h"
 
 #include "common/DecimalText.h"
+#include "common/PathString.h"
 #include "common/ShiftJis.h"
 #include "common/win/FileSystem.h"
 
@@ -44,13 +45,7 @@ ARegistry::Encoding EncodingOf(std::string_view name) noexcept
 
 std::string ARegistry::ProgramKey()
 {
-    const std::string path = ProgramPath();
-    const size_t slash = SjisFindLast(path, '\\');
-    std::string_view file = path;
-    if (slash != std::string_view::npos)
-        file.remove_prefix(slash + 1);
-    file.remove_suffix(std::min<size_t>(file.size(), 4));
-    return "Software\\KORVANI\\" + std::string(file);
+    return "Software\\KORVANI\\" + std::string(ProgramNameOf(ProgramPath()));
 }
 
 ARegistry::ARegistry(std::string basePath, bool localMachine)

@@ -110,13 +110,9 @@ void AVornalixor::mouse(WPARAM keys, LPARAM position)
 
 void AVornalixor::wheel(int wheelDelta)
 {
-    const WheelScroll steps = WheelScrollSteps(wheelDelta, static_cast<unsigned>(Library().wheelScrollLines));
-    for (int step = 0; step < steps.count; ++step) {
-        const int top = model.viewTop();
-        model.scrollView(steps.scrollCode);
-        if (model.viewTop() == top)  // at the end of the data: the remaining steps would do nothing
-            break;
-    }
+    const unsigned setting = static_cast<unsigned>(Library().wheelScrollLines);
+    if (const int64_t lines = WheelScrollLines(wheelDelta, setting, model.positions().pageLines))
+        model.scrollLines(lines);
 }
 
 void AVornalixor::dropFiles(WPARAM drop)

@@ -1,5 +1,6 @@
 // Which files a backup manager may treat as its own, and what a starting editor finds.
 #include "app/BackupRules.h"
+#include "common/PathString.h"
 
 #include <gtest/gtest.h>
 
@@ -68,3 +69,16 @@ TEST(BackupRules, OnlyRecordsWithADriveLetterAreRecovered)
 }
 
 } // namespace
+
+TEST(SharedObjectName, TheProgramKeepsItsNamesACopyUnderAnotherNameAddsItsOwn)
+{
+    EXPECT_EQ(ProgramNameOf("C:\\Program Files\\Quillet\\vornalix.exe"), "vornalix");
+    EXPECT_EQ(ProgramNameOf("C:\\表\\表.exe"), "表");
+    EXPECT_EQ(SharedObjectName("KORVANIVORNALIXE", "vornalix"), "KORVANIVORNALIXE");
+    EXPECT_EQ(SharedObjectName("KORVANIVORNALIXP", "VorNalix"), "KORVANIVORNALIXP");
+    // Names that differ in letter case name one program file, so one registry key.
+    EXPECT_EQ(SharedObjectName("KORVANIVORNALIXE", "vx2"), "KORVANIVORNALIXE_VX2");
+    EXPECT_EQ(SharedObjectName("KORVANIVORNALIXE", "Vx2"), "KORVANIVORNALIXE_VX2");
+    // A trail byte that looks like a letter stays as it is.
+    EXPECT_EQ(SharedObjectName("P", "\x83\x61x"), "P_\x83\x61X");
+}

@@ -25,9 +25,11 @@ public:
     bool controlModified = false;
     std::deque<SaveAnswer> answers;
     std::deque<bool> confirmations;  // Yes or No to the questions, in turn; No when none is left
-    std::vector<std::string> questions, notices;
+    std::vector<std::string> asked, notices;  // Yes/No questions, warnings
     std::optional<OpenChoice> openChoice;
     int warnings = 0;
+    int questions = 0;
+    std::string saveFolder;
 
     // Another program writes the file.
     void rewrite(const std::string& name, const Data& data)
@@ -78,6 +80,7 @@ public:
     void documentRenamed(std::string_view) override {}
     SaveAnswer askSave(const std::string&) override
     {
+        ++questions;
         const SaveAnswer answer = answers.empty() ? SaveAnswer::Cancel : answers.front();
         if (!answers.empty())
             answers.pop_front();
@@ -85,7 +88,7 @@ public:
     }
     bool confirm(const std::string& question) override
     {
-        questions.push_back(question);
+        asked.push_back(question);
         const bool yes = !confirmations.empty() && confirmations.front();
         if (!confirmations.empty())
             confirmations.pop_front();
@@ -93,9 +96,16 @@ public:
     }
     void warn(const std::string& text) override { notices.push_back(text); }
     std::optional<OpenChoice> chooseOpenName(const std::string&) override { return openChoice; }
-    std::optional<std::string> chooseSaveName(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> chooseSaveName(const std::string&, const std::string& folder) override
+    {
+        saveFolder = folder;
+        return std::nullopt;
+    }
     bool fileExists(std::string_view name) override { return files.count(name) != 0; }
-    std::string nearestExistingFolder(std::string_view) override { return "C:\\program"; }
+    std::string nearestExistingFolder(std::string_view folder) override
+    {
+        return folder.empty() ? "C:\\program" : std::string(folder);
+    }
     void beginWait() override {}
     void endWait() override {}
 
@@ -173,7 +183,7 @@ TEST_F(DocumentSessionTest, ADocumentWithUnsavedChangesLeavesNoViewBehind)
     EXPECT_EQ(window.shown.caretPos(), 30);
 }
 
-TEST_F(DocumentSessionTest, APickWhoseFileCannotBeReadSelectsTheShownDocumentAgain)
+TEST_F(DocumentSessionTest, APickWhoseFileCannotBeReadSelectsTheShownDocumentAgainAndAGoneOneLeaves)
 {
     ASSERT_TRUE(session.LoadDocument(A, A));
     ASSERT_TRUE(session.LoadDocument(B, B));
@@ -183,21 +193,85 @@ TEST_F(DocumentSessionTest, APickWhoseFileCannotBeReadSelectsTheShownDocumentAga
     EXPECT_EQ(window.warnings, 1);
     EXPECT_EQ(names.SelectedName(), B);
     EXPECT_EQ(session.DocumentName(), B);
+    EXPECT_EQ(names.Names(), Names({B, A}));
+
+    // A picked name whose file is gone leaves the list; one that cannot be read stayed.
+    window.files.erase(A);
+    window.unreadable.clear();
+    names.Select(1);
+    session.ComboHistoryChange();
+    EXPECT_EQ(window.warnings, 2);
+    EXPECT_EQ(names.Names(), Names({B}));
+    EXPECT_EQ(names.SelectedName(), B);
+}
+
+TEST_F(DocumentSessionTest, AFailedLoadFromTheListKeepsComboBytesAndNameInStep)
+{
+    const std::string C1 = "C:\\data\\c1.bin";
+    window.files[C1] = Data(3, 0xCC);
+    ASSERT_TRUE(session.LoadDocument(C1, C1));
+    ASSERT_TRUE(session.LoadDocument(A, A));
+    window.files.erase(C1);
+    // Deleting a.bin: c1.bin, which took its place, is gone, so it goes as well and the
+    // untitled item is shown.
+    session.RunEditorCommand(EditorCommand::DeleteHistory);
+    EXPECT_EQ(window.warnings, 1);
+    EXPECT_EQ(names.Names(), Names());
+    EXPECT_EQ(session.DocumentName(), "");
+    EXPECT_EQ(window.shown.data_, Data(1, 0));
+    EXPECT_EQ(session.EditingList().Count(), 1u);
+
+    // A successor that exists but cannot be read: the deletion is undone.
+    ASSERT_TRUE(session.LoadDocument(A, A));
+    ASSERT_TRUE(session.LoadDocument(B, B));
+    window.unreadable.insert(A);
+    session.RunEditorCommand(EditorCommand::DeleteHistory);
+    EXPECT_EQ(window.warnings, 2);
+    EXPECT_EQ(names.Names(), Names({B, A}));
+    EXPECT_EQ(names.SelectedName(), B);
+    EXPECT_EQ(session.DocumentName(), B);
+    EXPECT_EQ(window.shown.data_, Data(200, 0xBB));
+    EXPECT_NE(session.EditingList().Find(B), nullptr);
+
+    // Going back to a name whose file is gone takes it off the list.
+    window.files.erase(A);
+    session.RunEditorCommand(EditorCommand::Backward);
+    EXPECT_EQ(window.warnings, 3);
+    EXPECT_EQ(names.Names(), Names({B}));
+    EXPECT_EQ(names.SelectedName(), B);
+    EXPECT_EQ(session.DocumentName(), B);
+}
+
+TEST_F(DocumentSessionTest, DropWithoutAFileAsksNothingAndUntitledSaveAsStartsInTheOpenFolder)
+{
+    edit();
+    session.DropFiles({"C:\\data", "C:\\data\\missing.bin"});
+    EXPECT_EQ(window.questions, 0);
+    EXPECT_TRUE(session.ModifiedFlag());
+
+    openPath = "C:\\data";
+    EXPECT_FALSE(session.SaveDocumentAs());
+    EXPECT_EQ(window.saveFolder, "C:\\data");
+    // A named document starts in its own folder.
+    ASSERT_TRUE(session.LoadDocument(A, A));
+    openPath = "C:\\elsewhere";
+    session.SaveDocumentAs();
+    EXPECT_EQ(window.saveFolder, "C:\\data");
 }
 
 TEST_F(DocumentSessionTest, AFileChangedElsewhereIsAskedAboutOnceThenKeptOrReloaded)
 {
     ASSERT_TRUE(session.LoadDocument(A, A));
     session.CheckShownFile();
-    EXPECT_TRUE(window.questions.empty());
+    EXPECT_TRUE(window.asked.empty());
 
     // Keep: the shown bytes stay, and the same change is not asked about again.
     window.rewrite(A, Data(3, 0x11));
     session.CheckShownFile();
     session.CheckShownFile();
-    ASSERT_EQ(window.questions.size(), 1u);
-    EXPECT_EQ(window.questions[0], ReloadQuestion(A));
-    EXPECT_NE(window.questions[0].find(A), std::string::npos);
+    ASSERT_EQ(window.asked.size(), 1u);
+    EXPECT_EQ(window.asked[0], ReloadQuestion(A));
+    EXPECT_NE(window.asked[0].find(A), std::string::npos);
     EXPECT_EQ(window.shown.data_, Data(100, 0xAA));
 
     // A further change is news; with unsaved edits the reload goes through the save query.
@@ -216,7 +290,7 @@ TEST_F(DocumentSessionTest, AFileChangedElsewhereIsAskedAboutOnceThenKeptOrReloa
     EXPECT_EQ(window.shown.data_, Data(5, 0x33));
     EXPECT_FALSE(session.ModifiedFlag());
     session.CheckShownFile();
-    EXPECT_EQ(window.questions.size(), 3u);
+    EXPECT_EQ(window.asked.size(), 3u);
 }
 
 TEST_F(DocumentSessionTest, ASaveOverAChangedFileAsksFirstAndADeletedFileIsSaidAndWrittenAgain)
@@ -225,12 +299,12 @@ TEST_F(DocumentSessionTest, ASaveOverAChangedFileAsksFirstAndADeletedFileIsSaidA
     edit();
     window.rewrite(A, Data(3, 0x11));
     EXPECT_FALSE(session.SaveDocument());
-    EXPECT_EQ(window.questions, std::vector<std::string>({OverwriteQuestion(A)}));
+    EXPECT_EQ(window.asked, std::vector<std::string>({OverwriteQuestion(A)}));
     EXPECT_EQ(window.files[A], Data(3, 0x11));
     EXPECT_TRUE(session.ModifiedFlag());
     // Asked at the save: the activation does not ask about it again.
     session.CheckShownFile();
-    EXPECT_EQ(window.questions.size(), 1u);
+    EXPECT_EQ(window.asked.size(), 1u);
 
     window.confirmations = {true};
     EXPECT_TRUE(session.SaveDocument());
@@ -238,7 +312,7 @@ TEST_F(DocumentSessionTest, ASaveOverAChangedFileAsksFirstAndADeletedFileIsSaidA
     // Our own write is no change.
     session.CheckShownFile();
     EXPECT_TRUE(session.SaveDocument());
-    EXPECT_EQ(window.questions.size(), 2u);
+    EXPECT_EQ(window.asked.size(), 2u);
 
     window.files.erase(A);
     session.CheckShownFile();
@@ -247,7 +321,7 @@ TEST_F(DocumentSessionTest, ASaveOverAChangedFileAsksFirstAndADeletedFileIsSaidA
     EXPECT_TRUE(window.controlModified);
     EXPECT_TRUE(session.SaveDocument());
     EXPECT_EQ(window.files[A][0], 0x77);
-    EXPECT_EQ(window.questions.size(), 2u);
+    EXPECT_EQ(window.asked.size(), 2u);
 }
 
 TEST_F(DocumentSessionTest, ReadOnlyOpensSetTheModeAndTakeBackOnlyTheirOwn)

@@ -41,7 +41,6 @@ const std::string Untitled = UntitledItemText;
 
 TEST(EditingList, BackAndForwardWalkTheNames)
 {
-    HistoryManager<EditInfo> states;
     HistoryNames names;
     EXPECT_EQ(Items(names), Names({Untitled}));
     EXPECT_FALSE(names.BackwardEnabled() || names.ForwardEnabled() || names.DeleteEnabled());
@@ -55,7 +54,7 @@ TEST(EditingList, BackAndForwardWalkTheNames)
     Names loaded;
     for (auto command : {EditorCommand::Backward, EditorCommand::Backward, EditorCommand::Backward,
                          EditorCommand::Forward, EditorCommand::Refresh}) {
-        loaded.push_back(PrepareEditorCommand(command, states, names));
+        loaded.push_back(PrepareEditorCommand(command, names));
         names.ShowName(loaded.back());
     }
     EXPECT_EQ(loaded, Names({B, A, "", A, A}));
@@ -68,22 +67,18 @@ TEST(EditingList, BackAndForwardWalkTheNames)
 
 TEST(EditingList, DeletingTheSelectedItemLoadsTheNextOlder)
 {
-    HistoryManager<EditInfo> states;
     HistoryNames names;
-    for (const auto& name : {A, B, C}) {
-        states.Add(name, EditInfo());
+    for (const auto& name : {A, B, C})
         names.ShowName(name);
-    }
     names.ShowName(B);
-    EXPECT_EQ(PrepareEditorCommand(EditorCommand::DeleteHistory, states, names), A);
+    EXPECT_EQ(PrepareEditorCommand(EditorCommand::DeleteHistory, names), A);
     EXPECT_EQ(Items(names), Names({C, A, Untitled}));
-    EXPECT_EQ(states.Find(B), nullptr);
 
     // The oldest name gives way to the untitled item, which itself is never deleted.
     names.ShowName(A);
-    EXPECT_EQ(PrepareEditorCommand(EditorCommand::DeleteHistory, states, names), "");
+    EXPECT_EQ(PrepareEditorCommand(EditorCommand::DeleteHistory, names), "");
     EXPECT_FALSE(names.DeleteEnabled());
-    EXPECT_EQ(PrepareEditorCommand(EditorCommand::DeleteHistory, states, names), "");
+    EXPECT_EQ(PrepareEditorCommand(EditorCommand::DeleteHistory, names), "");
     names.RemoveName("");
     EXPECT_EQ(Items(names), Names({C, Untitled}));
 }

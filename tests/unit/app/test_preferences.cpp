@@ -123,6 +123,25 @@ TEST(Preferences, SaveWritesEveryActionThenRecordedAndLoadsBack)
     EXPECT_EQ(loadedShortcuts[IndexOf(ActionId::EditCut)], CtrlKey('X'));
 }
 
+TEST(Preferences, BothBackslashKeysSurviveARestartAndTodaysTextReadsAsBefore)
+{
+    MemoryPreferenceStore store;
+    ActionShortcuts shortcuts = DefaultShortcuts();
+    shortcuts[IndexOf(ActionId::FindFind)] = CtrlKey(Vk::Oem5);
+    shortcuts[IndexOf(ActionId::FileOpen)] = ShiftCtrlKey(Vk::Oem102);
+    SavePreferences(store, Preferences{}, shortcuts);
+    ActionShortcuts loaded = DefaultShortcuts();
+    Preferences preferences;
+    LoadPreferences(store, preferences, loaded);
+    EXPECT_EQ(loaded[IndexOf(ActionId::FindFind)], CtrlKey(Vk::Oem5));
+    EXPECT_EQ(loaded[IndexOf(ActionId::FileOpen)], ShiftCtrlKey(Vk::Oem102));
+
+    // A value written before both keys were told apart reads as the first, as it always did.
+    store.set("KeyAssign", "ActionFileOpen", "Shift+Ctrl+\\");
+    LoadPreferences(store, preferences, loaded);
+    EXPECT_EQ(loaded[IndexOf(ActionId::FileOpen)], ShiftCtrlKey(Vk::Oem5));
+}
+
 TEST(Preferences, RecordedOnlyAfterEveryShortcutWasWritten)
 {
     MemoryPreferenceStore store;
@@ -151,17 +170,31 @@ TEST(WindowState, PlacementIsPulledOntoTheScreen)
         return PlacementOnScreen({1, left, top, right, bottom}, 1024, 768);
     };
     EXPECT_EQ(place(0, 0, 300, 300), (WindowPlacement{0, 0, 400, 300}));
-    EXPECT_EQ(place(5000, 10, 5600, 400).left, 724);
-    EXPECT_EQ(place(1024, 10, 1500, 400).left, 724) << "a window starting at the right edge would not show";
-    EXPECT_EQ(place(1023, 10, 1500, 400).left, 1023);
+    // Pulled back from beyond the right edge, the window takes its minimum width inside the screen.
+    EXPECT_EQ(place(5000, 10, 5600, 400), (WindowPlacement{624, 10, 400, 390}));
+    EXPECT_EQ(place(1024, 10, 1500, 400).left, 624) << "a window starting at the right edge would not show";
+    EXPECT_EQ(place(1023, 10, 1500, 400).left, 624);
+    EXPECT_EQ(place(10, 700, 500, 800), (WindowPlacement{10, 568, 490, 200}));
     EXPECT_EQ(place(-50, -20, 600, 500), (WindowPlacement{0, 0, 600, 500}));
     EXPECT_EQ(place(100, 5000, 900, 6000), (WindowPlacement{100, 468, 800, 300}));
     EXPECT_EQ(place(100, 100, 2000, 2000), (WindowPlacement{100, 100, 924, 668}));
     // Edges far apart or crossed still give a valid size.
     EXPECT_EQ(place(INT_MIN, INT_MIN, INT_MIN, INT_MIN), (WindowPlacement{0, 0, 400, 200}));
-    EXPECT_EQ(place(INT_MAX, INT_MAX, INT_MAX, INT_MAX), (WindowPlacement{724, 468, 400, 300}));
+    EXPECT_EQ(place(INT_MAX, INT_MAX, INT_MAX, INT_MAX), (WindowPlacement{624, 468, 400, 300}));
     // A screen smaller than 300 pixels.
     EXPECT_EQ(PlacementOnScreen({1, 500, 500, 600, 600}, 200, 100).left, 0);
+}
+
+TEST(WindowState, ASecondWindowCascadesFromTheFirst)
+{
+    const WindowPlacement first{100, 50, 600, 400};
+    EXPECT_EQ(CascadePlacement(first, {}, 26, 1024, 768), first);
+    EXPECT_EQ(CascadePlacement(first, {{100, 50}}, 26, 1024, 768), (WindowPlacement{126, 76, 600, 400}));
+    EXPECT_EQ(CascadePlacement(first, {{126, 76}, {100, 50}, {0, 0}}, 26, 1024, 768),
+              (WindowPlacement{152, 102, 600, 400}));
+    // A step past the screen's edge starts again at its top-left corner.
+    EXPECT_EQ(CascadePlacement({424, 50, 600, 400}, {{424, 50}}, 26, 1024, 768), (WindowPlacement{0, 0, 600, 400}));
+    EXPECT_EQ(CascadePlacement({0, 0, 1024, 768}, {{0, 0}}, 26, 1024, 768), (WindowPlacement{0, 0, 1024, 768}));
 }
 
 TEST(WindowState, ShowStateAndStoredEdges)

@@ -129,6 +129,11 @@ TEST(FileFilter, DoubleByteCharactersAreNeverSeparatorsOrParentheses)
     EXPECT_EQ(parts.explanation, "レポート（旧）");
     EXPECT_EQ(parts.pattern, "*.rep;*.txt");
     EXPECT_TRUE(IsFilterEntry("レポート", "*.rep"));
+
+    // "僴" is 0xFA 0x7C: a lead byte of the extension characters, and a "|" as trail byte.
+    const std::string extension = "僴(*.x)|*.x";
+    EXPECT_EQ(FileFilterList(extension).items(), std::vector<std::string>{"僴(*.x)"});
+    EXPECT_EQ(FileFilterList(extension).fileFilter(), extension);
 }
 
 TEST(FileFilter, IrregularTextsKeepWhatTheyCan)

@@ -50,16 +50,25 @@ TEST(ParseCommandLine, ProgramPathAloneGivesNoArguments)
     EXPECT_TRUE(Parse("").empty());
 }
 
-TEST(ParseCommandLine, ProgramPathIsRemovedByTheModulePathLength)
+TEST(ParseCommandLine, ProgramPartIsRecognisedHoweverTheProgramWasNamed)
 {
-    // Bare, with blanks: three tokens make up the length.
+    const std::vector file{Word("C:\\t\\b.bin")};
+    // The module path unquoted with blanks, quoted, and in other letters.
     EXPECT_EQ(Parse(kModule + " -o x"), (std::vector{Word("-o"), Sep(), Word("x")}));
-    // Bare, without blanks: one word.
-    EXPECT_EQ(Parse("C:\\q\\v.exe a", "C:\\q\\v.exe"), std::vector{Word("a")});
-    // Written shorter than the module path (17 bytes): tokens go until 17 bytes are covered.
-    EXPECT_EQ(Parse("vornalix.exe a b c", "C:\\q\\vornalix.exe"), std::vector{Word("c")});
-    EXPECT_TRUE(Parse("v a", "C:\\q\\vornalix.exe").empty());
-    // Written longer: the first token goes, nothing more.
+    EXPECT_EQ(Parse("\"c:\\program files\\QUILLET\\vornalix.exe\" C:\\t\\b.bin"), file);
+    // Bare name, relative paths, a quoted relative path with a blank, an 8.3 short path:
+    // each ends at the first blank outside quotes and leaves every argument.
+    for (const std::string program : {"vornalix.exe", "vornalix", ".\\vornalix.exe", "..\\Quillet\\vornalix.exe",
+                                      "\"Quillet copy\\vornalix.exe\"", "C:\\PROGRA~1\\Quillet\\VORNAL~1.EXE",
+                                      "\"C:\\Program Files\"\\Quillet\\vornalix.exe"}) {
+        SCOPED_TRACE(program);
+        EXPECT_EQ(Parse(program + " C:\\t\\b.bin"), file);
+        EXPECT_EQ(Parse(program + "  -o  \"C:\\a b\""), (std::vector{Word("-o"), Sep("  "), Quoted("C:\\a b")}));
+        EXPECT_TRUE(Parse(program).empty());
+    }
+    EXPECT_EQ(Parse("vornalix.exe a b c", "C:\\q\\vornalix.exe"), (std::vector{Word("a"), Sep(), Word("b"), Sep(), Word("c")}));
+    EXPECT_EQ(Parse("v a", "C:\\q\\vornalix.exe"), std::vector{Word("a")});
+    // Written longer than the module path: the first token goes, nothing more.
     EXPECT_EQ(Parse("\"C:\\long\\path\\v.exe\" a", "C:\\v.exe"), std::vector{Word("a")});
 }
 
@@ -85,6 +94,10 @@ TEST(ParseCommandLine, DoubleByteCharactersStayWhole)
     EXPECT_EQ(Parse(program + "-o C:\\ソ\\ポ|表.bin"),
               (std::vector{Word("-o"), Sep(), Word("C:\\\x83\x5C\\\x83\x7C|\x95\x5C.bin")}));
     EXPECT_EQ(Parse(program + "\"C:\\能 ｱ\\ポ\""), std::vector{Quoted("C:\\能 ｱ\\ポ")});
+    // Lead bytes 0xF0-0xFC of the extension characters: 髙 (FB FC), 﨑 (FA B1), 纊 (FA 5C).
+    EXPECT_EQ(Parse(program + "-o C:\\纊\\髙橋﨑.bin"),
+              (std::vector{Word("-o"), Sep(), Word("C:\\\xFA\x5C\\\xFB\xFC\x8B\xB4\xFA\xB1.bin")}));
+    EXPECT_EQ(Parse(program + "\"C:\\纊 髙\""), std::vector{Quoted("C:\\纊 髙")});
     // A program path whose characters end in 0x5C.
     const std::string module = "C:\\表示\\ソフト.exe";
     EXPECT_EQ(Parse("\"" + module + "\" \"-o\" x", module), (std::vector{Quoted("-o"), Sep(), Word("x")}));
@@ -97,7 +110,8 @@ TEST(ParseCommandLine, ABadByteRejectsTheWholeLine)
              std::string("C:\\a\tb.bin"),      // tab outside quotes
              std::string("\"C:\\a\tb.bin\""),  // and inside
              std::string("-o C:\\\x80.bin"),
-             std::string("x\x7F"), std::string("x\xA0"), std::string("x\xF0"), std::string("x\xFF"),
+             std::string("x\x7F"), std::string("x\xA0"), std::string("x\xFD"), std::string("x\xFF"),
+             std::string("x\xFC"),   // a lead byte at the end
              std::string("-o \"C:\\a b.bin"),  // unclosed quote
              std::string("-o C:\\a\x95"),      // lead byte at the end
              std::string("-o C:\\a\x95 b"),    // lead byte before a blank
@@ -119,7 +133,7 @@ TEST(ParseCommandLine, ComposedArgumentsComeBackUnchanged)
     for (int c = 0xA1; c <= 0xDF; ++c)
         characters.emplace_back(1, static_cast<char>(c));
     for (int trail = 0x40; trail <= 0xFC; ++trail)
-        for (int lead : {0x81, 0x83, 0x95, 0x9F, 0xE0, 0xEF})
+        for (int lead : {0x81, 0x83, 0x95, 0x9F, 0xE0, 0xEF, 0xF0, 0xFA, 0xFC})
             characters.push_back({static_cast<char>(lead), static_cast<char>(trail)});
 
     std::mt19937 random(5);

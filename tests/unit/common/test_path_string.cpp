@@ -60,3 +60,14 @@ TEST(SameName, AsciiLettersIgnoreCaseDoubleByteCharactersDoNot)
     EXPECT_FALSE(SameName("\x83\x41", "\x83\x61"));
     EXPECT_FALSE(SameName("ソ", "ポ"));
 }
+
+TEST(PathString, ExtensionCharactersLedBy0xF0To0xFCAreDoubleByte)
+{
+    // 纊 is 0xFA 0x5C, 髙 0xFB 0xFC, 﨑 0xFA 0xB1; 0xFA 0x41 and 0xFA 0x61 are two other characters.
+    EXPECT_EQ(MakePathString("C:\\t\\纊"), "C:\\t\\\xFA\x5C");
+    EXPECT_EQ(MakePathString("C:\\纊\\"), "C:\\\xFA\x5C");
+    EXPECT_EQ(FolderOf("C:\\t\\纊.bin"), "C:\\t");
+    EXPECT_EQ(FolderOf("C:\\髙橋\\纊\\﨑.bin"), "C:\\髙橋\\纊");
+    EXPECT_TRUE(SameName("C:\\髙橋\\A.BIN", "c:\\髙橋\\a.bin"));
+    EXPECT_FALSE(SameName("C:\\\xFA\x41", "C:\\\xFA\x61"));
+}

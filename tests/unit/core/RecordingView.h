@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,7 @@ public:
     ScrollBarFields bar;                 // the bar as the updates left it
     std::vector<std::string> rows;       // the drawn page, one text per page row
     std::string problem;                 // first inconsistency seen, empty when none
+    bool paintingFails = false;          // applyDamage throws, as a paint without memory does
 
     void clear()
     {
@@ -58,6 +60,8 @@ public:
     }
     void applyDamage(const LineDamage& damage) override
     {
+        if (paintingFails)
+            throw std::bad_alloc();
         damages.push_back(damage);
         log.push_back("damage " + std::to_string(damage.scrolledLines) + " " + std::to_string(damage.firstLine) + " "
                       + std::to_string(damage.endLine));

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
+#include <new>
 
 #include "common/AError.h"
 #include "tests/unit/core/RecordingView.h"
@@ -191,6 +193,46 @@ TEST_F(Edits, PassingTheSizeLimitRaisesBeforeAnyChange)
     EXPECT_FALSE(t.model.canRedo());
     EXPECT_EQ(t.model.caretPos(), 4);
     EXPECT_EQ(t.view.hideDepth, 0);
+}
+
+TEST_F(Edits, AnEditWhosePaintingFailsIsStillMarkedAndNotified)
+{
+    const uint8_t byte = 7;
+    const std::vector<std::function<bool(ControlModel&)>> edits{
+        [](ControlModel& m) { return m.typeDigit(5); },
+        [](ControlModel& m) { return m.deleteByte(); },
+        [](ControlModel& m) { return m.backSpace(); },
+        [](ControlModel& m) { return m.insert(); },
+        [](ControlModel& m) { return m.space(); },
+        [](ControlModel& m) { return m.tab(); },
+        [&byte](ControlModel& m) { return m.insertData(0, &byte, 1); },
+        [](ControlModel& m) { return m.deleteSelection(); },
+        [&byte](ControlModel& m) { return m.replaceSelection(&byte, 1); },
+    };
+    for (size_t i = 0; i < edits.size(); ++i) {
+        SCOPED_TRACE(i);
+        TestControl t({1, 2, 3, 4});
+        t.model.setNotifyChanged(countNotification);
+        t.model.setCaretPos(4);
+        t.model.setSelection(0, 1);
+        t.view.paintingFails = true;
+        notifications = 0;
+        EXPECT_THROW(edits[i](t.model), std::bad_alloc);
+        EXPECT_TRUE(t.model.isModified());
+        EXPECT_GE(notifications, 1);
+        EXPECT_NE(t.bytes(), (Bytes{1, 2, 3, 4}));
+    }
+
+    // Undo and redo change the data too: the owner hears of it first.
+    TestControl t({1, 2});
+    t.model.typeDigit(5);
+    t.model.setNotifyChanged(countNotification);
+    t.view.paintingFails = true;
+    notifications = 0;
+    EXPECT_THROW(t.model.undo(), std::bad_alloc);
+    EXPECT_EQ(notifications, 1);
+    EXPECT_THROW(t.model.redo(), std::bad_alloc);
+    EXPECT_EQ(notifications, 2);
 }
 
 TEST_F(Edits, NotificationCounts)

@@ -133,21 +133,37 @@ TEST(KeyMap, CommandsRunOnTheModel)
     EXPECT_EQ(view.problem, "");
 }
 
-TEST(WheelScroll, NotchesTimesTheSetting)
+TEST(WheelScroll, NotchesTimesTheSettingBelowAPageAndPagesFromThere)
 {
-    EXPECT_EQ(WheelScrollSteps(120, 3), (WheelScroll{ControlModel::ScrollLineUp, 3}));
-    EXPECT_EQ(WheelScrollSteps(-120, 3), (WheelScroll{ControlModel::ScrollLineDown, 3}));
-    EXPECT_EQ(WheelScrollSteps(359, 3), (WheelScroll{ControlModel::ScrollLineUp, 6}));
-    EXPECT_EQ(WheelScrollSteps(119, 3), WheelScroll{});
-    EXPECT_EQ(WheelScrollSteps(-119, 3), WheelScroll{});
-    EXPECT_EQ(WheelScrollSteps(240, 0), WheelScroll{});
-    EXPECT_EQ(WheelScrollSteps(-32768, 3), (WheelScroll{ControlModel::ScrollLineDown, 273 * 3}));
-    EXPECT_EQ(WheelScrollSteps(32767, 0x7FFFFFFFu), (WheelScroll{ControlModel::ScrollLineUp, 0x7FFFFFFF}));
+    EXPECT_EQ(WheelScrollLines(120, 3, 20), -3);
+    EXPECT_EQ(WheelScrollLines(-120, 3, 20), 3);
+    EXPECT_EQ(WheelScrollLines(359, 3, 20), -6);
+    EXPECT_EQ(WheelScrollLines(119, 3, 20), 0);
+    EXPECT_EQ(WheelScrollLines(-119, 3, 20), 0);
+    EXPECT_EQ(WheelScrollLines(240, 0, 20), 0);
+    EXPECT_EQ(WheelScrollLines(-32768, 3, 20), 273 * 3);
+    EXPECT_EQ(WheelScrollLines(-360, 19, 20), 3 * 19);
+    // A setting of a page or more, and the page setting, scroll a page per notch.
+    EXPECT_EQ(WheelScrollLines(-360, 20, 20), 3 * 20);
+    EXPECT_EQ(WheelScrollLines(-360, 100000, 20), 3 * 20);
+    EXPECT_EQ(WheelScrollLines(32767, 0x7FFFFFFFu, 20), -273 * 20);
+    EXPECT_EQ(WheelScrollLines(120, kWheelPageScroll, 20), -20);
+    EXPECT_EQ(WheelScrollLines(-360, kWheelPageScroll, 0), 3);
+    EXPECT_EQ(WheelScrollLines(60, kWheelPageScroll, 20), 0);
 }
 
-TEST(WheelScroll, PageSettingScrollsOnePagePerNotch)
+TEST(WheelScroll, TheWholeAmountIsScrolledAtOnce)
 {
-    EXPECT_EQ(WheelScrollSteps(120, kWheelPageScroll), (WheelScroll{ControlModel::ScrollPageUp, 1}));
-    EXPECT_EQ(WheelScrollSteps(-360, kWheelPageScroll), (WheelScroll{ControlModel::ScrollPageDown, 3}));
-    EXPECT_EQ(WheelScrollSteps(60, kWheelPageScroll), WheelScroll{});
+    TestControl c(countingBytes(16 * 1000), 20);
+    c.model.scrollLines(WheelScrollLines(-360, 100000, c.p().pageLines));
+    EXPECT_EQ(c.p().topLine, 60);
+    EXPECT_EQ(c.view.damages.size(), 1u);
+    c.model.scrollLines(-1000000);
+    EXPECT_EQ(c.p().topLine, 0);
+    c.model.scrollLines(INT64_MAX);
+    EXPECT_EQ(c.p().topLine, 1000 - 20);
+    EXPECT_EQ(c.view.damages.size(), 3u);
+    EXPECT_EQ(c.view.staleRow(), -1);
+    EXPECT_TRUE(c.view.barMatches());
+    EXPECT_EQ(c.view.problem, "");
 }

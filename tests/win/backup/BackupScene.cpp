@@ -1,7 +1,9 @@
 // BackupScene: program copies, registry keys, temporary folders and host processes of the backup tests.
 #include "tests/win/backup/BackupScene.h"
 
+#include "app/BackupRules.h"
 #include "app/win/BackupManager.h"
+#include "common/ObjectName.h"
 #include "tests/win/support/Wait.h"
 
 #include <tlhelp32.h>
@@ -189,10 +191,13 @@ std::vector<std::string> BackupScene::tempFiles() const
     return files;
 }
 
-SharedCount BackupScene::sharedBlock()
+std::string BackupScene::mutexName() const { return SharedObjectName(BackupManager::MutexName, name_); }
+
+SharedCount BackupScene::sharedBlock() const
 {
     SharedCount count;
-    HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, BackupManager::SharedBlockName);
+    const std::string blockName = MakeObjectName(SharedObjectName(BackupManager::SharedBlockName, name_));
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, blockName.c_str());
     if (!mapping)
         return count;
     if (const auto* block = static_cast<const SharedBlock*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0))) {

@@ -47,7 +47,9 @@ public:
     void setProfileValue(const std::string& value) const;
     [[nodiscard]] std::vector<Profile> records() const;  // of the list "profile" names
     [[nodiscard]] std::vector<std::string> tempFiles() const;
-    [[nodiscard]] static SharedCount sharedBlock();
+    // The shared block and the mutex of this copy's editors.
+    [[nodiscard]] SharedCount sharedBlock() const;
+    [[nodiscard]] std::string mutexName() const;
 
     [[nodiscard]] const std::string& program() const noexcept { return program_; }
     [[nodiscard]] const std::string& name() const noexcept { return name_; }

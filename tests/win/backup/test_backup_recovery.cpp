@@ -2,12 +2,30 @@
 #include "tests/win/backup/RecoveryChecks.h"
 
 #include "common/PathString.h"
+#include "common/win/AMutex.h"
+#include "tests/win/support/Wait.h"
+
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 enum class Kill { Terminate, Unix };
+
+bool HasModule(DWORD processId, const char* module)
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return false;
+    MODULEENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Module32First(snapshot, &entry); more && !found; more = Module32Next(snapshot, &entry))
+        found = lstrcmpiA(entry.szModule, module) == 0;
+    CloseHandle(snapshot);
+    return found;
+}
 
 void KillEditor(const BackupScene& scene, ChildProcess& editor, Kill kill)
 {
@@ -136,6 +154,53 @@ TEST(BackupRecovery, LostDocumentsSurviveAnEndOfTheEditorThatFoundThem)
     ASSERT_EQ(left.size(), 1u);
     EXPECT_TRUE(Exists(left[0].backupFile));
     EXPECT_TRUE(ReadBytes(left[0].backupFile).empty());
+}
+
+// The editor that finds a lost document cannot start its recovery editor (its program file
+// is moved away meanwhile): the record waits in its list for the next start.
+TEST(BackupRecovery, ARecoveryThatCannotStartIsOfferedAgainByTheNextStart)
+{
+    BackupScene scene("bk_nostart");
+    const std::string name = scene.filePath("kept.bin");
+    const std::vector<uint8_t> bytes = RandomBytes(500, 21);
+    auto lost = scene.start();
+    HWND window = scene.window(lost->id());
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(SetHostName(window, name));
+    ASSERT_TRUE(SetHostData(window, bytes));
+    ASSERT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
+    const std::vector<Profile> lostRecords = scene.records();
+    lost->terminate();
+    ASSERT_TRUE(lost->waitForExit());
+
+    const std::string away = scene.program() + ".away";
+    std::unique_ptr<ChildProcess> finder;
+    {
+        AMutex mutex(scene.mutexName());
+        AMutex::Holder hold(mutex);
+        finder = scene.start();
+        // Once the library is bound the program file is no longer read; the finder then
+        // waits for the mutex.
+        ASSERT_TRUE(WaitFor([&] { return HasModule(finder->id(), "talvine.dll"); }));
+        ASSERT_TRUE(MoveFileA(scene.program().c_str(), away.c_str()));
+    }
+    EXPECT_EQ(AnswerStartBox(finder->id()), kAbnormalTerminationText);
+    HWND finderWindow = scene.window(finder->id());
+    ASSERT_NE(finderWindow, nullptr);
+    ASSERT_TRUE(MoveFileA(away.c_str(), scene.program().c_str()));
+    ASSERT_TRUE(BackupScene::close(finderWindow));
+
+    ASSERT_NE(scene.profileValue(), "");
+    EXPECT_EQ(scene.records(), lostRecords);
+    auto restarted = scene.start();
+    EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);
+    const std::vector<HWND> recovered = WaitForHosts(2, restarted->id());
+    ASSERT_EQ(recovered.size(), 1u);
+    EXPECT_EQ(HostCaption(recovered[0]), name);
+    EXPECT_EQ(HostData(recovered[0], scene.filePath("dump.bin")), bytes);
+    ASSERT_TRUE(scene.closeAll());
+    EXPECT_EQ(scene.profileValue(), "");
+    EXPECT_TRUE(scene.tempFiles().empty());
 }
 
 } // namespace

@@ -27,7 +27,7 @@ TEST(BackupStart, FirstEditorMakesTheListAndLeavesNothingBehind)
 
     const std::string list = scene.profileValue();
     EXPECT_TRUE(IsTemporaryName(list, scene)) << list;
-    const SharedCount shared = BackupScene::sharedBlock();
+    const SharedCount shared = scene.sharedBlock();
     EXPECT_EQ(shared.instances, 1);
     EXPECT_EQ(shared.listPath, list);
     const std::vector<Profile> records = scene.records();
@@ -56,7 +56,7 @@ TEST(BackupStart, EditorsStartedTogetherAreAllListedAndAllCleanUp)
 
     const std::vector<Profile> records = scene.records();
     ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(BackupScene::sharedBlock().instances, 3);
+    EXPECT_EQ(scene.sharedBlock().instances, 3);
     EXPECT_EQ(std::count_if(records.begin(), records.end(),
                             [&](const Profile& record) { return record.documentName == document; }),
               1);
@@ -100,6 +100,34 @@ TEST(BackupStart, RenamingTheDocumentRewritesOnlyThisRecord)
                             [](const Profile& record) { return record.documentName.empty(); }),
               1);
     ASSERT_TRUE(scene.closeAll());
+}
+
+// A copy of the program under another name keeps its own registry key, and so its own count,
+// list and backups: neither disturbs the other, and both leave nothing behind.
+TEST(BackupStart, CopiesUnderOtherNamesKeepTheirOwnLists)
+{
+    BackupScene original("bk_copy_one");
+    BackupScene copy("bk_copy_two");
+    auto first = original.start();
+    HWND one = original.window(first->id());
+    auto second = copy.start();
+    HWND two = copy.window(second->id());
+    ASSERT_NE(one, nullptr);
+    ASSERT_NE(two, nullptr);
+    EXPECT_EQ(original.sharedBlock().instances, 1);
+    EXPECT_EQ(copy.sharedBlock().instances, 1);
+    EXPECT_EQ(original.sharedBlock().listPath, original.profileValue());
+    EXPECT_EQ(copy.sharedBlock().listPath, copy.profileValue());
+    EXPECT_NE(original.profileValue(), copy.profileValue());
+    EXPECT_EQ(original.records().size(), 1u);
+    EXPECT_EQ(copy.records().size(), 1u);
+
+    ASSERT_TRUE(BackupScene::close(one));
+    EXPECT_EQ(original.profileValue(), "");
+    EXPECT_EQ(copy.records().size(), 1u);
+    ASSERT_TRUE(BackupScene::close(two));
+    EXPECT_EQ(copy.profileValue(), "");
+    EXPECT_TRUE(copy.tempFiles().empty());
 }
 
 } // namespace

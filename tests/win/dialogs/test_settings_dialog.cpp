@@ -127,8 +127,9 @@ TEST_F(SettingsDialogTest, ReassigningAShortcutToItsOwnHolderKeepsIt)
     EXPECT_FALSE(dialog.ButtonKeyboardSet.Enabled());
 }
 
-// The two items that read "Ctrl+" and a backslash each set the key they stand for.
-TEST_F(SettingsDialogTest, EachBackslashItemSetsItsOwnKey)
+// The two items that read "Ctrl+" and a backslash each set the key they stand for. The set
+// button, disabled after its click, hands the focus to the shortcut list.
+TEST_F(SettingsDialogTest, EachBackslashItemSetsItsOwnKeyAndTheFocusGoesToTheList)
 {
     Load();
     Choose(dialog.ListKeyboardCategory, "その他");
@@ -136,8 +137,10 @@ TEST_F(SettingsDialogTest, EachBackslashItemSetsItsOwnKey)
     for (const auto& [index, key] : {std::pair{83, Vk::Oem102}, std::pair{80, Vk::Oem5}}) {
         ASSERT_EQ(dialog.ListKeyboardShortcut.Item(index), "Ctrl+\\");
         ChooseIndex(dialog.ListKeyboardShortcut, index);
+        SetFocus(dialog.ButtonKeyboardSet.Handle());
         Click(dialog.ButtonKeyboardSet.Handle());
         EXPECT_EQ(ShortcutOf(ActionId::OthersTab), CtrlKey(key));
+        EXPECT_EQ(GetFocus(), dialog.ListKeyboardShortcut.Handle());
     }
 }
 

@@ -1,7 +1,9 @@
-// PlaceWindow and CollapseWindow on real windows.
+// PlaceWindow and CollapseWindow on real windows, and main windows cascading.
 #include "app/win/ui/WindowPlacement.h"
 
 #include "app/WindowGeometry.h"
+#include "common/win/ARegistry.h"
+#include "tests/win/mainwindow/FormHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -108,4 +110,18 @@ TEST(CollapseWindow, StopsCleanlyWhenNoRegionCanBeSet)
         gone = dialog.handle();
     }
     EXPECT_EQ(CollapseWindow(gone), 0);
+}
+
+// Two main windows from the same stored placement: the second cascades from the first.
+TEST(MainWindowPlacement, ASecondWindowOpensOffsetFromTheFirst)
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, ARegistry::ProgramKey().c_str());
+    MainFormHarness first;
+    MainFormHarness second;
+    RECT one{}, two{};
+    GetWindowRect(first.form().Handle(), &one);
+    GetWindowRect(second.form().Handle(), &two);
+    const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME);
+    EXPECT_EQ(two.left - one.left, step);
+    EXPECT_EQ(two.top - one.top, step);
 }

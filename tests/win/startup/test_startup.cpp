@@ -207,6 +207,53 @@ TEST_F(StartupTest, ShiftJisNamesEndingInTrailByteBackslash)
     ExpectOpens(report, file);
 }
 
+TEST_F(StartupTest, ExtensionCharactersInFileAndFolderNames)
+{
+    // 髙 is 0xFB 0xFC, 﨑 0xFA 0xB1 and 纊 0xFA 0x5C: lead bytes past 0xEF, one trail byte a backslash.
+    const std::string folder = folder_ + "纊﨑";
+    if (!CreateDirectoryA(folder.c_str(), nullptr))
+        GTEST_SKIP() << "this file system takes no such names";
+    const std::string file = MakeJapaneseFile("纊﨑\\髙橋纊");
+    ASSERT_NE(file, "");
+    ExpectOpens(RunProbe(" -o " + Quoted(file)), file);
+    DeleteFileA(report_.c_str());
+    ExpectOpens(RunProbe(" " + file), file);
+
+    DeleteFileA(report_.c_str());
+    SetEnvironmentVariableA("QX_PROBE_ACTION", ("open:" + file).c_str());
+    Report report = RunProbe("");
+    EXPECT_EQ(report.at("line"), Quoted(ProbePath()) + " \"-o\" " + Quoted(file));
+    ExpectOpens(report, file);
+
+    DeleteFileA(report_.c_str());
+    const std::string backup = MakeFile("QX2.tmp");
+    report = RunProbe(" \"-b\" " + Quoted(backup) + " " + Quoted(file));
+    EXPECT_EQ(report.at("file"), backup);
+    EXPECT_EQ(report.at("name"), file);
+    EXPECT_EQ(report.at("recovery"), "1");
+    DeleteFileA(file.c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+// Started from a command prompt, the program part of the line is whatever the user typed.
+TEST_F(StartupTest, ArgumentsStayHoweverTheProgramWasNamed)
+{
+    const std::string file = MakeFile("b.bin");
+    const std::string probeFolder = ProgramFolder() + "start probe";
+    char shortPath[MAX_PATH] = {};
+    GetShortPathNameA(ProbePath().c_str(), shortPath, MAX_PATH);
+    for (const std::string& program : {std::string("startup_probe.exe"), std::string("startup_probe"),
+                                       std::string(".\\startup_probe.exe"),
+                                       std::string("\"..\\start probe\\startup_probe.exe\""), std::string(shortPath)}) {
+        SCOPED_TRACE(program);
+        DeleteFileA(report_.c_str());
+        ChildProcess probe(ProbePath(), program + " " + file, probeFolder.c_str());
+        ASSERT_TRUE(probe.started());
+        ASSERT_TRUE(probe.waitForExit());
+        ExpectOpens(ReadReport(), file);
+    }
+}
+
 TEST_F(StartupTest, NamesThatAreNoFileStartUntitled)
 {
     const std::string file = MakeFile("c d.bin");

@@ -1,0 +1,67 @@
+// Every caption and label of every form and dialog fits its control with the dialog font.
+#include "tests/win/mainwindow/FormHarness.h"
+
+#include "app/ActionTable.h"
+#include "app/win/TDialogAbout.h"
+#include "app/win/TFormBytePos.h"
+#include "app/win/TFormFilter.h"
+#include "app/win/TFormFind.h"
+#include "app/win/TFormQuerySave.h"
+#include "app/win/TFormReplaceFirst.h"
+#include "app/win/TFormReplaceNext.h"
+#include "app/win/TFormSettings.h"
+#include "app/win/ui/TActionList.h"
+#include "common/win/FileSystem.h"
+#include "tests/win/support/TextFit.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Shows the form, gives its texts, hides it again.
+template <class Form>
+std::string ClippedIn(Form& form)
+{
+    form.Show();
+    const std::string clipped = Describe(ClippedTexts(form.Handle()));
+    form.Hide();
+    return clipped;
+}
+
+} // namespace
+
+TEST(TextFit, EveryCaptionAndLabelFitsItsControl)
+{
+    MainFormHarness harness;
+    TFormVornalix& main = harness.form();
+    EXPECT_EQ(Describe(ClippedTexts(main.Handle())), "");
+    const HWND owner = main.Handle();
+    const bool showHint = true;
+
+    TFormFind find(owner, showHint);
+    EXPECT_EQ(ClippedIn(find), "") << "find";
+    TFormReplaceFirst replaceFirst(owner, showHint);
+    EXPECT_EQ(ClippedIn(replaceFirst), "") << "replace";
+    TFormReplaceNext replaceNext(owner);
+    EXPECT_EQ(ClippedIn(replaceNext), "") << "replace strip";
+    TFormBytePos jump(owner);
+    EXPECT_EQ(ClippedIn(jump), "") << "jump";
+    TFormQuerySave query(owner, showHint);
+    query.SetQuestion("「編集リストから削除」をする前に保存しますか？");
+    EXPECT_EQ(ClippedIn(query), "") << "save query";
+
+    TActionList actions;
+    for (const ActionInfo& info : ActionTable)
+        actions.Add(info.name, info.category, info.caption, info.hint, info.defaultShortcut);
+    TFormSettings settings(owner, actions);
+    settings.LoadSettings(Preferences{});
+    EXPECT_EQ(ClippedIn(settings), "") << "settings, every page";
+    settings.Show();
+    TFormFilter filter(settings.Handle(), showHint);
+    EXPECT_EQ(ClippedIn(filter), "") << "file filter";
+
+    TDialogAbout about(owner, ProgramPath());
+    about.Show();
+    SendMessageA(about.ButtonSystemInfo.Handle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(Describe(ClippedTexts(about.Handle())), "") << "about, with the system information";
+}
