@@ -266,6 +266,10 @@ bool TFormVornalix::FormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         CheckShownFile();
         result = 0;
         return true;
+    case WM_DPICHANGED:
+        // The components follow in the toolkit's own handling.
+        ScaleControlFont(HIWORD(wParam), Dpi());
+        return false;
     case WM_QUERYENDSESSION:
         result = QueryEndSession(lParam) ? TRUE : FALSE;
         return true;
@@ -362,13 +366,30 @@ void TFormVornalix::RefreshStatus()
 
 void TFormVornalix::ShowReadOnlyPanel()
 {
-    const int width = Documents.OpenedReadOnly() ? kReadOnlyPanelWidth : 0;
+    const int width = Documents.OpenedReadOnly() ? Scaled(kReadOnlyPanelWidth) : 0;
     if (StatusBar.PanelWidth(kReadOnlyPanel) == width)
         return;
     StatusBar.SetPanelText(kReadOnlyPanel, width ? kTextReadOnlyMark : "");
     StatusBar.SetPanelWidth(kReadOnlyPanel, width);
-    StatusBar.SetWidth(kStatusBarWidth + width);
+    StatusBar.SetWidth(Scaled(kStatusBarWidth) + width);
     PanelEditorTop.Realign();
+}
+
+void TFormVornalix::ChangeScale(int multiplier, int divisor)
+{
+    ImageList.SetImageSize(MulDiv(ImageList.ImageSize(), multiplier, divisor));
+    TForm::ChangeScale(multiplier, divisor);
+}
+
+void TFormVornalix::ScaleControlFont(int multiplier, int divisor)
+{
+    LOGFONTA font{};
+    COLORREF color = 0;
+    if (!ControlHandle || multiplier == divisor || !Editor.QX_GetLogFont(ControlHandle, &font, &color))
+        return;
+    font.lfHeight = MulDiv(font.lfHeight, multiplier, divisor);
+    font.lfWidth = MulDiv(font.lfWidth, multiplier, divisor);
+    Editor.QX_SetLogFont(ControlHandle, &font, &color);
 }
 
 void TFormVornalix::RefreshActionStates()

@@ -65,6 +65,9 @@ public:
     // Tab size, hints, backup timer and file filters from Preferences.
     void ApplyPreferences();
 
+    // The tool images follow the components to another DPI.
+    void ChangeScale(int multiplier, int divisor) override;
+
 protected:
     void CreateComponents() override;
     void FormCreate() override;
@@ -93,6 +96,9 @@ private:
     void EndSession();
     // The status bar's read-only panel follows Documents.OpenedReadOnly.
     void ShowReadOnlyPanel();
+    // The control's font scaled by multiplier / divisor: it is stored for 96 DPI and shown at
+    // the window's.
+    void ScaleControlFont(int multiplier, int divisor);
 
     // Handlers.
     void PanelClientEnter();

@@ -34,6 +34,14 @@ void TStatusBar::ApplyParts()
         SendMessageA(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }
 
+void TStatusBar::ChangeScale(int multiplier, int divisor)
+{
+    for (Panel& panel : panels_)
+        panel.width = MulDiv(panel.width, multiplier, divisor);
+    TControl::ChangeScale(multiplier, divisor);
+    ApplyParts();
+}
+
 void TStatusBar::SetPanelWidth(int index, int width)
 {
     if (index < 0 || index >= PanelCount())

@@ -27,6 +27,7 @@ public:
     // or painted; the last EndUpdate shows every text and paints the bar once.
     void BeginUpdate() noexcept { ++updating_; }
     void EndUpdate();
+    void ChangeScale(int multiplier, int divisor) override;
 
 protected:
     HWND CreateWindowHandle(HWND parent, int id) override;
