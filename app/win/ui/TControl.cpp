@@ -299,6 +299,8 @@ void TControl::ChangeScale(int multiplier, int divisor)
     for (TControl* child : children_)
         child->ChangeScale(multiplier, divisor);
     ApplyFont();
+    // The children were placed by their old sizes when this control took its new one.
+    Realign();
 }
 
 void TControl::ApplyFont()
