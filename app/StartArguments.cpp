@@ -43,17 +43,25 @@ TStartArguments Recover(std::string_view backup, std::string_view name)
     return start;
 }
 
-// Each token naming an existing file: the first is opened, the others go to other editors.
+// Names as the shell passes several files, every one with a drive letter: those naming an
+// existing file are opened, the first here, the others in other editors. Any other word
+// (an option spelt differently, a relative name) leaves the line one name.
 TStartArguments OpenSeveral(const Tokens& tokens, const FileExistsCheck& fileExists)
 {
-    std::vector<std::string> files;
+    std::vector<std::string> names;
     for (const TCommandToken& token : tokens) {
         if (token.kind == TCommandToken::Kind::Separator)
             continue;
         std::string path = MakePathString(token.text);
-        if (HasDriveLetter(path) && fileExists(path))
-            files.push_back(std::move(path));
+        if (!HasDriveLetter(path))
+            return {};
+        names.push_back(std::move(path));
     }
+    std::vector<std::string> files;
+    if (names.size() > 1)
+        for (std::string& name : names)
+            if (fileExists(name))
+                files.push_back(std::move(name));
     if (files.empty())
         return {};
     TStartArguments start = OpenFile(files.front());

@@ -31,6 +31,7 @@ using FileExistsCheck = std::function<bool(std::string_view path)>;
 // first token only. Any other tokens are joined back as they stood, trimmed and made a
 // path string, which is opened only when it has a drive letter and `fileExists` says so.
 // When the joined text is no file, the tokens may be several names (as the shell passes
-// files dropped on the program): each word or quoted token that is an existing file counts,
-// the first opened here, the others in FurtherFiles.
+// files dropped on the program): when there are two or more and every one has a drive
+// letter, those that are existing files count, the first opened here, the others in
+// FurtherFiles.
 [[nodiscard]] TStartArguments InterpretArguments(const ACommandLine& commandLine, const FileExistsCheck& fileExists);

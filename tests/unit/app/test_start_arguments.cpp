@@ -132,6 +132,9 @@ TEST(InterpretArguments, SeveralDroppedFilesOpenTheFirstAndPassOnTheRest)
     start = Start("C:\\gone.bin C:\\c.bin", files);
     EXPECT_EQ(start.FileToLoad, "C:\\c.bin");
     EXPECT_TRUE(start.FurtherFiles.empty());
+    // A word without a drive letter keeps the line one name, as an option spelt "-O" does.
+    EXPECT_EQ(Start("-O \"C:\\a.bin\"", files), Untitled());
+    EXPECT_EQ(Start("C:\\a.bin c.bin", files), Untitled());
     // A joined-up name that is a file still wins over its pieces.
     files.files.insert("C:\\a.bin C:\\c.bin");
     EXPECT_EQ(Start("C:\\a.bin C:\\c.bin", files), Opened("C:\\a.bin C:\\c.bin"));
