@@ -17,10 +17,10 @@ constexpr int kMargin = 8;
 constexpr int kInnerWidth = kClientWidth - 2 * kMargin;  // 457, the panels' width
 constexpr int kAppInfoHeight = 86;
 constexpr int kButtonTop = kMargin + kAppInfoHeight + kMargin;
-constexpr int kButtonWidth = 91;
+constexpr int kButtonWidth = 95;  // "システム情報" with room to spare
 constexpr int kButtonHeight = 25;
 constexpr int kButtonGap = 3;
-constexpr int kSmallWidth = 269;
+constexpr int kSmallWidth = 261;
 constexpr int kSystemInfoTop = kButtonTop + kButtonHeight + 10;
 constexpr int kSystemInfoHeight = 97;
 // The client area ends this far above the system panel (hidden) or below it (shown).

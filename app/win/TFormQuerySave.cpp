@@ -11,8 +11,11 @@ namespace {
 
 constexpr int kClientHeight = 71;
 constexpr int kBottomHeight = 29;
-constexpr int kButtonWidth = 75;
+// Wide enough for "保存しない", and the client for the longest question, that of the editing
+// list's delete command.
+constexpr int kButtonWidth = 90;
 constexpr int kButtonHeight = 25;
+constexpr int kClientWidth = 460;
 
 void PlaceButton(TButton& button, TPanel& parent, const char* caption, int index, int modalResult)
 {
@@ -29,7 +32,7 @@ TFormQuerySave::TFormQuerySave(HWND owner, const bool& showHint)
 {
     SetCaption(kTextQuerySaveCaption);
     SetBorderStyle(TBorderStyle::Dialog);
-    SetClientSize(392, kClientHeight + kBottomHeight);
+    SetClientSize(kClientWidth, kClientHeight + kBottomHeight);
     SetActiveControl(&ButtonSave);
 }
 

@@ -38,7 +38,7 @@ TFormSettings::TFormSettings(HWND owner, TActionList& actions) : TForm("TFormSet
     SetBorderStyle(TBorderStyle::Single);
     SetMinimizeBox(true);
     // Wide enough for the longest line of the backup page's explanation.
-    SetClientSize(520, 336);
+    SetClientSize(600, 336);
     SetColor(clTeal);
 }
 
@@ -95,7 +95,7 @@ void TFormSettings::CreateKeyboardSheet()
     ButtonKeyboardSet.OnClick = [this] { ButtonKeyboardSetClick(); };
 
     InfoKeyboardExplanation.SetAutoSize(false);
-    Place(InfoKeyboardExplanation, SheetKeyboard, 8, 196, 478, 18);
+    Place(InfoKeyboardExplanation, SheetKeyboard, 8, 196, 558, 18);
 }
 
 void TFormSettings::CreateBackupSheet()

@@ -55,8 +55,11 @@ TEST(TextFit, EveryCaptionAndLabelFitsItsControl)
         actions.Add(info.name, info.category, info.caption, info.hint, info.defaultShortcut);
     TFormSettings settings(owner, actions);
     settings.LoadSettings(Preferences{});
-    EXPECT_EQ(ClippedIn(settings), "") << "settings, every page";
     settings.Show();
+    for (int page = 0; page < settings.PageSettings.PageCount(); ++page) {
+        settings.PageSettings.SetActivePageIndex(page);
+        EXPECT_EQ(Describe(ClippedTexts(settings.Handle())), "") << "settings, page " << page;
+    }
     TFormFilter filter(settings.Handle(), showHint);
     EXPECT_EQ(ClippedIn(filter), "") << "file filter";
 

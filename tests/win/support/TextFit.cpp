@@ -94,6 +94,8 @@ BOOL CALLBACK Measure(HWND control, LPARAM param)
 {
     auto& walk = *reinterpret_cast<Walk*>(param);
     const int frame = FrameOf(control);
+    if (!IsWindowVisible(control))
+        return TRUE;
     char text[1024] = {};
     GetWindowTextA(control, text, sizeof text);
     if (frame < 0 || text[0] == '\0')

@@ -17,7 +17,8 @@ struct ClippedText {
 // longest line, measured with GetTextExtentPoint32 in the control's own font ("&" prefixes
 // taken out), is wider than the control leaves for it: its client width less the button
 // frame or the check mark, and no further than the client edges of its ancestors, which cut
-// off what passes them. Hidden controls (pages not shown) count as well.
+// off what passes them. Only shown controls count: a page control's other pages are measured
+// once they are shown.
 [[nodiscard]] std::vector<ClippedText> ClippedTexts(HWND window);
 
 // One line per clipped text, for a test's failure message.
