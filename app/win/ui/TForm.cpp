@@ -190,7 +190,7 @@ void TForm::HandleNeeded()
     if (const int dpi = WindowDpi(Handle()); dpi != dpi_) {
         ChangeScale(dpi, dpi_);
         dpi_ = dpi;
-        if (!positioned_)
+        if (clientWidth_ > 0 && clientHeight_ > 0)
             SetClientSize(clientWidth_, clientHeight_);
     }
     Realign();
