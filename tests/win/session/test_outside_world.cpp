@@ -174,7 +174,10 @@ TEST_F(OutsideWorld, AFileChangedElsewhereIsKeptOrReloadedAndAskedAboutOnce)
     EXPECT_EQ(question.flags & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
     // Kept, and not asked again: the keys reach the main window, no box stands in between.
     ASSERT_TRUE(Reactivate(editor->window()));
-    EXPECT_EQ(editor->dataText(), "41414141");
+    std::string shown = editor->dataText();
+    if (shown.empty())  // keys may go astray while the X focus settles on a loaded machine
+        shown = editor->dataText();
+    EXPECT_EQ(shown, "41414141");
     EXPECT_EQ(editor->waitForWindow("#32770", 0), nullptr);
 
     file.write("CCC");
