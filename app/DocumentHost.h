@@ -10,6 +10,12 @@
 // The buttons of the save query.
 enum class SaveAnswer { Save, DontSave, Cancel };
 
+// A file chosen in the open dialog, and whether its read-only box was checked.
+struct OpenChoice {
+    std::string name;
+    bool readOnly = false;
+};
+
 // The Windows side implements it over the control's exports, the dialogs and the backup
 // manager; tests with a recording fake.
 class DocumentHost {
@@ -30,6 +36,9 @@ public:
     virtual bool writeDocument(std::string_view name) = 0;
     // The control's own flag: changed since the last backup.
     virtual void setControlModified(bool modified) = 0;
+    // The control's read-only mode, in which it refuses every edit.
+    virtual bool controlReadOnly() = 0;
+    virtual void setControlReadOnly(bool on) = 0;
 
     // The status bar, the save command and the save button follow the modified flag.
     virtual void refreshStatus() = 0;
@@ -42,8 +51,12 @@ public:
 
     // The save query showing `question`; the keyboard focus goes back to the control.
     virtual SaveAnswer askSave(const std::string& question) = 0;
+    // A question answered Yes or No; true for Yes. The focus goes back to the control.
+    virtual bool confirm(const std::string& question) = 0;
+    // A warning the user closes with OK.
+    virtual void warn(const std::string& text) = 0;
     // The open and save dialogs starting in `folder`; none when the user cancels.
-    virtual std::optional<std::string> chooseOpenName(const std::string& folder) = 0;
+    virtual std::optional<OpenChoice> chooseOpenName(const std::string& folder) = 0;
     virtual std::optional<std::string> chooseSaveName(const std::string& name, const std::string& folder) = 0;
 
     virtual bool fileExists(std::string_view name) = 0;

@@ -4,6 +4,7 @@
 #include "common/PathString.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -44,7 +45,7 @@ std::vector<std::string> NamesWithDropped(const std::vector<std::string>& names,
 }
 
 DocumentSession::DocumentSession(DocumentHost& host, HistoryNames& names, std::string& openPath)
-    : host_(host), names_(names), openPath_(openPath)
+    : host_(host), names_(names), openPath_(openPath), watch_(host.clock())
 {
     editingList_.Add("", Fresh());
 }
@@ -72,7 +73,9 @@ bool DocumentSession::QuerySave(std::string_view actionText)
     return false;
 }
 
-bool DocumentSession::LoadDocument(std::string_view file, std::string_view name)
+bool DocumentSession::OpenedReadOnly() { return readOnlyByOpen_ && host_.controlReadOnly(); }
+
+bool DocumentSession::LoadDocument(std::string_view file, std::string_view name, bool readOnly)
 {
     // Only a document without unsaved changes leaves its view behind: the changes are gone
     // once another document is shown, and the view may not fit the file.
@@ -84,10 +87,21 @@ bool DocumentSession::LoadDocument(std::string_view file, std::string_view name)
                 RememberView(documentName_, shown->info, false, host_.control(), host_.clock());
         }
     }
+    // Taken before the read: a change made while reading is found later rather than missed.
+    const FileVersion version = file.empty() ? FileVersion{} : host_.clock().fileVersion(file);
     if (!(file.empty() ? host_.newDocument() : host_.readDocument(file)))
         return false;
+    const bool recovered = !SameName(file, name);
+    watch_.Hold(name, recovered ? host_.clock().fileVersion(name) : version);
+    if (readOnly || (!recovered && version.readOnly)) {
+        host_.setControlReadOnly(true);
+        readOnlyByOpen_ = true;
+    } else if (readOnlyByOpen_) {
+        host_.setControlReadOnly(false);
+        readOnlyByOpen_ = false;
+    }
     modifiedFlag_ = false;
-    host_.setControlModified(!SameName(file, name));
+    host_.setControlModified(recovered);
     host_.refreshStatus();
     host_.writeBackup();
     SetDocumentName(name);
@@ -104,6 +118,12 @@ bool DocumentSession::SaveDocument()
 {
     if (documentName_.empty())
         return SaveDocumentAs();
+    // A deleted file is simply written again.
+    if (watch_.Compare() == FileChange::Changed) {
+        watch_.NoteReported();
+        if (!host_.confirm(OverwriteQuestion(documentName_)))
+            return false;
+    }
     return WriteDocument(std::string(documentName_));
 }
 
@@ -122,6 +142,7 @@ bool DocumentSession::WriteDocument(std::string_view name)
 {
     if (!host_.writeDocument(name))
         return false;
+    watch_.Hold(name, host_.clock().fileVersion(name));
     modifiedFlag_ = false;
     host_.setControlModified(false);
     host_.refreshStatus();
@@ -155,11 +176,11 @@ void DocumentSession::FileOpen()
 {
     if (!QuerySave(OpenQueryText))
         return;
-    const std::optional<std::string> chosen = ChooseFileToOpen();
+    const std::optional<OpenChoice> chosen = ChooseFileToOpen();
     if (!chosen)
         return;
     Waiting waiting(host_);
-    LoadDocument(*chosen, *chosen);
+    LoadDocument(chosen->name, chosen->name, chosen->readOnly);
 }
 
 void DocumentSession::FileSave()
@@ -170,12 +191,38 @@ void DocumentSession::FileSave()
 
 void DocumentSession::FileSaveAs() { SaveDocumentAs(); }
 
-std::optional<std::string> DocumentSession::ChooseFileToOpen()
+std::optional<OpenChoice> DocumentSession::ChooseFileToOpen()
 {
-    std::optional<std::string> chosen = host_.chooseOpenName(host_.nearestExistingFolder(openPath_));
+    std::optional<OpenChoice> chosen = host_.chooseOpenName(host_.nearestExistingFolder(openPath_));
     if (chosen)
-        openPath_ = FolderOf(*chosen);
+        openPath_ = FolderOf(chosen->name);
     return chosen;
+}
+
+void DocumentSession::CheckShownFile()
+{
+    // The questions below let other windows activate this one again meanwhile.
+    if (checking_)
+        return;
+    checking_ = true;
+    const std::unique_ptr<bool, void (*)(bool*)> checked(&checking_, [](bool* flag) { *flag = false; });
+    const std::string name = documentName_;
+    switch (watch_.NewChange()) {
+    case FileChange::None:
+        break;
+    case FileChange::Deleted:
+        host_.warn(DeletedNotice(name));
+        // The shown bytes are now the only copy: closing asks, the backup keeps them.
+        host_.setControlModified(true);
+        host_.refreshStatus();
+        break;
+    case FileChange::Changed:
+        if (host_.confirm(ReloadQuestion(name)) && QuerySave(EditorCommandQueryText(EditorCommand::Refresh))) {
+            Waiting waiting(host_);
+            LoadDocument(name, name, OpenedReadOnly());
+        }
+        break;
+    }
 }
 
 void DocumentSession::DropFiles(const std::vector<std::string>& dropped)

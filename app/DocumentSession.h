@@ -3,6 +3,7 @@
 #include "app/DocumentHost.h"
 #include "app/EditInfo.h"
 #include "app/EditingList.h"
+#include "app/FileWatch.h"
 #include "app/HistoryManager.h"
 #include "app/HistoryNames.h"
 
@@ -37,6 +38,12 @@ public:
     DocumentSession(const DocumentSession&) = delete;
     DocumentSession& operator=(const DocumentSession&) = delete;
 
+    // The shown document was opened read-only (the open dialog's box or the file's
+    // attribute) and is still in the control's read-only mode.
+    [[nodiscard]] bool OpenedReadOnly();
+    // The user switched the read-only mode: later loads leave it as the user set it.
+    void ReadOnlyChosen() noexcept { readOnlyByOpen_ = false; }
+
     // The shown document has changes since it was last loaded or saved.
     [[nodiscard]] bool ModifiedFlag() const noexcept { return modifiedFlag_; }
     // Sticky: the control's flag sets it, only a load or a save clears it. Returns the flag.
@@ -49,8 +56,12 @@ public:
     // True when the action may go on: nothing to save, the user saved, or chose not to.
     bool QuerySave(std::string_view actionText);
     // Shows `file` (a new document for the empty name) under `name`; they differ only after a
-    // recovery start, and then the control's flag marks the document modified.
-    bool LoadDocument(std::string_view file, std::string_view name);
+    // recovery start, and then the control's flag marks the document modified. The control
+    // is made read-only when `readOnly` is set or the file's attribute says so; a mode the
+    // previous open set is taken back.
+    bool LoadDocument(std::string_view file, std::string_view name, bool readOnly = false);
+    // Saves under the document's name; a file another program changed meanwhile is
+    // overwritten only when the user agrees.
     bool SaveDocument();
     bool SaveDocumentAs();
     bool WriteDocument(std::string_view name);
@@ -63,7 +74,12 @@ public:
     void FileSaveAs();
     // The open dialog, starting in the remembered folder (or its nearest existing parent, or the
     // program's folder); the chosen file's folder is remembered. None when cancelled.
-    [[nodiscard]] std::optional<std::string> ChooseFileToOpen();
+    [[nodiscard]] std::optional<OpenChoice> ChooseFileToOpen();
+    // Whether another program changed or deleted the shown file since it was loaded or saved.
+    // A change is asked about once: reload (through the save query when modified) or keep the
+    // shown bytes. A deleted file is said so and the document marked modified, so closing
+    // asks and a save writes the file again.
+    void CheckShownFile();
     // Files dropped on the window, in the order the system reports them; without any existing
     // file among them nothing is asked.
     void DropFiles(const std::vector<std::string>& dropped);
@@ -85,6 +101,9 @@ private:
     HistoryNames& names_;
     std::string& openPath_;
     bool modifiedFlag_ = false;
+    bool readOnlyByOpen_ = false;  // the control's read-only mode was set by the last load
+    bool checking_ = false;        // CheckShownFile is asking
     std::string documentName_;
+    FileWatch watch_;
     HistoryManager<EditInfo> editingList_;  // at most one entry per name, SameName
 };

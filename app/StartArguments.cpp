@@ -43,6 +43,32 @@ TStartArguments Recover(std::string_view backup, std::string_view name)
     return start;
 }
 
+// Names as the shell passes several files, every one with a drive letter: those naming an
+// existing file are opened, the first here, the others in other editors. Any other word
+// (an option spelt differently, a relative name) leaves the line one name.
+TStartArguments OpenSeveral(const Tokens& tokens, const FileExistsCheck& fileExists)
+{
+    std::vector<std::string> names;
+    for (const TCommandToken& token : tokens) {
+        if (token.kind == TCommandToken::Kind::Separator)
+            continue;
+        std::string path = MakePathString(token.text);
+        if (!HasDriveLetter(path))
+            return {};
+        names.push_back(std::move(path));
+    }
+    std::vector<std::string> files;
+    if (names.size() > 1)
+        for (std::string& name : names)
+            if (fileExists(name))
+                files.push_back(std::move(name));
+    if (files.empty())
+        return {};
+    TStartArguments start = OpenFile(files.front());
+    start.FurtherFiles.assign(files.begin() + 1, files.end());
+    return start;
+}
+
 TStartArguments OpenJoined(const Tokens& tokens, const FileExistsCheck& fileExists)
 {
     std::string joined;
@@ -53,9 +79,9 @@ TStartArguments OpenJoined(const Tokens& tokens, const FileExistsCheck& fileExis
         return {};
     const size_t last = joined.find_last_not_of(' ');
     const std::string path = MakePathString(std::string_view(joined).substr(first, last - first + 1));
-    if (!HasDriveLetter(path) || !fileExists(path))
-        return {};
-    return OpenFile(path);
+    if (HasDriveLetter(path) && fileExists(path))
+        return OpenFile(path);
+    return OpenSeveral(tokens, fileExists);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The first document of an editor. Both names empty: a new untitled document. A recovery
 // start reads the backup file and shows it under DocumentName (untitled when empty).
@@ -13,6 +14,9 @@ struct TStartArguments {
     std::string DocumentName;  // path string; empty for an untitled document
     bool RecoveryStart = false;
     std::string BackupFile;    // the recovered backup; FileToLoad is the same file
+    // Files named with FileToLoad (several dropped on the program's icon), each for an
+    // editor of its own.
+    std::vector<std::string> FurtherFiles;
 
     bool operator==(const TStartArguments&) const = default;
 };
@@ -26,4 +30,8 @@ using FileExistsCheck = std::function<bool(std::string_view path)>;
 // does "-b" whose backup has no drive letter). Options are matched case-sensitively in the
 // first token only. Any other tokens are joined back as they stood, trimmed and made a
 // path string, which is opened only when it has a drive letter and `fileExists` says so.
+// When the joined text is no file, the tokens may be several names (as the shell passes
+// files dropped on the program): when there are two or more and every one has a drive
+// letter, those that are existing files count, the first opened here, the others in
+// FurtherFiles.
 [[nodiscard]] TStartArguments InterpretArguments(const ACommandLine& commandLine, const FileExistsCheck& fileExists);

@@ -70,6 +70,10 @@ bool FormDocumentHost::writeDocument(std::string_view name)
 
 void FormDocumentHost::setControlModified(bool modified) { Editor.QX_SetModified(form_.ControlHandle, modified); }
 
+bool FormDocumentHost::controlReadOnly() { return Editor.QX_IsReadOnly(form_.ControlHandle); }
+
+void FormDocumentHost::setControlReadOnly(bool on) { Editor.QX_SetReadOnly(form_.ControlHandle, on); }
+
 void FormDocumentHost::refreshStatus() { form_.RefreshStatus(); }
 
 void FormDocumentHost::namesChanged() { form_.EditorHistory.ShowNames(); }
@@ -95,14 +99,29 @@ SaveAnswer FormDocumentHost::askSave(const std::string& question)
     return answer == mrYes ? SaveAnswer::Save : answer == mrNo ? SaveAnswer::DontSave : SaveAnswer::Cancel;
 }
 
-std::optional<std::string> FormDocumentHost::chooseOpenName(const std::string& folder)
+bool FormDocumentHost::confirm(const std::string& question)
+{
+    const bool yes = ShowMessageBox(form_.Handle(), question.c_str(), kMessageYesNo) == IDYES;
+    if (form_.ControlHandle)
+        SetFocus(form_.ControlHandle);
+    return yes;
+}
+
+void FormDocumentHost::warn(const std::string& text)
+{
+    ShowMessageBox(form_.Handle(), text.c_str(), kMessageWarning);
+    if (form_.ControlHandle)
+        SetFocus(form_.ControlHandle);
+}
+
+std::optional<OpenChoice> FormDocumentHost::chooseOpenName(const std::string& folder)
 {
     // A full name in the file box would take the dialog to its own folder instead.
     form_.OpenDialog.SetFileName({});
     form_.OpenDialog.SetInitialDir(folder);
     if (!form_.OpenDialog.Execute(form_.Handle()))
         return std::nullopt;
-    return form_.OpenDialog.FileName();
+    return OpenChoice{form_.OpenDialog.FileName(), form_.OpenDialog.ReadOnlyChecked()};
 }
 
 std::optional<std::string> FormDocumentHost::chooseSaveName(const std::string& name, const std::string& folder)

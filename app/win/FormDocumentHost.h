@@ -26,12 +26,16 @@ public:
     bool readDocument(std::string_view file) override;
     bool writeDocument(std::string_view name) override;
     void setControlModified(bool modified) override;
+    bool controlReadOnly() override;
+    void setControlReadOnly(bool on) override;
     void refreshStatus() override;
     void namesChanged() override;
     void writeBackup() override;
     void documentRenamed(std::string_view name) override;
     SaveAnswer askSave(const std::string& question) override;
-    std::optional<std::string> chooseOpenName(const std::string& folder) override;
+    bool confirm(const std::string& question) override;
+    void warn(const std::string& text) override;
+    std::optional<OpenChoice> chooseOpenName(const std::string& folder) override;
     std::optional<std::string> chooseSaveName(const std::string& name, const std::string& folder) override;
     bool fileExists(std::string_view name) override;
     std::string nearestExistingFolder(std::string_view folder) override;

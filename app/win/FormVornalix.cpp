@@ -2,6 +2,7 @@
 #include "app/win/FormVornalix.h"
 
 #include "app/win/EditorLibrary.h"
+#include "app/win/EditorProcess.h"
 #include "app/win/ProgramTexts.h"
 #include "app/win/ToolImages.h"
 #include "app/WindowState.h"
@@ -22,6 +23,11 @@ namespace {
 
 constexpr char kMainFontFace[] = "ＭＳ ゴシック";
 constexpr int kFontHeight = 15;
+constexpr int kStatusBarWidth = 140;
+constexpr int kReadOnlyPanelWidth = 100;
+constexpr int kReadOnlyPanel = 2;
+// Posted at activation: the check of the shown file runs after the activation is over.
+constexpr UINT kCheckShownFileMessage = WM_APP + 1;
 
 // The window whose RefreshStatus the control's notification runs; the notification takes
 // no arguments, and a process has one main window.
@@ -173,10 +179,11 @@ void TFormVornalix::CreateComponents()
     PanelEditorTop.Create(*this);
 
     StatusBar.SetAlign(TAlign::Right);
-    StatusBar.SetWidth(140);
+    StatusBar.SetWidth(kStatusBarWidth);
     StatusBar.SetSizeGrip(false);
     StatusBar.AddPanel(80, TTextAlign::Center);
     StatusBar.AddPanel(30, TTextAlign::Center);
+    StatusBar.AddPanel(0, TTextAlign::Center);
     StatusBar.Create(PanelEditorTop);
 
     EditorHistory.SetAlign(TAlign::Client);
@@ -217,6 +224,9 @@ void TFormVornalix::FormCreate()
     if (start.RecoveryStart)
         DocumentsHost.ExpectRecovery(start.FileToLoad);
     LoadDocument(start.FileToLoad, start.DocumentName);
+    // Several files dropped on the program's icon: one editor each for the others.
+    for (const std::string& further : start.FurtherFiles)
+        ActionFileEditorOpen(Handle(), further);
     RefreshActionStates();
 }
 
@@ -243,13 +253,81 @@ void TFormVornalix::FormCloseQuery(bool& canClose)
         StorePreferencesAndState();
 }
 
-bool TFormVornalix::FormMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
+bool TFormVornalix::FormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    if (message != WM_DROPFILES)
+    switch (message) {
+    case WM_DROPFILES:
+        DropFiles(reinterpret_cast<HDROP>(wParam));
+        result = 0;
+        return true;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE)
+            PostMessageA(Handle(), kCheckShownFileMessage, 0, 0);
         return false;
-    DropFiles(reinterpret_cast<HDROP>(wParam));
-    result = 0;
-    return true;
+    case kCheckShownFileMessage:
+        CheckShownFile();
+        result = 0;
+        return true;
+    case WM_DPICHANGED:
+        // The components follow in the toolkit's own handling.
+        ScaleControlFont(HIWORD(wParam), Dpi());
+        return false;
+    case WM_QUERYENDSESSION:
+        result = QueryEndSession(lParam) ? TRUE : FALSE;
+        return true;
+    case WM_ENDSESSION:
+        if (wParam)
+            EndSession();
+        else
+            sessionAsked_ = false;
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TFormVornalix::CheckShownFile()
+{
+    // A modal window of ours is up: the next activation checks.
+    if (!IsWindowEnabled(Handle()))
+        return;
+    try {
+        Documents.CheckShownFile();
+    } catch (const std::bad_alloc&) {
+        ShowOutOfMemory(Handle());
+    }
+    RefreshActionStates();
+}
+
+bool TFormVornalix::QueryEndSession(LPARAM flags)
+{
+    // A critical end does not wait for answers: nothing is asked, and the backup stays.
+    sessionAsked_ = false;
+    if (flags & ENDSESSION_CRITICAL)
+        return true;
+    try {
+        sessionAsked_ = QuerySave(ExitQueryText);
+    } catch (const std::bad_alloc&) {
+        ShowOutOfMemory(Handle());
+    }
+    return sessionAsked_;
+}
+
+void TFormVornalix::EndSession()
+{
+    Timer.SetEnabled(false);
+    StorePreferencesAndState();
+    if (!sessionAsked_ && Documents.ModifiedFlag()) {
+        // Ended without asking: the backup and this editor's record stay as after a crash,
+        // so the next start recovers the unsaved changes.
+        Backup->WriteBackup(ControlHandle);
+        (void)Backup.release();
+    }
+    // Any other end cleans up as a close does: the manager's end deletes the backup.
+    Backup = std::make_unique<NoBackup>();
+    FormClose();
+    DestroyHandle();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -284,7 +362,36 @@ void TFormVornalix::RefreshStatus()
         StatusBar.SetPanelText(1, modified ? kTextModifiedMark : "");
     }
     StatusBar.SetPanelText(0, std::to_string(Editor.QX_GetDataSize(ControlHandle)));
+    ShowReadOnlyPanel();
     StatusBar.Repaint();
+}
+
+void TFormVornalix::ShowReadOnlyPanel()
+{
+    const int width = Documents.OpenedReadOnly() ? Scaled(kReadOnlyPanelWidth) : 0;
+    if (StatusBar.PanelWidth(kReadOnlyPanel) == width)
+        return;
+    StatusBar.SetPanelText(kReadOnlyPanel, width ? kTextReadOnlyMark : "");
+    StatusBar.SetPanelWidth(kReadOnlyPanel, width);
+    StatusBar.SetWidth(Scaled(kStatusBarWidth) + width);
+    PanelEditorTop.Realign();
+}
+
+void TFormVornalix::ChangeScale(int multiplier, int divisor)
+{
+    ImageList.SetImageSize(MulDiv(ImageList.ImageSize(), multiplier, divisor));
+    TForm::ChangeScale(multiplier, divisor);
+}
+
+void TFormVornalix::ScaleControlFont(int multiplier, int divisor)
+{
+    LOGFONTA font{};
+    COLORREF color = 0;
+    if (!ControlHandle || multiplier == divisor || !Editor.QX_GetLogFont(ControlHandle, &font, &color))
+        return;
+    font.lfHeight = MulDiv(font.lfHeight, multiplier, divisor);
+    font.lfWidth = MulDiv(font.lfWidth, multiplier, divisor);
+    Editor.QX_SetLogFont(ControlHandle, &font, &color);
 }
 
 void TFormVornalix::RefreshActionStates()

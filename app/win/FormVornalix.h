@@ -65,6 +65,9 @@ public:
     // Tab size, hints, backup timer and file filters from Preferences.
     void ApplyPreferences();
 
+    // The tool images follow the components to another DPI.
+    void ChangeScale(int multiplier, int divisor) override;
+
 protected:
     void CreateComponents() override;
     void FormCreate() override;
@@ -86,6 +89,16 @@ private:
     void LoadPreferencesAndState();
     void StorePreferencesAndState();
     void DropFiles(HDROP drop);
+    // The shown file against the disk, once the activation that asked for it is over.
+    void CheckShownFile();
+    // Logging off or shutting down: the save query of a close, then what a close stores.
+    bool QueryEndSession(LPARAM flags);
+    void EndSession();
+    // The status bar's read-only panel follows Documents.OpenedReadOnly.
+    void ShowReadOnlyPanel();
+    // The control's font scaled by multiplier / divisor: it is stored for 96 DPI and shown at
+    // the window's.
+    void ScaleControlFont(int multiplier, int divisor);
 
     // Handlers.
     void PanelClientEnter();
@@ -125,4 +138,7 @@ private:
     void ShowHelpView(bool index);
 
     static void NotifyChanged();
+
+    // The session's end was asked about and the user let it go on.
+    bool sessionAsked_ = false;
 };

@@ -119,6 +119,8 @@ void TFormVornalix::MenuEditReadOnlyClick()
     TMenuItem& item = MenuItem("MenuEditReadOnly");
     item.SetChecked(!item.Checked());
     Editor.QX_SetReadOnly(ControlHandle, item.Checked());
+    Documents.ReadOnlyChosen();
+    ShowReadOnlyPanel();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "app/win/EditorLibrary.h"
 #include "app/win/EditorProcess.h"
 #include "app/win/RegistryPreferenceStore.h"
+#include "app/win/ui/Dpi.h"
 
 #include "common/win/AHourglass.h"
 #include "common/win/ARegistry.h"
@@ -102,9 +103,9 @@ void TFormVornalix::ActionFileOpenExecute(TAction&)
 
 void TFormVornalix::ActionFileEditorOpenExecute(TAction&)
 {
-    if (const std::optional<std::string> chosen = Documents.ChooseFileToOpen()) {
+    if (const std::optional<OpenChoice> chosen = Documents.ChooseFileToOpen()) {
         const AHourglass wait;
-        ::ActionFileEditorOpen(Handle(), *chosen);
+        ::ActionFileEditorOpen(Handle(), chosen->name);
     }
     FocusControl();
 }
@@ -177,6 +178,8 @@ void TFormVornalix::LoadPreferencesAndState()
     const COLORREF fontColor = look.fontColor, bkColor = look.bkColor;
     Editor.QX_SetLogFont(ControlHandle, reinterpret_cast<const LOGFONTA*>(look.font.bytes.data()), &fontColor);
     Editor.QX_SetBkColor(ControlHandle, &bkColor);
+    // The font is kept for 96 DPI, as the control starts with its own.
+    ScaleControlFont(Dpi(), DesignDpi);
 }
 
 void TFormVornalix::StorePreferencesAndState()
@@ -196,6 +199,10 @@ void TFormVornalix::StorePreferencesAndState()
     GetWindowRect(Handle(), &frame);
     const WindowPlacement normal{frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, show};
     WindowLook look;
-    if (ReadLook(ControlHandle, look))
-        ::SaveWindowState(store, show, normal, look);
+    if (!ReadLook(ControlHandle, look))
+        return;
+    auto* font = reinterpret_cast<LOGFONTA*>(look.font.bytes.data());
+    font->lfHeight = MulDiv(font->lfHeight, DesignDpi, Dpi());
+    font->lfWidth = MulDiv(font->lfWidth, DesignDpi, Dpi());
+    ::SaveWindowState(store, show, normal, look);
 }

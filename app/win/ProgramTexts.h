@@ -10,6 +10,7 @@ inline constexpr char kTextBackupLeft[] = "バックアップから復帰でき�
 // The main window.
 inline constexpr char kTextMainCaption[] = "Korvani Quillet";
 inline constexpr char kTextModifiedMark[] = "変更";
+inline constexpr char kTextReadOnlyMark[] = "読み取り専用";
 inline constexpr char kTextOpenDialogTitle[] = "[vornalix] ファイルを開く";
 inline constexpr char kTextSaveDialogTitle[] = "[vornalix] 名前を付けて保存";
 inline constexpr char kTextOpenButtonHint[] = "ファイルを開く";

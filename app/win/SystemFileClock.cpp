@@ -1,7 +1,9 @@
-// GetFileStamp and the system clock as FileStamps.
+// GetFileStamp, file versions and the system clock as FileStamps.
 #include "app/win/SystemFileClock.h"
 
+#include "common/PathString.h"
 #include "common/win/AFilePtr.h"
+#include "common/win/ASuppressWinMsg.h"
 
 #include <windows.h>
 
@@ -32,4 +34,30 @@ FileStamp SystemFileClock::now()
     SYSTEMTIME time{};
     GetSystemTime(&time);
     return StampOf(time);
+}
+
+FileVersion SystemFileClock::fileVersion(std::string_view name)
+{
+    FileVersion version;
+    if (!HasDriveLetter(name))
+        return version;
+    const std::string path(name);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    const ASuppressWinMsg quiet;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+            version.state = FileVersion::State::Missing;
+        return version;
+    }
+    // A folder standing where the file was: the file is gone.
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        version.state = FileVersion::State::Missing;
+        return version;
+    }
+    version.state = FileVersion::State::Present;
+    version.size = (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    version.lastWrite = (uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime;
+    version.readOnly = (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    return version;
 }

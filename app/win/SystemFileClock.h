@@ -11,4 +11,5 @@ class SystemFileClock : public FileClock {
 public:
     bool fileStamp(std::string_view name, FileStamp& stamp) override { return GetFileStamp(name, stamp); }
     FileStamp now() override;
+    FileVersion fileVersion(std::string_view name) override;
 };

@@ -51,7 +51,7 @@ TDialogAbout::TDialogAbout(HWND owner, std::string moduleFileName)
 
 TDialogAbout::~TDialogAbout() { DestroyHandle(); }
 
-bool TDialogAbout::SystemInfoShown() const { return ClientHeight() + kEdge != PanelSystemInfo.Top(); }
+bool TDialogAbout::SystemInfoShown() const { return ClientHeight() + Scaled(kEdge) != PanelSystemInfo.Top(); }
 
 void TDialogAbout::CreateComponents()
 {
@@ -153,14 +153,15 @@ void TDialogAbout::FormCreate()
     }
     InfoComputerName.SetCaption(ComputerName());
     InfoComputerUser.SetCaption(UserName());
-    SetClientSize(kClientWidth, PanelSystemInfo.Top() - kEdge);
+    SetClientSize(Scaled(kClientWidth), PanelSystemInfo.Top() - Scaled(kEdge));
 }
 
 void TDialogAbout::ButtonSystemInfoClick()
 {
     const int panelTop = PanelSystemInfo.Top();
-    if (ClientHeight() + kEdge == panelTop)
-        SetClientSize(ClientWidth(), panelTop + PanelSystemInfo.Height() + kEdge);
+    const int edge = Scaled(kEdge);
+    if (ClientHeight() + edge == panelTop)
+        SetClientSize(ClientWidth(), panelTop + PanelSystemInfo.Height() + edge);
     else
-        SetClientSize(ClientWidth(), panelTop - kEdge);
+        SetClientSize(ClientWidth(), panelTop - edge);
 }

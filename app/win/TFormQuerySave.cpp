@@ -5,6 +5,8 @@
 #include "app/win/ui/DialogLook.h"
 #include "app/win/ui/WindowPlacement.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kClientHeight = 71;
@@ -72,6 +74,11 @@ void TFormQuerySave::CreateComponents()
 
 void TFormQuerySave::FormShow()
 {
+    // A long question, or a font larger than the design's, widens the dialog rather than
+    // cutting the text off.
+    const int needed = std::max(Label1.Left() + Label1.Width(), Label2.Left() + Label2.Width()) + Scaled(12);
+    if (needed > ClientWidth())
+        SetClientSize(needed, ClientHeight());
     SetShowHint(showHint_);
     PlaceWindow(Handle(), Owner(), 11, true);
     ButtonSave.SetFocus();

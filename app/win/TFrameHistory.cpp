@@ -56,6 +56,7 @@ void TFrameHistory::CreateComponents()
     ToolBar.Create(*this);
 
     ComboHistory.SetDropDownCount(DropDownRows);
+    ComboHistory.SetDropDownFitsItems(true);
     ComboHistory.SetTabStop(false);
     ComboHistory.SetBounds(0, 1, 145, kButtonHeight);
     ComboHistory.OnChange = [this] { ComboHistoryChange(); };

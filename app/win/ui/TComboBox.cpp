@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr TListControl::Messages kComboBoxMessages{CB_ADDSTRING,    CB_INSERTSTRING, CB_DELETESTRING,
@@ -34,9 +36,40 @@ void TComboBox::SetDropDownCount(int rows)
         SendMessageA(Handle(), CB_SETMINVISIBLE, static_cast<WPARAM>(rows), 0);
 }
 
+void TComboBox::FitDropDownWidth()
+{
+    const HWND box = Handle();
+    if (!box)
+        return;
+    const HDC dc = GetDC(box);
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+    int longest = 0;
+    for (int i = 0; i < Count(); ++i) {
+        const std::string text = Item(i);
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        longest = std::max(longest, static_cast<int>(extent.cx));
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(box, dc);
+    // The list's border and item margins, and its scroll bar once the rows do not all fit.
+    int width = longest + 4 * GetSystemMetrics(SM_CXEDGE) + 8;
+    if (Count() > dropDownCount_)
+        width += GetSystemMetrics(SM_CXVSCROLL);
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    GetMonitorInfoA(MonitorFromWindow(box, MONITOR_DEFAULTTONEAREST), &monitor);
+    width = std::min(width, static_cast<int>(monitor.rcWork.right - monitor.rcWork.left));
+    width = std::max(width, Width());
+    SendMessageA(box, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(width), 0);
+}
+
 bool TComboBox::Command(WORD code, WORD)
 {
     switch (code) {
+    case CBN_DROPDOWN:
+        if (dropDownFitsItems_)
+            FitDropDownWidth();
+        return true;
     case CBN_SELCHANGE:
         if (OnChange)
             OnChange();

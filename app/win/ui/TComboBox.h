@@ -10,6 +10,10 @@ public:
     void SetEditable(bool editable) noexcept { editable_ = editable; }
     // Rows shown when dropped down.
     void SetDropDownCount(int rows);
+    // The drop-down list as wide as its longest item, within the monitor's work area, and
+    // never narrower than the box; set again each time the list drops down.
+    void SetDropDownFitsItems(bool fits) noexcept { dropDownFitsItems_ = fits; }
+    void FitDropDownWidth();
 
     // The user chose another item.
     std::function<void()> OnChange;
@@ -22,5 +26,6 @@ protected:
 
 private:
     bool editable_ = false;
+    bool dropDownFitsItems_ = false;
     int dropDownCount_ = 8;
 };

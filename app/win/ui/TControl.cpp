@@ -288,6 +288,21 @@ const TFont& TControl::Font() const
     return fallback;
 }
 
+void TControl::ChangeScale(int multiplier, int divisor)
+{
+    if (font_)
+        font_ = std::make_unique<TFont>(font_->Face(), MulDiv(font_->Height(), multiplier, divisor),
+                                        font_->CharSet());
+    if (form_ != this)
+        SetBounds(MulDiv(left_, multiplier, divisor), MulDiv(top_, multiplier, divisor),
+                  MulDiv(width_, multiplier, divisor), MulDiv(height_, multiplier, divisor));
+    for (TControl* child : children_)
+        child->ChangeScale(multiplier, divisor);
+    ApplyFont();
+    // The children were placed by their old sizes when this control took its new one.
+    Realign();
+}
+
 void TControl::ApplyFont()
 {
     if (handle_)

@@ -98,6 +98,9 @@ public:
 
     // Lays out the aligned children in AlignRect.
     void Realign();
+    // A change of DPI: bounds, own font and whatever else is measured in pixels are scaled by
+    // multiplier / divisor, and so are the children's.
+    virtual void ChangeScale(int multiplier, int divisor);
 
 protected:
     // Makes the control's window; MakeWindow does the common part.

@@ -26,5 +26,6 @@ bool TFileDialog::Execute(HWND owner)
     if (!chosen)
         return false;
     fileName_ = name.data();
+    readOnlyChecked_ = (dialog.Flags & OFN_READONLY) != 0;
     return true;
 }

@@ -21,6 +21,8 @@ public:
 
     // Shows the dialog; true with FileName set when the user chose a file.
     bool Execute(HWND owner);
+    // The open dialog's read-only box was checked when the file was chosen.
+    [[nodiscard]] bool ReadOnlyChecked() const noexcept { return readOnlyChecked_; }
 
 private:
     Kind kind_;
@@ -29,4 +31,5 @@ private:
     std::string initialDir_;
     std::string fileName_;
     DWORD options_ = 0;
+    bool readOnlyChecked_ = false;
 };

@@ -4,6 +4,7 @@
 #include "app/win/ui/TActionList.h"
 #include "app/win/ui/TApplication.h"
 #include "app/win/ui/TButton.h"
+#include "app/win/ui/Dpi.h"
 #include "app/win/ui/TMenu.h"
 
 #include "common/AError.h"
@@ -137,6 +138,14 @@ int TForm::ClientHeight() const
 
 void TForm::SetMinSize(int width, int height) noexcept { minSize_ = {width, height}; }
 
+void TForm::ChangeScale(int multiplier, int divisor)
+{
+    clientWidth_ = MulDiv(clientWidth_, multiplier, divisor);
+    clientHeight_ = MulDiv(clientHeight_, multiplier, divisor);
+    minSize_ = {MulDiv(minSize_.cx, multiplier, divisor), MulDiv(minSize_.cy, multiplier, divisor)};
+    TControl::ChangeScale(multiplier, divisor);
+}
+
 void TForm::SetMenu(TMainMenu& menu)
 {
     menu_ = &menu;
@@ -177,6 +186,13 @@ void TForm::HandleNeeded()
     ApplyFont();
     hints_.Create(Handle());
     CreateComponents();
+    // Components are laid out for 96 DPI; a window on another monitor takes them to its own.
+    if (const int dpi = WindowDpi(Handle()); dpi != dpi_) {
+        ChangeScale(dpi, dpi_);
+        dpi_ = dpi;
+        if (clientWidth_ > 0 && clientHeight_ > 0)
+            SetClientSize(clientWidth_, clientHeight_);
+    }
     Realign();
     created_ = true;
     FormCreate();
@@ -399,6 +415,19 @@ LRESULT TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
             FormResize();
         }
         return 0;
+    case WM_DPICHANGED: {
+        // Moved to a monitor of another DPI: the components follow, the window takes the
+        // size the system suggests.
+        if (const int dpi = HIWORD(wParam); created_ && dpi != dpi_) {
+            ChangeScale(dpi, dpi_);
+            dpi_ = dpi;
+        }
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        Realign();
+        return 0;
+    }
     case WM_GETMINMAXINFO:
         if (minSize_.cx || minSize_.cy) {
             auto* info = reinterpret_cast<MINMAXINFO*>(lParam);

@@ -98,6 +98,10 @@ public:
     [[nodiscard]] bool Modal() const noexcept { return modal_; }
 
     [[nodiscard]] int NextControlId() noexcept { return nextControlId_++; }
+    // The DPI the form is laid out for; lengths given for 96 DPI scaled to it.
+    [[nodiscard]] int Dpi() const noexcept { return dpi_; }
+    [[nodiscard]] int Scaled(int designPixels) const noexcept { return MulDiv(designPixels, dpi_, 96); }
+    void ChangeScale(int multiplier, int divisor) override;
     // The form whose window is the top-level ancestor of `window`.
     [[nodiscard]] static TForm* FormOf(HWND window) noexcept;
     // Shortcuts of the action list, then dialog keys; true when the message was taken.
@@ -151,4 +155,5 @@ private:
     bool modal_ = false;
     bool created_ = false;
     int nextControlId_ = 100;
+    int dpi_ = 96;
 };

@@ -90,6 +90,12 @@ void TPageControl::ShowActive()
     }
 }
 
+void TPageControl::ChangeScale(int multiplier, int divisor)
+{
+    TControl::ChangeScale(multiplier, divisor);
+    ShowActive();
+}
+
 bool TPageControl::Notify(NMHDR& header, LRESULT& result)
 {
     if (header.code != TCN_SELCHANGE)

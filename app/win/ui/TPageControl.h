@@ -29,6 +29,8 @@ public:
     std::function<void()> OnChange;
 
     bool Notify(NMHDR& header, LRESULT& result) override;
+    // The tabs' height follows the scaled font: the pages are placed under them again.
+    void ChangeScale(int multiplier, int divisor) override;
     void Forget(TControl* gone) override;
 
 protected:

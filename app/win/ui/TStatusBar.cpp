@@ -13,14 +13,41 @@ HWND TStatusBar::CreateWindowHandle(HWND parent, int id)
 
 void TStatusBar::Created()
 {
+    ApplyParts();
+    for (int i = 0; i < PanelCount(); ++i)
+        Show(i);
+}
+
+void TStatusBar::ApplyParts()
+{
+    if (!Handle())
+        return;
     std::vector<int> edges;
     int right = 0;
     for (const Panel& panel : panels_) {
         right += panel.width;
         edges.push_back(right);
     }
+    while (edges.size() > 1 && panels_[edges.size() - 1].width == 0)
+        edges.pop_back();
     if (!edges.empty())
         SendMessageA(Handle(), SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+}
+
+void TStatusBar::ChangeScale(int multiplier, int divisor)
+{
+    for (Panel& panel : panels_)
+        panel.width = MulDiv(panel.width, multiplier, divisor);
+    TControl::ChangeScale(multiplier, divisor);
+    ApplyParts();
+}
+
+void TStatusBar::SetPanelWidth(int index, int width)
+{
+    if (index < 0 || index >= PanelCount())
+        return;
+    panels_[static_cast<size_t>(index)].width = width;
+    ApplyParts();
     for (int i = 0; i < PanelCount(); ++i)
         Show(i);
 }

@@ -13,6 +13,12 @@ public:
     // Panels are set before the bar is created.
     void AddPanel(int width, TTextAlign alignment = TTextAlign::Left);
     [[nodiscard]] int PanelCount() const noexcept { return static_cast<int>(panels_.size()); }
+    // A panel of width 0 at the end is not shown.
+    void SetPanelWidth(int index, int width);
+    [[nodiscard]] int PanelWidth(int index) const noexcept
+    {
+        return index >= 0 && index < PanelCount() ? panels_[static_cast<size_t>(index)].width : 0;
+    }
     void SetPanelText(int index, std::string_view text);
     [[nodiscard]] std::string PanelText(int index) const;
     // Paints the bar now rather than at the next quiet moment.
@@ -21,6 +27,7 @@ public:
     // or painted; the last EndUpdate shows every text and paints the bar once.
     void BeginUpdate() noexcept { ++updating_; }
     void EndUpdate();
+    void ChangeScale(int multiplier, int divisor) override;
 
 protected:
     HWND CreateWindowHandle(HWND parent, int id) override;
@@ -33,6 +40,7 @@ private:
         std::string text;
     };
     void Show(int index);
+    void ApplyParts();
 
     bool sizeGrip_ = false;
     std::vector<Panel> panels_;

@@ -76,6 +76,27 @@ void TToolBar::AddSeparator(std::string name, int width)
         Insert(*buttons_.back(), ButtonCount() - 1);
 }
 
+void TToolBar::ChangeScale(int multiplier, int divisor)
+{
+    buttonHeight_ = MulDiv(buttonHeight_, multiplier, divisor);
+    for (const auto& button : buttons_)
+        if (!button->action)
+            button->width = MulDiv(button->width, multiplier, divisor);
+    TControl::ChangeScale(multiplier, divisor);
+    if (!Handle())
+        return;
+    while (SendMessageA(Handle(), TB_BUTTONCOUNT, 0, 0) > 0)
+        SendMessageA(Handle(), TB_DELETEBUTTON, 0, 0);
+    if (images_)
+        SendMessageA(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_->Handle()));
+    SendMessageA(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonHeight_, buttonHeight_));
+    int position = 0;
+    for (const auto& button : buttons_)
+        Insert(*button, position++);
+    if (OnResize)
+        OnResize();
+}
+
 void TToolBar::Insert(Button& button, int position)
 {
     TBBUTTON item{};

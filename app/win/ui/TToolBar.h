@@ -33,6 +33,8 @@ public:
     std::function<void()> OnResize;
 
     bool Command(WORD code, WORD id) override;
+    // Button height and separators scaled; the image list is taken again (the form scales it).
+    void ChangeScale(int multiplier, int divisor) override;
     bool Notify(NMHDR& header, LRESULT& result) override;
     void ShowHintChanged(bool show) override;
 

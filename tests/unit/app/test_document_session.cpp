@@ -19,13 +19,24 @@ const std::string A = "C:\\data\\a.bin", B = "C:\\data\\b.bin";
 class FakeWindow : public DocumentHost, public FileClock {
 public:
     std::map<std::string, Data, std::less<>> files;
-    std::set<std::string, std::less<>> unreadable;
+    std::map<std::string, uint64_t, std::less<>> writeTimes;
+    std::set<std::string, std::less<>> unreadable, readOnlyFiles;
     FakeControl shown{Data(1, 0)};
     bool controlModified = false;
     std::deque<SaveAnswer> answers;
+    std::deque<bool> confirmations;  // Yes or No to the questions, in turn; No when none is left
+    std::vector<std::string> asked, notices;  // Yes/No questions, warnings
+    std::optional<OpenChoice> openChoice;
     int warnings = 0;
     int questions = 0;
     std::string saveFolder;
+
+    // Another program writes the file.
+    void rewrite(const std::string& name, const Data& data)
+    {
+        files[name] = data;
+        ++writeTimes[name];
+    }
 
     ControlAccess& control() override { return shown; }
     FileClock& clock() override { return *this; }
@@ -35,6 +46,18 @@ public:
         return files.count(name) != 0;
     }
     FileStamp now() override { return FileStamp{2030, 1, 1, 0, 0, 0, 0}; }
+    FileVersion fileVersion(std::string_view name) override
+    {
+        FileVersion version;
+        const auto found = files.find(name);
+        version.state = found == files.end() ? FileVersion::State::Missing : FileVersion::State::Present;
+        if (found != files.end()) {
+            version.size = found->second.size();
+            version.lastWrite = writeTimes[std::string(name)];
+            version.readOnly = readOnlyFiles.count(name) != 0;
+        }
+        return version;
+    }
     bool newDocument() override { return show(Data(1, 0)); }
     bool readDocument(std::string_view file) override
     {
@@ -43,8 +66,14 @@ public:
             return ++warnings, false;
         return show(found->second);
     }
-    bool writeDocument(std::string_view) override { return true; }
+    bool writeDocument(std::string_view name) override
+    {
+        rewrite(std::string(name), shown.data_);
+        return true;
+    }
     void setControlModified(bool modified) override { controlModified = modified; }
+    bool controlReadOnly() override { return shown.readOnly_; }
+    void setControlReadOnly(bool on) override { shown.readOnly_ = on; }
     void refreshStatus() override {}
     void namesChanged() override {}
     void writeBackup() override {}
@@ -57,7 +86,16 @@ public:
             answers.pop_front();
         return answer;
     }
-    std::optional<std::string> chooseOpenName(const std::string&) override { return std::nullopt; }
+    bool confirm(const std::string& question) override
+    {
+        asked.push_back(question);
+        const bool yes = !confirmations.empty() && confirmations.front();
+        if (!confirmations.empty())
+            confirmations.pop_front();
+        return yes;
+    }
+    void warn(const std::string& text) override { notices.push_back(text); }
+    std::optional<OpenChoice> chooseOpenName(const std::string&) override { return openChoice; }
     std::optional<std::string> chooseSaveName(const std::string&, const std::string& folder) override
     {
         saveFolder = folder;
@@ -72,9 +110,12 @@ public:
     void endWait() override {}
 
 private:
+    // New data leaves the read-only mode as it was, as the control does.
     bool show(const Data& data)
     {
+        const bool readOnly = shown.readOnly_;
         shown = FakeControl(data);
+        shown.readOnly_ = readOnly;
         return true;
     }
 };
@@ -216,6 +257,96 @@ TEST_F(DocumentSessionTest, DropWithoutAFileAsksNothingAndUntitledSaveAsStartsIn
     openPath = "C:\\elsewhere";
     session.SaveDocumentAs();
     EXPECT_EQ(window.saveFolder, "C:\\data");
+}
+
+TEST_F(DocumentSessionTest, AFileChangedElsewhereIsAskedAboutOnceThenKeptOrReloaded)
+{
+    ASSERT_TRUE(session.LoadDocument(A, A));
+    session.CheckShownFile();
+    EXPECT_TRUE(window.asked.empty());
+
+    // Keep: the shown bytes stay, and the same change is not asked about again.
+    window.rewrite(A, Data(3, 0x11));
+    session.CheckShownFile();
+    session.CheckShownFile();
+    ASSERT_EQ(window.asked.size(), 1u);
+    EXPECT_EQ(window.asked[0], ReloadQuestion(A));
+    EXPECT_NE(window.asked[0].find(A), std::string::npos);
+    EXPECT_EQ(window.shown.data_, Data(100, 0xAA));
+
+    // A further change is news; with unsaved edits the reload goes through the save query.
+    edit();
+    window.rewrite(A, Data(4, 0x22));
+    window.confirmations = {true};
+    window.answers = {SaveAnswer::Cancel};
+    session.CheckShownFile();
+    EXPECT_EQ(window.shown.data_[0], 0x77);
+    EXPECT_TRUE(session.ModifiedFlag());
+
+    window.rewrite(A, Data(5, 0x33));
+    window.confirmations = {true};
+    window.answers = {SaveAnswer::DontSave};
+    session.CheckShownFile();
+    EXPECT_EQ(window.shown.data_, Data(5, 0x33));
+    EXPECT_FALSE(session.ModifiedFlag());
+    session.CheckShownFile();
+    EXPECT_EQ(window.asked.size(), 3u);
+}
+
+TEST_F(DocumentSessionTest, ASaveOverAChangedFileAsksFirstAndADeletedFileIsSaidAndWrittenAgain)
+{
+    ASSERT_TRUE(session.LoadDocument(A, A));
+    edit();
+    window.rewrite(A, Data(3, 0x11));
+    EXPECT_FALSE(session.SaveDocument());
+    EXPECT_EQ(window.asked, std::vector<std::string>({OverwriteQuestion(A)}));
+    EXPECT_EQ(window.files[A], Data(3, 0x11));
+    EXPECT_TRUE(session.ModifiedFlag());
+    // Asked at the save: the activation does not ask about it again.
+    session.CheckShownFile();
+    EXPECT_EQ(window.asked.size(), 1u);
+
+    window.confirmations = {true};
+    EXPECT_TRUE(session.SaveDocument());
+    EXPECT_EQ(window.files[A][0], 0x77);
+    // Our own write is no change.
+    session.CheckShownFile();
+    EXPECT_TRUE(session.SaveDocument());
+    EXPECT_EQ(window.asked.size(), 2u);
+
+    window.files.erase(A);
+    session.CheckShownFile();
+    session.CheckShownFile();
+    EXPECT_EQ(window.notices, std::vector<std::string>({DeletedNotice(A)}));
+    EXPECT_TRUE(window.controlModified);
+    EXPECT_TRUE(session.SaveDocument());
+    EXPECT_EQ(window.files[A][0], 0x77);
+    EXPECT_EQ(window.asked.size(), 2u);
+}
+
+TEST_F(DocumentSessionTest, ReadOnlyOpensSetTheModeAndTakeBackOnlyTheirOwn)
+{
+    window.openChoice = OpenChoice{A, true};
+    session.FileOpen();
+    EXPECT_TRUE(window.shown.readOnly_);
+    EXPECT_TRUE(session.OpenedReadOnly());
+    ASSERT_TRUE(session.LoadDocument(B, B));
+    EXPECT_FALSE(window.shown.readOnly_);
+
+    // The file's attribute does it too; the user may turn the mode off.
+    window.readOnlyFiles.insert(A);
+    ASSERT_TRUE(session.LoadDocument(A, A));
+    EXPECT_TRUE(window.shown.readOnly_ && session.OpenedReadOnly());
+    window.shown.readOnly_ = false;
+    session.ReadOnlyChosen();
+    EXPECT_FALSE(session.OpenedReadOnly());
+
+    // A mode the user set stays with the next document.
+    window.shown.readOnly_ = true;
+    session.ReadOnlyChosen();
+    ASSERT_TRUE(session.LoadDocument(B, B));
+    EXPECT_TRUE(window.shown.readOnly_);
+    EXPECT_FALSE(session.OpenedReadOnly());
 }
 
 TEST(DroppedNames, NotOpenedNamesGoInFrontAndTheLaterPlaceOfANameStays)

@@ -20,6 +20,7 @@ public:
         return found != files.end() && (stamp = found->second, true);
     }
     FileStamp now() override { return current; }
+    FileVersion fileVersion(std::string_view) override { return {}; }
 };
 
 using Names = std::vector<std::string>;

@@ -35,7 +35,7 @@ TStartArguments Start(const std::string& arguments, FakeFiles& files)
 
 TStartArguments Opened(const std::string& file)
 {
-    return {file, file, false, {}};
+    return {file, file, false, {}, {}};
 }
 
 TStartArguments Untitled()
@@ -75,10 +75,10 @@ TEST(InterpretArguments, RecoveryStartFromTheComposedLine)
 
     FakeFiles files;
     const TStartArguments untitled = InterpretArguments(ParseCommandLine(line, kModule), files.Check());
-    EXPECT_EQ(untitled, (TStartArguments{"C:\\Temp\\QX1A.tmp", "", true, "C:\\Temp\\QX1A.tmp"}));
+    EXPECT_EQ(untitled, (TStartArguments{"C:\\Temp\\QX1A.tmp", "", true, "C:\\Temp\\QX1A.tmp", {}}));
 
     EXPECT_EQ(Start("-b C:\\Temp\\QX2.tmp \"C:\\my data\\表.bin\"", files),
-              (TStartArguments{"C:\\Temp\\QX2.tmp", "C:\\my data\\表.bin", true, "C:\\Temp\\QX2.tmp"}));
+              (TStartArguments{"C:\\Temp\\QX2.tmp", "C:\\my data\\表.bin", true, "C:\\Temp\\QX2.tmp", {}}));
     // "-null" is a name only in its exact spelling.
     EXPECT_EQ(Start("-b C:\\b.tmp -NULL", files).DocumentName, "-NULL");
     EXPECT_TRUE(files.asked.empty());
@@ -117,4 +117,25 @@ TEST(InterpretArguments, OtherArgumentsAreJoinedIntoOnePath)
     EXPECT_EQ(files.asked.back(), "C:\\missing.bin");
     // A rejected line means no arguments.
     EXPECT_EQ(Start("C:\\my\tdata\\a  b.bin", files), Untitled());
+}
+
+TEST(InterpretArguments, SeveralDroppedFilesOpenTheFirstAndPassOnTheRest)
+{
+    FakeFiles files;
+    files.files = {"C:\\a.bin", "C:\\my data\\b.bin", "C:\\c.bin"};
+
+    TStartArguments start = Start("C:\\a.bin \"C:\\my data\\b.bin\" C:\\folder C:\\c.bin", files);
+    EXPECT_EQ(start.FileToLoad, "C:\\a.bin");
+    EXPECT_EQ(start.DocumentName, "C:\\a.bin");
+    EXPECT_EQ(start.FurtherFiles, std::vector<std::string>({"C:\\my data\\b.bin", "C:\\c.bin"}));
+    // Names that are no files are passed over, the first file opened here.
+    start = Start("C:\\gone.bin C:\\c.bin", files);
+    EXPECT_EQ(start.FileToLoad, "C:\\c.bin");
+    EXPECT_TRUE(start.FurtherFiles.empty());
+    // A word without a drive letter keeps the line one name, as an option spelt "-O" does.
+    EXPECT_EQ(Start("-O \"C:\\a.bin\"", files), Untitled());
+    EXPECT_EQ(Start("C:\\a.bin c.bin", files), Untitled());
+    // A joined-up name that is a file still wins over its pieces.
+    files.files.insert("C:\\a.bin C:\\c.bin");
+    EXPECT_EQ(Start("C:\\a.bin C:\\c.bin", files), Opened("C:\\a.bin C:\\c.bin"));
 }

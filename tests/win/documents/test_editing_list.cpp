@@ -166,3 +166,35 @@ TEST_F(EditingList, DroppedFilesOpenTheFirstReadableOneAndListTheRest)
     run(ActionId::EditorForward);
     EXPECT_EQ(shown(), "C");
 }
+
+TEST_F(EditingList, TheDropDownIsAsWideAsTheLongestNameWithinTheScreen)
+{
+    const HWND combo = form().EditorHistory.ComboHistory.Handle();
+    const auto droppedWidth = [combo] {
+        SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+        SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+        return static_cast<int>(SendMessageA(combo, CB_GETDROPPEDWIDTH, 0, 0));
+    };
+    const auto textWidth = [combo](const std::string& text) {
+        const HDC dc = GetDC(combo);
+        const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(combo, WM_GETFONT, 0, 0)));
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        SelectObject(dc, previous);
+        ReleaseDC(combo, dc);
+        return static_cast<int>(extent.cx);
+    };
+    RECT box{};
+    GetWindowRect(combo, &box);
+    EXPECT_EQ(droppedWidth(), box.right - box.left);
+
+    const std::string path = file(std::string(60, 'n') + ".bin", "A");
+    ASSERT_TRUE(form().Documents.LoadDocument(path, path));
+    EXPECT_GT(droppedWidth(), textWidth(path));
+    EXPECT_GT(droppedWidth(), box.right - box.left);
+
+    const std::string longer = file(std::string(200, 'w') + ".bin", "A");
+    ASSERT_TRUE(form().Documents.LoadDocument(longer, longer));
+    ASSERT_GT(textWidth(longer), GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(droppedWidth(), GetSystemMetrics(SM_CXSCREEN));
+}

@@ -166,9 +166,11 @@ bool RunningEditor::waitForNoWindow(const char* className, DWORD timeoutMs) cons
     return WaitFor([&] { return waitForWindow(className, 0) == nullptr; }, timeoutMs);
 }
 
-std::string RunningEditor::sizeText() const
+std::string RunningEditor::sizeText() const { return StatusSizeText(window_); }
+
+std::string StatusSizeText(HWND mainWindow)
 {
-    const std::vector<HWND> bars = ChildrenOfClass(window_, STATUSCLASSNAMEA);
+    const std::vector<HWND> bars = ChildrenOfClass(mainWindow, STATUSCLASSNAMEA);
     if (bars.empty())
         return {};
     char text[64] = {};

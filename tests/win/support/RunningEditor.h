@@ -57,6 +57,8 @@ private:
 };
 
 // Cross-process helpers for the editor's windows.
+// The data size the status bar of an editor's main window shows.
+[[nodiscard]] std::string StatusSizeText(HWND mainWindow);
 // The children of a class (at any depth), in window order.
 [[nodiscard]] std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
 // Sets a text as the user's typing would leave it (the edit reports the change).
