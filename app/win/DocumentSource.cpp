@@ -1,6 +1,8 @@
 // DocumentSource: plain files and backups, read in order into the control.
 #include "app/win/DocumentSource.h"
 
+#include "app/win/SystemFileClock.h"
+
 #include <algorithm>
 
 namespace {
@@ -24,8 +26,11 @@ bool StampOfFile(const AFilePtr& file, std::string_view name, JournalBase& stamp
 
 bool StampOfFile(std::string_view name, JournalBase& stamp)
 {
-    AFilePtr file;
-    return file.Open(name, AFilePtr::kRead) && StampOfFile(file, name, stamp);
+    const FileVersion version = SystemFileClock().fileVersion(name);
+    if (version.state != FileVersion::State::Present)
+        return false;
+    stamp = {std::string(name), version.size, version.lastWrite};
+    return true;
 }
 
 bool FileDocumentSource::open(std::string_view name, uint64_t& size)

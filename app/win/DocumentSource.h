@@ -22,7 +22,7 @@ public:
 
 // A file's size and last-write time from an open handle.
 [[nodiscard]] bool StampOfFile(const AFilePtr& file, std::string_view name, JournalBase& stamp);
-// The same for a file by name; false when it cannot be opened.
+// The same for a file by name, as the file system tells it; false when it is not there.
 [[nodiscard]] bool StampOfFile(std::string_view name, JournalBase& stamp);
 
 // A plain file, opened shared for reading. Its base is the file itself, unless its size or
