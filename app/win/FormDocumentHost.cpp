@@ -47,9 +47,11 @@ bool FormDocumentHost::readBackup(std::string_view file)
     recovery_.clear();
     BackupDocumentSource source;
     if (!::LoadDocument(form_.Handle(), form_.ControlHandle, file, source)) {
-        // The backup stays for the user to rescue; this editor takes a backup file of its own.
+        // The backup stays for the user to rescue; this editor takes a backup file of its own,
+        // and its record names what it shows: an untitled document.
         if (SameName(file, form_.Backup->BackupPath()))
             form_.Backup->LeaveBackup();
+        form_.Backup->UpdateRecord({});
         ShowMessageBox(form_.Handle(), (std::string(kTextBackupLeft) + std::string(file)).c_str(), kMessageWarning);
         return false;
     }

@@ -27,12 +27,7 @@ HWND TToolBar::CreateWindowHandle(HWND parent, int id)
 void TToolBar::Created()
 {
     SendMessageA(Handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    if (images_)
-        SendMessageA(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_->Handle()));
-    SendMessageA(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonHeight_, buttonHeight_));
-    int position = 0;
-    for (const auto& button : buttons_)
-        Insert(*button, position++);
+    InsertAll();
     SetWindowSubclass(Handle(), SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
     if (Form())
         ShowHintChanged(Form()->ShowHint());
@@ -87,14 +82,19 @@ void TToolBar::ChangeScale(int multiplier, int divisor)
         return;
     while (SendMessageA(Handle(), TB_BUTTONCOUNT, 0, 0) > 0)
         SendMessageA(Handle(), TB_DELETEBUTTON, 0, 0);
+    InsertAll();
+    if (OnResize)
+        OnResize();
+}
+
+void TToolBar::InsertAll()
+{
     if (images_)
         SendMessageA(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_->Handle()));
     SendMessageA(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonHeight_, buttonHeight_));
     int position = 0;
     for (const auto& button : buttons_)
         Insert(*button, position++);
-    if (OnResize)
-        OnResize();
 }
 
 void TToolBar::Insert(Button& button, int position)

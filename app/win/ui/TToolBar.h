@@ -53,6 +53,8 @@ private:
         int observer = 0;
     };
     void Insert(Button& button, int position);
+    // The image list, the button size and every button, into the window as it is now.
+    void InsertAll();
     void Refresh(const Button& button);
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR data);
