@@ -11,6 +11,7 @@ constexpr const char* kMove = "移動";
 constexpr const char* kEditingList = "編集リスト";
 constexpr const char* kEdit = "編集";
 constexpr const char* kOthers = "その他";
+constexpr const char* kTool = "ツール";
 
 constexpr Shortcut kNone{};
 
@@ -83,6 +84,9 @@ const std::array<ActionInfo, ActionCount> ActionTable{{
     {"ActionSetBookMark8", kMove, "ブックマーク 8 を設定", "ブックマーク 8 を設定する", ShiftCtrl('8')},
     {"ActionSetBookMark9", kMove, "ブックマーク 9 を設定", "ブックマーク 9 を設定する", ShiftCtrl('9')},
     {"ActionOthersTab", kOthers, "タブ挿入", "次のバイト境界まで 0 を挿入する", PlainKey(Vk::Tab)},
+    {"ActionFindText", kFind, "テキストを検索 (&T)...", "文字列を文字コードで指定して検索する", ShiftCtrl('F')},
+    {"ActionToolInspector", kTool, "データインスペクタ (&I)", "入力位置のバイトを数値や文字として表示する", Ctrl('I')},
+    {"ActionToolChecksum", kTool, "チェックサム (&M)...", "選択領域または文書全体のチェックサムを計算する", ShiftCtrl('C')},
 }};
 // clang-format on
 
@@ -127,6 +131,7 @@ constexpr MenuItemInfo kEditItems[] = {
 
 constexpr MenuItemInfo kFindItems[] = {
     Item("MenuFindFind", ActionId::FindFind),
+    Item("MenuFindText", ActionId::FindText),
     Item("MenuFindNext", ActionId::FindNext),
     Item("MenuFindPrev", ActionId::FindPrev),
     kSeparator,
@@ -141,6 +146,12 @@ constexpr MenuItemInfo kPreferenceItems[] = {
     Item("MenuPrefSettings", ActionId::PrefSettings),
 };
 
+constexpr MenuItemInfo kToolItems[] = {
+    Item("MenuToolInspector", ActionId::ToolInspector),
+    kSeparator,
+    Item("MenuToolChecksum", ActionId::ToolChecksum),
+};
+
 // MenuHelpKeyword stays hidden: its action is invisible.
 constexpr MenuItemInfo kHelpItems[] = {
     Item("MenuHelpContents", ActionId::HelpContents),
@@ -151,11 +162,12 @@ constexpr MenuItemInfo kHelpItems[] = {
 
 } // namespace
 
-const std::array<MenuInfo, 5> MainMenuTable{{
+const std::array<MenuInfo, 6> MainMenuTable{{
     {"MenuFile", "ファイル(&F)", kFileItems},
     {"MenuEdit", "編集(&E)", kEditItems},
     {"MenuFind", "検索(&Q)", kFindItems},
     {"MenuPreference", "環境(&P)", kPreferenceItems},
+    {"MenuTool", "ツール(&T)", kToolItems},
     {"MenuHelp", "ヘルプ(&H)", kHelpItems},
 }};
 

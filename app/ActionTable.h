@@ -1,4 +1,4 @@
-// The main window's 62 actions (names, categories, captions, hints, default shortcuts) and its menus.
+// The main window's actions (names, categories, captions, hints, default shortcuts) and its menus.
 #pragma once
 #include "app/Shortcut.h"
 
@@ -30,10 +30,11 @@ enum class ActionId : uint8_t {
     SetBookMark0, SetBookMark1, SetBookMark2, SetBookMark3, SetBookMark4,
     SetBookMark5, SetBookMark6, SetBookMark7, SetBookMark8, SetBookMark9,
     OthersTab,
+    FindText, ToolInspector, ToolChecksum,
 };
 
-inline constexpr size_t ActionCount = 62;
-static_assert(static_cast<size_t>(ActionId::OthersTab) + 1 == ActionCount);
+inline constexpr size_t ActionCount = 65;
+static_assert(static_cast<size_t>(ActionId::ToolChecksum) + 1 == ActionCount);
 
 [[nodiscard]] constexpr size_t IndexOf(ActionId action) noexcept
 {
@@ -97,7 +98,7 @@ struct MenuInfo {
 };
 
 // The main menu bar, left to right.
-extern const std::array<MenuInfo, 5> MainMenuTable;
+extern const std::array<MenuInfo, 6> MainMenuTable;
 
 // True when some menu item runs the action; the movement, bookmark, editing-list and tab
 // actions run from their shortcuts (or tool buttons) only.

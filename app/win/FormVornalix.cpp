@@ -121,6 +121,9 @@ void TFormVornalix::CreateActions()
     BindHandler(A::PrefSettings, &F::ActionPrefSettingsExecute);
     BindHandler(A::JumpBytePos, &F::ActionJumpBytePosExecute);
     BindHandler(A::OthersTab, &F::ActionOthersTabExecute);
+    BindHandler(A::FindText, &F::ActionFindTextExecute);
+    BindHandler(A::ToolInspector, &F::ActionToolInspectorExecute);
+    BindHandler(A::ToolChecksum, &F::ActionToolChecksumExecute);
     for (A action : {A::JumpDocTop, A::JumpDocEnd, A::JumpPageUp, A::JumpPageDown, A::JumpLineTop, A::JumpLineEnd})
         BindHandler(action, &F::ActionJumpDocTopExecute);
     for (A action : {A::MoveLeft, A::MoveRight, A::MoveUp, A::MoveDown})

@@ -1,4 +1,4 @@
-// TFormVornalix: the editor's main window: one control, the 62 actions, menus, tool bar and status bar.
+// TFormVornalix: the editor's main window: one control, its actions, menus, tool bar and status bar.
 #pragma once
 #include "app/ActionTable.h"
 #include "app/DocumentSession.h"
@@ -131,6 +131,9 @@ private:
     void ActionBookMark0Execute(TAction& sender);
     void ActionSetBookMark0Execute(TAction& sender);
     void ActionOthersTabExecute(TAction& sender);
+    void ActionFindTextExecute(TAction& sender);
+    void ActionToolInspectorExecute(TAction& sender);
+    void ActionToolChecksumExecute(TAction& sender);
 
     // The edit commands.
     bool CopySelection();

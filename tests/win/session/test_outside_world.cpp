@@ -59,11 +59,16 @@ bool Reactivate(HWND editor)
 {
     static const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
                                               nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetForegroundWindow(other);
-    if (!WaitFor([] { return GetForegroundWindow() == other; }))
-        return false;
-    SetForegroundWindow(editor);
-    return WaitFor([&] { return GetForegroundWindow() == editor; });
+    // A loaded machine may drop a change of the foreground while the X focus settles: try again.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        SetForegroundWindow(other);
+        if (!WaitFor([] { return GetForegroundWindow() == other; }, 4000))
+            continue;
+        SetForegroundWindow(editor);
+        if (WaitFor([&] { return GetForegroundWindow() == editor; }, 4000))
+            return true;
+    }
+    return false;
 }
 
 // The editor's next message box, read and closed with the button.

@@ -1,0 +1,4 @@
+// TFormVornalix: the checksum command.
+#include "app/win/FormVornalix.h"
+
+void TFormVornalix::ActionToolChecksumExecute(TAction&) {}
