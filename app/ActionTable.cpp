@@ -84,7 +84,7 @@ const std::array<ActionInfo, ActionCount> ActionTable{{
     {"ActionSetBookMark8", kMove, "ブックマーク 8 を設定", "ブックマーク 8 を設定する", ShiftCtrl('8')},
     {"ActionSetBookMark9", kMove, "ブックマーク 9 を設定", "ブックマーク 9 を設定する", ShiftCtrl('9')},
     {"ActionOthersTab", kOthers, "タブ挿入", "次のバイト境界まで 0 を挿入する", PlainKey(Vk::Tab)},
-    {"ActionFindText", kFind, "テキストを検索 (&T)...", "文字列を文字コードで指定して検索する", ShiftCtrl('F')},
+    {"ActionFindString", kFind, "テキストを検索 (&T)...", "文字列を文字コードで指定して検索する", ShiftCtrl('F')},
     {"ActionToolInspector", kTool, "データインスペクタ (&I)", "入力位置のバイトを数値や文字として表示する", Ctrl('I')},
     {"ActionToolChecksum", kTool, "チェックサム (&M)...", "選択領域または文書全体のチェックサムを計算する", ShiftCtrl('C')},
 }};
@@ -131,7 +131,7 @@ constexpr MenuItemInfo kEditItems[] = {
 
 constexpr MenuItemInfo kFindItems[] = {
     Item("MenuFindFind", ActionId::FindFind),
-    Item("MenuFindText", ActionId::FindText),
+    Item("MenuFindString", ActionId::FindString),
     Item("MenuFindNext", ActionId::FindNext),
     Item("MenuFindPrev", ActionId::FindPrev),
     kSeparator,

@@ -30,7 +30,7 @@ enum class ActionId : uint8_t {
     SetBookMark0, SetBookMark1, SetBookMark2, SetBookMark3, SetBookMark4,
     SetBookMark5, SetBookMark6, SetBookMark7, SetBookMark8, SetBookMark9,
     OthersTab,
-    FindText, ToolInspector, ToolChecksum,
+    FindString, ToolInspector, ToolChecksum,
 };
 
 inline constexpr size_t ActionCount = 65;

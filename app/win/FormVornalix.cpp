@@ -121,7 +121,7 @@ void TFormVornalix::CreateActions()
     BindHandler(A::PrefSettings, &F::ActionPrefSettingsExecute);
     BindHandler(A::JumpBytePos, &F::ActionJumpBytePosExecute);
     BindHandler(A::OthersTab, &F::ActionOthersTabExecute);
-    BindHandler(A::FindText, &F::ActionFindTextExecute);
+    BindHandler(A::FindString, &F::ActionFindStringExecute);
     BindHandler(A::ToolInspector, &F::ActionToolInspectorExecute);
     BindHandler(A::ToolChecksum, &F::ActionToolChecksumExecute);
     for (A action : {A::JumpDocTop, A::JumpDocEnd, A::JumpPageUp, A::JumpPageDown, A::JumpLineTop, A::JumpLineEnd})

@@ -131,7 +131,7 @@ private:
     void ActionBookMark0Execute(TAction& sender);
     void ActionSetBookMark0Execute(TAction& sender);
     void ActionOthersTabExecute(TAction& sender);
-    void ActionFindTextExecute(TAction& sender);
+    void ActionFindStringExecute(TAction& sender);
     void ActionToolInspectorExecute(TAction& sender);
     void ActionToolChecksumExecute(TAction& sender);
 

@@ -1,4 +1,4 @@
 // TFormVornalix: the text search command.
 #include "app/win/FormVornalix.h"
 
-void TFormVornalix::ActionFindTextExecute(TAction&) {}
+void TFormVornalix::ActionFindStringExecute(TAction&) {}
