@@ -79,13 +79,14 @@ TEST(ActionTable, DefaultShortcutsAsLaidOut)
     EXPECT_EQ(textOf(ActionId::SetBookMark3), "Shift+Ctrl+3");
     EXPECT_EQ(textOf(ActionId::OthersTab), "Tab");
     EXPECT_EQ(textOf(ActionId::FileOpen), "");
+    EXPECT_EQ(textOf(ActionId::FindString), "Shift+Ctrl+F");
 
     std::set<std::string> used;
     for (const Shortcut shortcut : shortcuts)
         if (!shortcut.empty()) {
             EXPECT_TRUE(used.insert(ShortcutToText(shortcut)).second) << ShortcutToText(shortcut);
         }
-    EXPECT_EQ(used.size(), 45u);
+    EXPECT_EQ(used.size(), 48u);
 }
 
 TEST(ActionTable, MenusHoldTheirItemsInOrder)
@@ -103,8 +104,9 @@ TEST(ActionTable, MenusHoldTheirItemsInOrder)
               "MenuFileSaveAs -MenuFileExit \n"
               "編集(&E):MenuEditUndo MenuEditRedo -MenuEditSelBegin MenuEditSelEnd MenuEditHideSel "
               "-MenuEditCut MenuEditCopy MenuEditDelete -MenuEditInsert -MenuEditReadOnly \n"
-              "検索(&Q):MenuFindFind MenuFindNext MenuFindPrev -MenuFindReplace -MenuJumpBytePos \n"
+              "検索(&Q):MenuFindFind MenuFindString MenuFindNext MenuFindPrev -MenuFindReplace -MenuJumpBytePos \n"
               "環境(&P):MenuPrefFont MenuPrefBgColor MenuPrefSettings \n"
+              "ツール(&T):MenuToolInspector -MenuToolChecksum \n"
               "ヘルプ(&H):MenuHelpContents MenuHelpKeyword -MenuHelpAbout \n");
 
     // Each action item runs the action its name says.
@@ -131,13 +133,13 @@ TEST(ActionTable, MovementBookmarkListAndTabActionsAreInNoMenu)
         EXPECT_EQ(IsInMenu(action), expected) << InfoOf(action).name;
         inMenu += IsInMenu(action);
     }
-    EXPECT_EQ(inMenu, 27);
+    EXPECT_EQ(inMenu, 30);
 }
 
 TEST(ActionTable, CategoriesInOrderOfFirstUse)
 {
     const std::vector<std::string_view> categories = ActionCategories();
-    const std::vector<std::string_view> expected = {"ファイル", "ヘルプ", "検索", "環境", "移動", "編集リスト", "編集", "その他"};
+    const std::vector<std::string_view> expected = {"ファイル", "ヘルプ", "検索", "環境", "移動", "編集リスト", "編集", "その他", "ツール"};
     EXPECT_EQ(categories, expected);
     const std::vector<ActionId> prefs = ActionsOfCategory("環境");
     EXPECT_EQ(prefs, (std::vector<ActionId>{ActionId::PrefFont, ActionId::PrefBgColor, ActionId::PrefSettings}));

@@ -83,7 +83,7 @@ TEST_F(SettingsDialogTest, ValuesAreRoundedOnLoadAndTakenHoweverTheDialogCloses)
     EXPECT_EQ(Items(dialog.ListFilter), (std::vector<std::string>{"テキスト文書(*.txt)", "すべてのファイル(*.*)"}));
     EXPECT_FALSE(dialog.CheckOthersShowHint.Checked());
     EXPECT_FALSE(dialog.ShowHint());
-    EXPECT_EQ(dialog.ListKeyboardCategory.Count(), 8);
+    EXPECT_EQ(dialog.ListKeyboardCategory.Count(), 9);
     EXPECT_EQ(dialog.ListKeyboardShortcut.Count(), 216);
     EXPECT_EQ(dialog.ListKeyboardShortcut.Item(215), "Shift+Ctrl+F24");
     EXPECT_FALSE(dialog.ButtonKeyboardSet.Enabled());
