@@ -93,9 +93,13 @@ TStartArguments InterpretArguments(const ACommandLine& commandLine, const FileEx
         return {};
     const TCommandToken* option = tokens.data();
 
-    if (option->text == "-o") {
+    if (option->text == "-o" || option->text == "-r") {
         const TCommandToken* file = NextOperand(tokens, option);
-        return file ? OpenFile(file->text) : TStartArguments{};
+        if (!file)
+            return {};
+        TStartArguments start = OpenFile(file->text);
+        start.ReadOnly = option->text == "-r";
+        return start;
     }
     if (option->text == "-b") {
         const TCommandToken* backup = NextOperand(tokens, option);

@@ -17,6 +17,8 @@ struct TStartArguments {
     // Files named with FileToLoad (several dropped on the program's icon), each for an
     // editor of its own.
     std::vector<std::string> FurtherFiles;
+    // "-r": the file opens in the control's read-only mode.
+    bool ReadOnly = false;
 
     bool operator==(const TStartArguments&) const = default;
 };
@@ -25,7 +27,7 @@ struct TStartArguments {
 // names that have a drive letter and a colon.
 using FileExistsCheck = std::function<bool(std::string_view path)>;
 
-// "-o" file opens the file; "-b" backup name is a recovery start, "-null" standing for an
+// "-o" file opens the file, "-r" file opens it read-only; "-b" backup name is a recovery start, "-null" standing for an
 // untitled name; either option without all its operands starts an untitled document (as
 // does "-b" whose backup has no drive letter). Options are matched case-sensitively in the
 // first token only. Any other tokens are joined back as they stood, trimmed and made a

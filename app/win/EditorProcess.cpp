@@ -47,11 +47,11 @@ void ActionFileEditorNew(HWND owner)
     RunEditorCommand(owner, [] { StartEditorProcess(ACommandLine(ProgramPath()), false); });
 }
 
-void ActionFileEditorOpen(HWND owner, std::string_view chosenFile)
+void ActionFileEditorOpen(HWND owner, std::string_view chosenFile, bool readOnly)
 {
-    RunEditorCommand(owner, [chosenFile] {
+    RunEditorCommand(owner, [chosenFile, readOnly] {
         ACommandLine commandLine(ProgramPath());
-        commandLine.AddArgument("-o");
+        commandLine.AddArgument(readOnly ? "-r" : "-o");
         commandLine.AddArgument(chosenFile);
         StartEditorProcess(commandLine, false);
     });

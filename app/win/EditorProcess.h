@@ -18,6 +18,6 @@ bool StartEditorProcess(const ACommandLine& commandLine, bool waitForIdle);
 // failed start is not reported; running out of memory is, to `owner`.
 void ActionFileEditorNew(HWND owner);
 
-// The process start of ActionFileEditorOpen: this program with "-o" and the chosen file,
-// which the new editor opens. Failures as for ActionFileEditorNew.
-void ActionFileEditorOpen(HWND owner, std::string_view chosenFile);
+// The process start of ActionFileEditorOpen: this program with "-o" (or "-r" for a read-only
+// open) and the chosen file, which the new editor opens. Failures as for ActionFileEditorNew.
+void ActionFileEditorOpen(HWND owner, std::string_view chosenFile, bool readOnly = false);

@@ -226,7 +226,7 @@ void TFormVornalix::FormCreate()
     RefreshStatus();
     if (start.RecoveryStart)
         DocumentsHost.ExpectRecovery(start.FileToLoad);
-    LoadDocument(start.FileToLoad, start.DocumentName);
+    LoadDocument(start.FileToLoad, start.DocumentName, start.ReadOnly);
     // Several files dropped on the program's icon: one editor each for the others.
     for (const std::string& further : start.FurtherFiles)
         ActionFileEditorOpen(Handle(), further);

@@ -85,7 +85,7 @@ private:
 
     // Extension points of the documents and preferences commands.
     bool QuerySave(std::string_view actionText);
-    bool LoadDocument(const std::string& fileToRead, const std::string& documentName);
+    bool LoadDocument(const std::string& fileToRead, const std::string& documentName, bool readOnly = false);
     void LoadPreferencesAndState();
     void StorePreferencesAndState();
     void DropFiles(HDROP drop);

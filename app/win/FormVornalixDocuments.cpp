@@ -84,9 +84,9 @@ std::vector<std::string> DroppedNames(HDROP drop)
 
 bool TFormVornalix::QuerySave(std::string_view actionText) { return Documents.QuerySave(actionText); }
 
-bool TFormVornalix::LoadDocument(const std::string& fileToRead, const std::string& documentName)
+bool TFormVornalix::LoadDocument(const std::string& fileToRead, const std::string& documentName, bool readOnly)
 {
-    return Documents.LoadDocument(fileToRead, documentName);
+    return Documents.LoadDocument(fileToRead, documentName, readOnly);
 }
 
 void TFormVornalix::ActionFileNewExecute(TAction&)
@@ -105,7 +105,7 @@ void TFormVornalix::ActionFileEditorOpenExecute(TAction&)
 {
     if (const std::optional<OpenChoice> chosen = Documents.ChooseFileToOpen()) {
         const AHourglass wait;
-        ::ActionFileEditorOpen(Handle(), chosen->name);
+        ::ActionFileEditorOpen(Handle(), chosen->name, chosen->readOnly);
     }
     FocusControl();
 }

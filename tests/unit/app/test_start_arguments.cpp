@@ -58,6 +58,10 @@ TEST(InterpretArguments, OpenOptionTakesTheNextNonSeparatorToken)
     FakeFiles files;
     EXPECT_EQ(Start("\"-o\" \"C:\\my data\\a b.bin\"", files), Opened("C:\\my data\\a b.bin"));
     EXPECT_EQ(Start("-o   C:\\a.bin  ignored", files), Opened("C:\\a.bin"));
+    TStartArguments readOnly = Opened("C:\\a.bin");
+    readOnly.ReadOnly = true;
+    EXPECT_EQ(Start("-r C:\\a.bin", files), readOnly);
+    EXPECT_EQ(Start("-r", files), Untitled());
     // The file need not exist yet, and it is made a path string.
     EXPECT_EQ(Start("-o \\\\\\x\\y\\\\", files), Opened("\\x\\y"));
     EXPECT_EQ(Start("-o C:\\" + std::string(300, 'a'), files), Untitled());

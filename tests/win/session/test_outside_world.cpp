@@ -314,6 +314,10 @@ TEST_F(OutsideWorld, ReadOnlyOpensRefuseEditsAndSaySo)
     EXPECT_TRUE(WaitFor([&] { return PanelText(*editor, 2).empty(); })) << PanelText(*editor, 2);
     ASSERT_TRUE(editor->pressKeys("Home 5"));
     EXPECT_EQ(editor->dataText(), "51414141");
+
+    // A new editor opened read-only (as the open-in-new-editor command starts it).
+    const auto other = start("qx_readonly_new", "-r " + file.quoted());
+    EXPECT_EQ(PanelText(*other, 2), "読み取り専用");
 }
 
 TEST_F(OutsideWorld, SeveralFilesFromTheShellOpenOneEditorEach)
