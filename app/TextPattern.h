@@ -10,6 +10,13 @@
 
 enum class TextEncoding { ShiftJis, Utf16Le, Utf8 };
 
+// What the text search dialog was last left with, for the next time it opens.
+struct TextSearchEntry {
+    std::string text;
+    TextEncoding encoding = TextEncoding::ShiftJis;
+    bool eitherCase = false;
+};
+
 // The code-page step: Shift-JIS text (code page 932) as UTF-16 code units; none when the text
 // holds a sequence the code page does not define. The program passes the system's conversion.
 using SjisToUtf16 = std::function<std::optional<std::u16string>(std::string_view)>;
