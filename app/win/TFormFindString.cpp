@@ -23,6 +23,16 @@ std::optional<std::u16string> SjisToWide(std::string_view text)
     return wide;
 }
 
+// The edit's text as typed, in UTF-16: characters code page 932 does not have are lost in its
+// narrow text, which then no longer converts back to this.
+std::u16string TypedText(HWND edit)
+{
+    std::u16string text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, u'\0');
+    text.resize(static_cast<size_t>(
+        GetWindowTextW(edit, reinterpret_cast<wchar_t*>(text.data()), static_cast<int>(text.size()))));
+    return text;
+}
+
 } // namespace
 
 TFormFindString::TFormFindString(HWND owner, const bool& showHint)
@@ -85,7 +95,12 @@ void TFormFindString::FormCloseQuery(bool& canClose)
 {
     if (canClose && ModalResult() == mrOk) {
         const TextSearchEntry entry = Entry();
-        if (!TextToPattern(entry.text, entry.encoding, SjisToWide, pattern_)) {
+        const std::u16string typed = TypedText(EditFindText.Handle());
+        const auto toWide = [&](std::string_view text) -> std::optional<std::u16string> {
+            std::optional<std::u16string> wide = SjisToWide(text);
+            return wide && *wide == typed ? wide : std::nullopt;
+        };
+        if (!TextToPattern(entry.text, entry.encoding, toWide, pattern_)) {
             ShowMessageBox(Handle(), kTextFindStringUnconvertible, kMessageWarning);
             canClose = false;
             EditFindText.SetFocus();
