@@ -42,7 +42,8 @@ namespace {
 
 #if defined(__SSE2__)
 // The starts at .. at + 31 where the pattern's rare and other bytes both stand, one bit each;
-// `rare` and `other` are the text shifted by those bytes' offsets in the pattern.
+// `rare` and `other` are the text shifted by those bytes' offsets in the pattern; each text byte
+// is ORed with its fold before the comparison.
 class Candidates {
 public:
     Candidates(const uint8_t* rare, const uint8_t* other, uint8_t rareByte, uint8_t otherByte, uint8_t rareFold,
@@ -116,7 +117,7 @@ bool ByteSearcher::matches(const uint8_t* text, size_t offset, size_t count) con
         return std::memcmp(text, pattern_ + offset, count) == 0;
     for (size_t i = 0; i < count; ++i) {
         const uint8_t wanted = pattern_[offset + i];
-        // Flipping 0x20 of a letter gives its other case and of nothing else a letter.
+        // With `wanted` a letter, only its other case gives it when 0x20 is flipped.
         if (text[i] != wanted && !((text[i] ^ 0x20) == wanted && eitherCaseAt(offset + i)))
             return false;
     }
