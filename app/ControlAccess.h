@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+enum class FindDirection { First, Next, Prev };
+
 // The program reaches the control only through its exports; commands that must be tested
 // without a window take this interface instead. The Windows side passes an adapter over the
 // bound exports, tests a plain in-memory model. Positions are nibbles, counts bytes.
@@ -26,6 +28,10 @@ public:
     virtual bool findFirst(int nibble, const uint8_t* pattern, int count) = 0;
     virtual bool findNext(int nibble, const uint8_t* pattern, int count) = 0;
     virtual bool findPrev(int nibble, const uint8_t* pattern, int count) = 0;
+    // The same searches, in which a pattern byte that is an ASCII letter matches either case
+    // where its byte in `caseFlags` (null: every byte) is nonzero.
+    virtual bool findCaseless(FindDirection direction, int nibble, const uint8_t* pattern, const uint8_t* caseFlags,
+                              int count) = 0;
 
     // One undoable step; false when nothing is selected or the data is read-only.
     virtual bool replaceSelection(const uint8_t* bytes, int count) = 0;

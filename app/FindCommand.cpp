@@ -4,15 +4,22 @@
 #include "common/AError.h"
 
 #include <climits>
+#include <stdexcept>
 
-FindOutcome RunFind(ControlAccess& control, FindDirection direction, const _CVec<uint8_t>& findBytes)
+FindOutcome RunFind(ControlAccess& control, FindDirection direction, const _CVec<uint8_t>& findBytes,
+                    const _CVec<uint8_t>& caseFlags)
 {
     if (findBytes.empty())
         return FindOutcome::NoPattern;
     if (findBytes.size() > INT_MAX)
         throw AOverflowError();
+    if (!caseFlags.empty() && caseFlags.size() != findBytes.size())
+        throw std::invalid_argument("RunFind: one case flag per pattern byte");
     const int caret = control.caretPos();
     const int count = static_cast<int>(findBytes.size());
+    if (!caseFlags.empty())
+        return control.findCaseless(direction, caret, findBytes.data(), caseFlags.data(), count) ? FindOutcome::Found
+                                                                                                 : FindOutcome::NotFound;
     bool found = false;
     switch (direction) {
     case FindDirection::First:

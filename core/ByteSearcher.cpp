@@ -32,17 +32,25 @@ namespace {
     return 60;
 }
 
+[[nodiscard]] constexpr bool isAsciiLetter(uint8_t value) noexcept
+{
+    return (value >= 'A' && value <= 'Z') || (value >= 'a' && value <= 'z');
+}
+
 [[nodiscard]] unsigned lowestBit(unsigned mask) noexcept { return static_cast<unsigned>(__builtin_ctz(mask)); }
 [[nodiscard]] unsigned highestBit(unsigned mask) noexcept { return 31u - static_cast<unsigned>(__builtin_clz(mask)); }
 
 #if defined(__SSE2__)
 // The starts at .. at + 31 where the pattern's rare and other bytes both stand, one bit each;
-// `rare` and `other` are the text shifted by those bytes' offsets in the pattern.
+// `rare` and `other` are the text shifted by those bytes' offsets in the pattern; each text byte
+// is ORed with its fold before the comparison.
 class Candidates {
 public:
-    Candidates(const uint8_t* rare, const uint8_t* other, uint8_t rareByte, uint8_t otherByte) noexcept
+    Candidates(const uint8_t* rare, const uint8_t* other, uint8_t rareByte, uint8_t otherByte, uint8_t rareFold,
+               uint8_t otherFold) noexcept
         : rare_(rare), other_(other), rareBytes_(_mm_set1_epi8(static_cast<char>(rareByte))),
-          otherBytes_(_mm_set1_epi8(static_cast<char>(otherByte)))
+          otherBytes_(_mm_set1_epi8(static_cast<char>(otherByte))),
+          rareFold_(_mm_set1_epi8(static_cast<char>(rareFold))), otherFold_(_mm_set1_epi8(static_cast<char>(otherFold)))
     {
     }
     [[nodiscard]] unsigned operator()(size_t at) const noexcept { return sixteen(at) | (sixteen(at + 16) << 16); }
@@ -50,9 +58,9 @@ public:
 private:
     [[nodiscard]] unsigned sixteen(size_t at) const noexcept
     {
-        const __m128i both = _mm_and_si128(
-            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rare_ + at)), rareBytes_),
-            _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(other_ + at)), otherBytes_));
+        const __m128i rare = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rare_ + at)), rareFold_);
+        const __m128i other = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(other_ + at)), otherFold_);
+        const __m128i both = _mm_and_si128(_mm_cmpeq_epi8(rare, rareBytes_), _mm_cmpeq_epi8(other, otherBytes_));
         return static_cast<unsigned>(_mm_movemask_epi8(both));
     }
 
@@ -60,16 +68,24 @@ private:
     const uint8_t* other_;
     __m128i rareBytes_;
     __m128i otherBytes_;
+    __m128i rareFold_;
+    __m128i otherFold_;
 };
 #endif
 
 } // namespace
 
-ByteSearcher::ByteSearcher(const uint8_t* pattern, size_t length) noexcept
-    : pattern_(pattern), length_(length), rareOffset_(0), otherOffset_(0)
+ByteSearcher::ByteSearcher(const uint8_t* pattern, size_t length, bool eitherCase, const uint8_t* caseFlags) noexcept
+    : pattern_(pattern), length_(length), eitherCase_(eitherCase), caseFlags_(caseFlags), rareOffset_(0),
+      otherOffset_(0)
 {
+    // A letter of either case is filtered as its lower case, the more common one.
+    const auto filterByte = [&](size_t i) {
+        return static_cast<uint8_t>(eitherCaseAt(i) ? pattern[i] | 0x20 : pattern[i]);
+    };
+    const auto filterCost = [&](size_t i) { return commonness(filterByte(i)); };
     for (size_t i = 1; i < length; ++i)
-        if (commonness(pattern[i]) < commonness(pattern[rareOffset_]))
+        if (filterCost(i) < filterCost(rareOffset_))
             rareOffset_ = i;
     // The second filter byte: rarest among the other offsets, a different value preferred.
     if (length > 1) {
@@ -77,15 +93,35 @@ ByteSearcher::ByteSearcher(const uint8_t* pattern, size_t length) noexcept
         for (size_t i = 0; i < length; ++i) {
             if (i == rareOffset_)
                 continue;
-            const bool differs = pattern[i] != pattern[rareOffset_];
-            const bool otherDiffers = pattern[otherOffset_] != pattern[rareOffset_];
+            const bool differs = filterByte(i) != filterByte(rareOffset_);
+            const bool otherDiffers = filterByte(otherOffset_) != filterByte(rareOffset_);
             if ((differs && !otherDiffers)
-                || (differs == otherDiffers && commonness(pattern[i]) < commonness(pattern[otherOffset_])))
+                || (differs == otherDiffers && filterCost(i) < filterCost(otherOffset_)))
                 otherOffset_ = i;
         }
     }
-    rareByte_ = pattern[rareOffset_];
-    otherByte_ = pattern[otherOffset_];
+    rareFold_ = eitherCaseAt(rareOffset_) ? 0x20 : 0x00;
+    otherFold_ = eitherCaseAt(otherOffset_) ? 0x20 : 0x00;
+    rareByte_ = filterByte(rareOffset_);
+    otherByte_ = filterByte(otherOffset_);
+}
+
+bool ByteSearcher::eitherCaseAt(size_t offset) const noexcept
+{
+    return eitherCase_ && isAsciiLetter(pattern_[offset]) && (!caseFlags_ || caseFlags_[offset]);
+}
+
+bool ByteSearcher::matches(const uint8_t* text, size_t offset, size_t count) const noexcept
+{
+    if (!eitherCase_)
+        return std::memcmp(text, pattern_ + offset, count) == 0;
+    for (size_t i = 0; i < count; ++i) {
+        const uint8_t wanted = pattern_[offset + i];
+        // With `wanted` a letter, only its other case gives it when 0x20 is flipped.
+        if (text[i] != wanted && !((text[i] ^ 0x20) == wanted && eitherCaseAt(offset + i)))
+            return false;
+    }
+    return true;
 }
 
 size_t ByteSearcher::findForward(const uint8_t* text, size_t size, size_t from) const noexcept
@@ -97,12 +133,12 @@ size_t ByteSearcher::findForward(const uint8_t* text, size_t size, size_t from) 
     const uint8_t* other = text + otherOffset_;
     size_t k = from;
 #if defined(__SSE2__)
-    const Candidates candidates(rare, other, rareByte_, otherByte_);
+    const Candidates candidates(rare, other, rareByte_, otherByte_, rareFold_, otherFold_);
     while (k + 31 <= last) {  // starts k .. k + 31; every load stays inside the text
         unsigned mask = candidates(k);
         while (mask) {
             const size_t start = k + lowestBit(mask);
-            if (std::memcmp(text + start, pattern_, length_) == 0)
+            if (matches(text + start, 0, length_))
                 return start;
             mask &= mask - 1;
         }
@@ -110,7 +146,8 @@ size_t ByteSearcher::findForward(const uint8_t* text, size_t size, size_t from) 
     }
 #endif
     for (; k <= last; ++k)
-        if (rare[k] == rareByte_ && other[k] == otherByte_ && std::memcmp(text + k, pattern_, length_) == 0)
+        if ((rare[k] | rareFold_) == rareByte_ && (other[k] | otherFold_) == otherByte_
+            && matches(text + k, 0, length_))
             return k;
     return npos;
 }
@@ -124,13 +161,13 @@ size_t ByteSearcher::findBackward(const uint8_t* text, size_t size, size_t from)
     const uint8_t* other = text + otherOffset_;
     size_t end = (from < last ? from : last) + 1;  // starts still to look at: [0, end)
 #if defined(__SSE2__)
-    const Candidates candidates(rare, other, rareByte_, otherByte_);
+    const Candidates candidates(rare, other, rareByte_, otherByte_, rareFold_, otherFold_);
     while (end >= 32) {
         const size_t base = end - 32;
         unsigned mask = candidates(base);
         while (mask) {
             const unsigned bit = highestBit(mask);
-            if (std::memcmp(text + base + bit, pattern_, length_) == 0)
+            if (matches(text + base + bit, 0, length_))
                 return base + bit;
             mask &= ~(1u << bit);
         }
@@ -139,7 +176,8 @@ size_t ByteSearcher::findBackward(const uint8_t* text, size_t size, size_t from)
 #endif
     while (end > 0) {
         --end;
-        if (rare[end] == rareByte_ && other[end] == otherByte_ && std::memcmp(text + end, pattern_, length_) == 0)
+        if ((rare[end] | rareFold_) == rareByte_ && (other[end] | otherFold_) == otherByte_
+            && matches(text + end, 0, length_))
             return end;
     }
     return npos;
@@ -148,8 +186,7 @@ size_t ByteSearcher::findBackward(const uint8_t* text, size_t size, size_t from)
 bool ByteSearcher::matchesAcross(const GapBuffer::Segments& data, size_t start) const noexcept
 {
     const size_t inFront = data.frontSize - start;  // start < frontSize < start + length_
-    return std::memcmp(data.front + start, pattern_, inFront) == 0
-        && std::memcmp(data.back, pattern_ + inFront, length_ - inFront) == 0;
+    return matches(data.front + start, 0, inFront) && matches(data.back, inFront, length_ - inFront);
 }
 
 size_t ByteSearcher::findForward(const GapBuffer::Segments& data, size_t from) const noexcept

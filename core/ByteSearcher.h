@@ -1,5 +1,6 @@
 // ByteSearcher: finds a byte string in the control's data, forwards or backwards, with exactly the
-// hits of a byte-by-byte scan, by first filtering on two of the pattern's rarest bytes.
+// hits of a byte-by-byte scan, by first filtering on two of the pattern's rarest bytes. The
+// pattern's ASCII letters may match either case.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -10,8 +11,12 @@ class ByteSearcher {
 public:
     static constexpr size_t npos = static_cast<size_t>(-1);
 
-    // The pattern (at least one byte) is read in place and must outlive the searcher.
-    ByteSearcher(const uint8_t* pattern, size_t length) noexcept;
+    // The pattern (at least one byte) and the flags are read in place and must outlive the
+    // searcher. A pattern byte that is an ASCII letter (A-Z, a-z) also matches its other case
+    // where `eitherCase` is set and, with `caseFlags`, its flag there is nonzero; every other
+    // byte, 0x80 and up included, matches only itself.
+    ByteSearcher(const uint8_t* pattern, size_t length, bool eitherCase = false,
+                 const uint8_t* caseFlags = nullptr) noexcept;
 
     // First start k >= from with text[k, k + length) equal to the pattern, or npos.
     [[nodiscard]] size_t findForward(const uint8_t* text, size_t size, size_t from) const noexcept;
@@ -22,12 +27,21 @@ public:
     [[nodiscard]] size_t findBackward(const GapBuffer::Segments& data, size_t from) const noexcept;
 
 private:
+    [[nodiscard]] bool eitherCaseAt(size_t offset) const noexcept;
+    // text[0, count) against pattern[offset, offset + count).
+    [[nodiscard]] bool matches(const uint8_t* text, size_t offset, size_t count) const noexcept;
     [[nodiscard]] bool matchesAcross(const GapBuffer::Segments& data, size_t start) const noexcept;
 
     const uint8_t* pattern_;
     size_t length_;
+    bool eitherCase_;
+    const uint8_t* caseFlags_;  // null: every letter of the pattern matches either case
     size_t rareOffset_;     // offset in the pattern of its least common byte
     size_t otherOffset_;    // offset of the next least common byte (the same when the pattern is one byte)
+    // A filter byte is compared as (text byte | fold) == byte; fold is 0x20 for a letter of
+    // either case, which also lets a few non-letters through to the full comparison.
     uint8_t rareByte_;
     uint8_t otherByte_;
+    uint8_t rareFold_;
+    uint8_t otherFold_;
 };

@@ -119,6 +119,10 @@ public:
     bool findFirst(int nibble, const void* pattern, int count);
     bool findNext(int nibble, const void* pattern, int count);
     bool findPrev(int nibble, const void* pattern, int count);
+    // Where a search starts: findFirst, findNext or findPrev.
+    enum class FindFrom { Nibble, After, Before };
+    // The pattern's ASCII letters match either case where `caseFlags` (null: everywhere) is nonzero.
+    bool findEitherCase(FindFrom from, int nibble, const void* pattern, const void* caseFlags, int count);
 
     [[nodiscard]] const PositionModel& positions() const noexcept { return positions_; }
     [[nodiscard]] uint32_t sizeLimit() const noexcept { return sizeLimit_; }
@@ -155,6 +159,7 @@ private:
     void showCaretAt(int nibble, ScrollBarSetupper& bar);
     void showSelection(const LineDamage& damage);
     bool editSelection(const uint8_t* bytes, size_t count);
+    bool find(FindFrom from, int nibble, const void* pattern, int count, bool eitherCase, const void* caseFlags);
     void showHit(size_t byte, size_t count);
 
     ControlView& view_;

@@ -238,38 +238,40 @@ void ControlModel::showHit(size_t byte, size_t count)
     showSelection(mergeDamage(damage, positions_.stretchSelection(begin + static_cast<int>(2 * count))));
 }
 
-bool ControlModel::findFirst(int nibble, const void* pattern, int count)
+bool ControlModel::find(FindFrom from, int nibble, const void* pattern, int count, bool eitherCase,
+                        const void* caseFlags)
 {
-    if (nibble < 0 || count <= 0 || !pattern)
+    const int lowest = from == FindFrom::Before ? 2 : 0;  // a position in the first byte has nothing before it
+    if (nibble < lowest || count <= 0 || !pattern)
         return false;
-    const ByteSearcher searcher(static_cast<const uint8_t*>(pattern), static_cast<size_t>(count));
-    const size_t hit = searcher.findForward(store_.segments(), static_cast<size_t>(nibble) >> 1);
+    const ByteSearcher searcher(static_cast<const uint8_t*>(pattern), static_cast<size_t>(count), eitherCase,
+                                static_cast<const uint8_t*>(caseFlags));
+    const size_t byte = static_cast<size_t>(nibble) >> 1;
+    const size_t hit = from == FindFrom::Before
+                           ? searcher.findBackward(store_.segments(), byte - 1)
+                           : searcher.findForward(store_.segments(), from == FindFrom::After ? byte + 1 : byte);
     if (hit == ByteSearcher::npos)
         return false;
     showHit(hit, static_cast<size_t>(count));
     return true;
+}
+
+bool ControlModel::findFirst(int nibble, const void* pattern, int count)
+{
+    return find(FindFrom::Nibble, nibble, pattern, count, false, nullptr);
 }
 
 bool ControlModel::findNext(int nibble, const void* pattern, int count)
 {
-    if (nibble < 0 || count <= 0 || !pattern)
-        return false;
-    const ByteSearcher searcher(static_cast<const uint8_t*>(pattern), static_cast<size_t>(count));
-    const size_t hit = searcher.findForward(store_.segments(), (static_cast<size_t>(nibble) >> 1) + 1);
-    if (hit == ByteSearcher::npos)
-        return false;
-    showHit(hit, static_cast<size_t>(count));
-    return true;
+    return find(FindFrom::After, nibble, pattern, count, false, nullptr);
 }
 
 bool ControlModel::findPrev(int nibble, const void* pattern, int count)
 {
-    if (nibble < 2 || count <= 0 || !pattern)  // a position in the first byte has nothing before it
-        return false;
-    const ByteSearcher searcher(static_cast<const uint8_t*>(pattern), static_cast<size_t>(count));
-    const size_t hit = searcher.findBackward(store_.segments(), (static_cast<size_t>(nibble) >> 1) - 1);
-    if (hit == ByteSearcher::npos)
-        return false;
-    showHit(hit, static_cast<size_t>(count));
-    return true;
+    return find(FindFrom::Before, nibble, pattern, count, false, nullptr);
+}
+
+bool ControlModel::findEitherCase(FindFrom from, int nibble, const void* pattern, const void* caseFlags, int count)
+{
+    return find(from, nibble, pattern, count, true, caseFlags);
 }

@@ -87,11 +87,21 @@ typedef bool (*QX_WriteProc)(void* context, const void* bytes, int count);
 // copies up to `capacity` regions and returns how many there are; QX_ClearChanges makes the data
 // as it is now the mark. Every data change counts, undo and redo included; QX_SetData,
 // QX_ReadDataFrom and QX_New count as one change of the whole data.
+// QX_FindCaseless searches as QX_FindFirst, QX_FindNext or QX_FindPrev (`direction`
+// QX_FIND_FIRST, QX_FIND_NEXT, QX_FIND_PREV), except that a pattern byte that is an ASCII
+// letter (A-Z, a-z) also matches its other case where `caseFlags` holds a nonzero byte at its
+// offset; a null `caseFlags` flags every byte. Other bytes, 0x80 and up included, match only
+// themselves; an unknown direction finds nothing.
 #define QX_EXTENDED_EXPORTS(X)                                                           \
     X(QX_ReadDataFrom, bool, (HWND window, int count, QX_ReadProc read, void* context), false) \
     X(QX_WriteDataTo, bool, (HWND window, int nibble, int count, QX_WriteProc write, void* context), false) \
     X(QX_GetChanges, int, (HWND window, QX_CHANGE* changes, int capacity), -1)          \
-    X(QX_ClearChanges, bool, (HWND window), false)
+    X(QX_ClearChanges, bool, (HWND window), false)                                      \
+    X(QX_FindCaseless, bool, (HWND window, int nibble, const void* pattern, const void* caseFlags, int count, int direction), false)
+
+#define QX_FIND_FIRST 0
+#define QX_FIND_NEXT 1
+#define QX_FIND_PREV 2
 
 #ifdef TALVINE_BUILDING
 #define QX_DECLARE_EXPORT(name, result, params, guard) extern "C" result name params;

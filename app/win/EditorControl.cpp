@@ -38,6 +38,15 @@ bool EditorControl::findPrev(int nibble, const uint8_t* pattern, int count)
     return Editor.QX_FindPrev(control_, nibble, pattern, count);
 }
 
+bool EditorControl::findCaseless(FindDirection direction, int nibble, const uint8_t* pattern, const uint8_t* caseFlags,
+                                 int count)
+{
+    const int exportDirection = direction == FindDirection::First  ? QX_FIND_FIRST
+                                : direction == FindDirection::Next ? QX_FIND_NEXT
+                                                                   : QX_FIND_PREV;
+    return Editor.QX_FindCaseless(control_, nibble, pattern, caseFlags, count, exportDirection);
+}
+
 bool EditorControl::replaceSelection(const uint8_t* bytes, int count)
 {
     return Editor.QX_ReplaceSelection(control_, bytes, count);

@@ -25,6 +25,8 @@ public:
     bool findFirst(int nibble, const uint8_t* pattern, int count) override;
     bool findNext(int nibble, const uint8_t* pattern, int count) override;
     bool findPrev(int nibble, const uint8_t* pattern, int count) override;
+    bool findCaseless(FindDirection direction, int nibble, const uint8_t* pattern, const uint8_t* caseFlags,
+                      int count) override;
     bool replaceSelection(const uint8_t* bytes, int count) override;
 
 private:

@@ -3,6 +3,7 @@
 #include "app/ActionTable.h"
 #include "app/DocumentSession.h"
 #include "app/Preferences.h"
+#include "app/TextPattern.h"
 #include "app/win/BackupService.h"
 #include "app/win/FormDocumentHost.h"
 #include "app/win/TFrameHistory.h"
@@ -48,6 +49,10 @@ public:
     HWND ControlHandle = nullptr;
     ::Preferences Preferences;
     _CVec<uint8_t> FindBytes;
+    // Empty when FindBytes match exactly; after a text search, one flag per byte for the ASCII
+    // letters that match either case.
+    _CVec<uint8_t> FindCaseFlags;
+    TextSearchEntry LastTextSearch;
     _CVec<uint8_t> ReplaceBytes;
     std::unique_ptr<BackupService> Backup;
     // The shown document with its modified flag and name, and the editing list.

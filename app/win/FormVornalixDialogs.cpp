@@ -24,6 +24,7 @@ void TFormVornalix::ActionFindFindExecute(TAction&)
     dialog.EditFindTarget.SetText(BytesToHex(FindBytes));
     if (dialog.ShowModal() == mrOk) {
         HexToBytes(dialog.EditFindTarget.Text(), FindBytes);
+        FindCaseFlags.clear();
         EditorControl control(ControlHandle);
         if (RunFind(control, FindDirection::First, FindBytes) == FindOutcome::NotFound)
             ShowMessageBox(Handle(), FindNotFoundText, kMessageInformation);
@@ -34,7 +35,7 @@ void TFormVornalix::ActionFindFindExecute(TAction&)
 void TFormVornalix::ActionFindNextExecute(TAction&)
 {
     EditorControl control(ControlHandle);
-    if (RunFind(control, FindDirection::Next, FindBytes) == FindOutcome::NotFound)
+    if (RunFind(control, FindDirection::Next, FindBytes, FindCaseFlags) == FindOutcome::NotFound)
         ShowMessageBox(Handle(), FindNotFoundText, kMessageInformation);
     FocusControl();
 }
@@ -42,7 +43,7 @@ void TFormVornalix::ActionFindNextExecute(TAction&)
 void TFormVornalix::ActionFindPrevExecute(TAction&)
 {
     EditorControl control(ControlHandle);
-    if (RunFind(control, FindDirection::Prev, FindBytes) == FindOutcome::NotFound)
+    if (RunFind(control, FindDirection::Prev, FindBytes, FindCaseFlags) == FindOutcome::NotFound)
         ShowMessageBox(Handle(), FindNotFoundText, kMessageInformation);
     FocusControl();
 }
@@ -56,6 +57,7 @@ void TFormVornalix::ActionFindReplaceExecute(TAction&)
     if (dialog.ShowModal() == mrOk) {
         HexToBytes(dialog.EditFindTarget.Text(), FindBytes);
         HexToBytes(dialog.EditReplaceTarget.Text(), ReplaceBytes);
+        FindCaseFlags.clear();
         const int replaced =
             RunReplaceCommand(Handle(), ControlHandle, FindBytes, ReplaceBytes, &StatusBar);
         const std::string message = ReplacedCountMessage(replaced);

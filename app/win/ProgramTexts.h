@@ -39,6 +39,14 @@ inline constexpr char kTextSkipNext[] = "次(&N)";
 inline constexpr char kTextReplaceAll[] = "すべて(&A)";
 inline constexpr char kTextReplaceStop[] = "終了(&X)";
 
+inline constexpr char kTextFindStringCaption[] = "テキストを検索 [Korvani Quillet]";
+inline constexpr char kTextFindStringTarget[] = "検索テキスト";
+inline constexpr char kTextFindStringHint[] = "検索する文字列を入力（例： Quillet）";
+inline constexpr char kTextFindStringEncoding[] = "文字コード";
+inline constexpr char kTextFindStringEitherCase[] = "大文字と小文字を区別しない";
+inline constexpr char kTextFindStringUnconvertible[] =
+    "入力されたテキストは選択された文字コードに変換できません。\nテキストを確認してください。";
+
 inline constexpr char kTextBytePosCaption[] = "指定した位置に移動 [Korvani Quillet]";
 inline constexpr char kTextCurPos[] = "現在の位置";
 inline constexpr char kTextNewPos[] = "新しい位置";

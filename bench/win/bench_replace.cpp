@@ -65,6 +65,7 @@ public:
     bool findFirst(int nibble, const uint8_t* p, int n) override { return model_.findFirst(nibble, p, n); }
     bool findNext(int nibble, const uint8_t* p, int n) override { return model_.findNext(nibble, p, n); }
     bool findPrev(int nibble, const uint8_t* p, int n) override { return model_.findPrev(nibble, p, n); }
+    bool findCaseless(FindDirection, int, const uint8_t*, const uint8_t*, int) override { return false; }
     bool replaceSelection(const uint8_t* bytes, int count) override { return model_.replaceSelection(bytes, count); }
 
 private:

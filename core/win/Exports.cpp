@@ -355,7 +355,8 @@ extern "C" bool QX_FindPrev(HWND window, int nibble, const void* pattern, int co
     return OnModel(window, false, [&](ControlModel& model) { return model.findPrev(nibble, pattern, count); });
 }
 
-// --- the exports beside the 56: whole data without a copy, and the changes since a mark
+// --- the exports beside the 56: whole data without a copy, the changes since a mark, and search
+// with letters of either case
 
 extern "C" bool QX_ReadDataFrom(HWND window, int count, QX_ReadProc read, void* context)
 {
@@ -396,5 +397,18 @@ extern "C" bool QX_ClearChanges(HWND window)
     return OnModel(window, false, [](ControlModel& model) {
         model.clearChanges();
         return true;
+    });
+}
+
+extern "C" bool QX_FindCaseless(HWND window, int nibble, const void* pattern, const void* caseFlags, int count,
+                                int direction)
+{
+    if (direction < QX_FIND_FIRST || direction > QX_FIND_PREV)
+        return false;
+    const auto from = direction == QX_FIND_FIRST  ? ControlModel::FindFrom::Nibble
+                      : direction == QX_FIND_NEXT ? ControlModel::FindFrom::After
+                                                  : ControlModel::FindFrom::Before;
+    return OnModel(window, false, [&](ControlModel& model) {
+        return model.findEitherCase(from, nibble, pattern, caseFlags, count);
     });
 }

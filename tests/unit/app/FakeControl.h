@@ -56,6 +56,9 @@ public:
         return false;
     }
 
+    // The commands under test here search with exact bytes only.
+    bool findCaseless(FindDirection, int, const uint8_t*, const uint8_t*, int) override { return false; }
+
     bool replaceSelection(const uint8_t* bytes, int count) override
     {
         ++replaceCalls_;

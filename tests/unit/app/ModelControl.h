@@ -34,6 +34,14 @@ public:
     {
         return test_.model.findPrev(nibble, pattern, count);
     }
+    bool findCaseless(FindDirection direction, int nibble, const uint8_t* pattern, const uint8_t* caseFlags,
+                      int count) override
+    {
+        const auto from = direction == FindDirection::First  ? ControlModel::FindFrom::Nibble
+                          : direction == FindDirection::Next ? ControlModel::FindFrom::After
+                                                             : ControlModel::FindFrom::Before;
+        return test_.model.findEitherCase(from, nibble, pattern, caseFlags, count);
+    }
     bool replaceSelection(const uint8_t* bytes, int count) override
     {
         return test_.model.replaceSelection(bytes, count);

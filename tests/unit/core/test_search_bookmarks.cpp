@@ -125,6 +125,85 @@ TEST(Search, LongRunsFindTheFirstHitInEveryBlockPosition)
     }
 }
 
+// Letters of either case: the same agreement with a scan that folds A-Z/a-z at flagged letters
+// only; the alphabet holds the neighbours that differ from letters by 0x20 ('@' and '`', 0xC1
+// and 0xE1) and all flag choices.
+TEST(SearchEitherCase, SearcherAgreesWithAFoldingScanAroundTheGap)
+{
+    const uint8_t alphabet[] = {'a', 'A', 'b', '@', '`', 0xC1, 0xE1};
+    const auto same = [](uint8_t text, uint8_t wanted, bool flagged) {
+        const bool letter = (wanted >= 'A' && wanted <= 'Z') || (wanted >= 'a' && wanted <= 'z');
+        return text == wanted || (flagged && letter && (text | 0x20) == (wanted | 0x20));
+    };
+    std::mt19937 random(23);
+    for (int round = 0; round < 600; ++round) {
+        const size_t size = 1 + random() % 120;
+        Bytes data(size);
+        for (auto& byte : data)
+            byte = alphabet[random() % std::size(alphabet)];
+        GapBuffer store(1u << 20);
+        store.assign(data.data(), data.size());
+        store.replace(random() % (size + 1), 0, nullptr, 0);  // the gap anywhere
+        Bytes pattern(1 + random() % 5), flags(pattern.size());
+        for (auto& byte : pattern)
+            byte = alphabet[random() % 4];  // letters and '@'
+        for (auto& flag : flags)
+            flag = random() % 3 != 0;
+        const bool withFlags = round % 2 == 0;
+        const ByteSearcher searcher(pattern.data(), pattern.size(), true, withFlags ? flags.data() : nullptr);
+        const auto matchesAt = [&](size_t k) {
+            for (size_t i = 0; i < pattern.size(); ++i)
+                if (!same(data[k + i], pattern[i], !withFlags || flags[i]))
+                    return false;
+            return true;
+        };
+        const size_t from = random() % (data.size() + 2);
+        size_t forward = ByteSearcher::npos, backward = ByteSearcher::npos;
+        for (size_t k = from; k + pattern.size() <= data.size(); ++k)
+            if (matchesAt(k)) {
+                forward = k;
+                break;
+            }
+        for (size_t k = std::min(from + 1, data.size() + 1); k-- > 0;)
+            if (k + pattern.size() <= data.size() && matchesAt(k)) {
+                backward = k;
+                break;
+            }
+        ASSERT_EQ(searcher.findForward(store.segments(), from), forward) << "round " << round;
+        ASSERT_EQ(searcher.findBackward(store.segments(), from), backward) << "round " << round;
+    }
+}
+
+// Long data takes the 32-byte filter; hits at its block edges, the data's first and last
+// bytes, and the three starts of the model.
+TEST(SearchEitherCase, ModelFindsBothCasesFromEveryStart)
+{
+    Bytes data(200, 0xE9);  // 0xE9 | 0x20 == 0xE9: high bytes stay as they are
+    const char text[] = "QuIlLeT";
+    std::copy(text, text + 7, data.begin());
+    std::copy(text, text + 7, data.begin() + 95);
+    std::copy(text, text + 7, data.end() - 7);
+    data[60] = 0xC9;  // 'i' | 0x80 must not be taken for a letter
+    TestControl t(data);
+    const uint8_t pattern[] = {'q', 'U', 'i', 'L', 'l', 'E', 't'};
+    EXPECT_TRUE(t.model.findEitherCase(ControlModel::FindFrom::Nibble, 0, pattern, nullptr, 7));
+    EXPECT_EQ(t.model.caretPos(), 0);
+    EXPECT_EQ(t.p().selEnd, 14);
+    EXPECT_TRUE(t.model.findEitherCase(ControlModel::FindFrom::After, 0, pattern, nullptr, 7));
+    EXPECT_EQ(t.model.caretPos(), 2 * 95);
+    EXPECT_TRUE(t.model.findEitherCase(ControlModel::FindFrom::After, 2 * 95, pattern, nullptr, 7));
+    EXPECT_EQ(t.model.caretPos(), 2 * 193);
+    EXPECT_FALSE(t.model.findEitherCase(ControlModel::FindFrom::After, 2 * 193, pattern, nullptr, 7));
+    EXPECT_TRUE(t.model.findEitherCase(ControlModel::FindFrom::Before, 2 * 193, pattern, nullptr, 7));
+    EXPECT_EQ(t.model.caretPos(), 2 * 95);
+    // A letter whose flag is clear matches only itself; so does any byte from 0x80 up.
+    const uint8_t flags[] = {1, 1, 1, 1, 1, 1, 0};
+    EXPECT_FALSE(t.model.findEitherCase(ControlModel::FindFrom::Nibble, 0, pattern, flags, 7));
+    const uint8_t high[] = {0xC9, 0xC9};
+    EXPECT_FALSE(t.model.findEitherCase(ControlModel::FindFrom::Nibble, 0, high, nullptr, 2));
+    EXPECT_FALSE(t.model.findEitherCase(ControlModel::FindFrom::Before, 1, pattern, nullptr, 7));
+}
+
 TEST(Bookmarks, SlotsRefuseBadIndexesAndValuesAndCountExactly)
 {
     TestControl t(countingBytes(20));

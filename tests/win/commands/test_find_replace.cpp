@@ -1,4 +1,4 @@
-// Find, find next and previous, the jump dialog and a replace run in the running editor, driven by its keys.
+// Find, text search, find next and previous, the jump dialog and a replace run in the running editor, driven by its keys.
 #include "tests/win/support/DialogDriver.h"
 #include "tests/win/support/MessageBoxCatcher.h"
 #include "tests/win/support/RunningEditor.h"
@@ -36,12 +36,18 @@ protected:
     {
         if (!RunningEditor::CanPressKeys())
             GTEST_SKIP() << "needs xdotool and a display";
-        // Matches of AB CD at bytes 1, 4, 7 and 10; the last one ends the data.
-        file_ = std::make_unique<DocumentFile>(
-            std::vector<uint8_t>{0x00, 0xAB, 0xCD, 0x11, 0xAB, 0xCD, 0x22, 0xAB, 0xCD, 0x33, 0xAB, 0xCD});
+        const std::vector<uint8_t> bytes = documentBytes();
+        file_ = std::make_unique<DocumentFile>(bytes);
         editor_ = std::make_unique<RunningEditor>("qx_find", file_->argument());
         ASSERT_TRUE(editor_->started());
-        ASSERT_TRUE(WaitFor([&] { return editor_->sizeText() == "12"; })) << editor_->sizeText();
+        const std::string size = std::to_string(bytes.size());
+        ASSERT_TRUE(WaitFor([&] { return editor_->sizeText() == size; })) << editor_->sizeText();
+    }
+
+    // Matches of AB CD at bytes 1, 4, 7 and 10; the last one ends the data.
+    [[nodiscard]] virtual std::vector<uint8_t> documentBytes() const
+    {
+        return {0x00, 0xAB, 0xCD, 0x11, 0xAB, 0xCD, 0x22, 0xAB, 0xCD, 0x33, 0xAB, 0xCD};
     }
 
     void TearDown() override
@@ -96,6 +102,40 @@ protected:
 
     std::unique_ptr<DocumentFile> file_;
     std::unique_ptr<RunningEditor> editor_;
+};
+
+// "Quillet" in three spellings: quILLet at 2, Quillet at 0xC, QUILLET at 0x16 ending the data.
+class TextFindInTheEditor : public FindInTheEditor {
+protected:
+    [[nodiscard]] std::vector<uint8_t> documentBytes() const override
+    {
+        const std::string text("\0\0quILLet\0\0\0Quillet\0\0\0QUILLET", 29);
+        return {text.begin(), text.end()};
+    }
+
+    // Opens the text search dialog with `keys`, which must show the last entry's text and
+    // case rule; enters the text, the encoding and the case rule and presses Ok.
+    HWND searchText(const std::string& keys, const std::string& lastText, bool lastEitherCase,
+                    const std::wstring& text, const char* encoding, bool eitherCase)
+    {
+        const HWND dialog = openDialog(keys, "TFormFindString");
+        if (!dialog)
+            return nullptr;
+        const HWND edit = ChildrenOfClass(dialog, "Edit").at(0);
+        const HWND check = ChildWithText(dialog, "大文字と小文字を区別しない");
+        char shown[256] = {};  // another process's edit: its text comes only through the message
+        SendMessageTimeoutA(edit, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown), SMTO_ABORTIFHUNG, 5000,
+                            nullptr);
+        EXPECT_EQ(std::string(shown), lastText);
+        EXPECT_EQ(SendMessageA(check, BM_GETCHECK, 0, 0) == BST_CHECKED, lastEitherCase);
+        SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000,
+                            nullptr);
+        PostClick(ChildWithText(dialog, encoding));
+        if (lastEitherCase != eitherCase)
+            PostClick(check);
+        PostClick(ChildWithText(dialog, "&Ok"));
+        return dialog;
+    }
 };
 
 } // namespace
@@ -159,4 +199,41 @@ TEST_F(FindInTheEditor, ReplaceRunAnsweredThroughTheStrip)
     EXPECT_EQ(messageText(), "3 個のバイト列を置換しました。");
     EXPECT_EQ(editor_->sizeText(), "9");
     EXPECT_EQ(editor_->dataText(), "00EE11ABCD22EE33EE");
+}
+
+TEST_F(TextFindInTheEditor, MenuAndShortcutSearchTextAndNextAndPreviousGoOnWithIt)
+{
+    // Through the menu: either case from the caret, then on and back with the same rule.
+    ASSERT_NE(searchText("alt+q t", "", false, L"Quillet", "Shift-JIS", true), nullptr);
+    ASSERT_TRUE(editor_->waitForNoWindow("TFormFindString"));
+    EXPECT_EQ(caretInfo(), "2 [0 - 1C]");
+    for (const char* expected : {"C [0 - 1C]", "16 [0 - 1C]"}) {
+        ASSERT_TRUE(editor_->pressKeys("ctrl+n"));
+        EXPECT_EQ(caretInfo(), expected);
+    }
+    ASSERT_TRUE(editor_->pressKeys("ctrl+n"));
+    EXPECT_EQ(messageText(), "検索対象が見つかりません。");
+    ASSERT_TRUE(editor_->pressKeys("ctrl+b"));
+    EXPECT_EQ(caretInfo(), "C [0 - 1C]");
+
+    // Through the shortcut: the text is not there as UTF-16LE; the caret stays.
+    ASSERT_NE(searchText("shift+ctrl+f", "Quillet", true, L"Quillet", "UTF-16LE", true), nullptr);
+    EXPECT_EQ(messageText(), "検索対象が見つかりません。");
+    EXPECT_EQ(caretInfo(), "C [0 - 1C]");
+
+    // A character that code page 932 does not have (é): the warning, and the dialog stays open.
+    const HWND dialog = searchText("shift+ctrl+f", "Quillet", true, L"Quill\u00E9t", "UTF-8", true);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(messageText(), "入力されたテキストは選択された文字コードに変換できません。\nテキストを確認してください。");
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    PostClick(ChildWithText(dialog, "&Cancel"));
+    ASSERT_TRUE(editor_->waitForNoWindow("TFormFindString"));
+
+    // Exact case: the same spelling at the caret, and next finds no other.
+    ASSERT_NE(searchText("shift+ctrl+f", "Quillet", true, L"Quillet", "Shift-JIS", false), nullptr);
+    ASSERT_TRUE(editor_->waitForNoWindow("TFormFindString"));
+    EXPECT_EQ(caretInfo(), "C [0 - 1C]");
+    ASSERT_TRUE(editor_->pressKeys("ctrl+n"));
+    EXPECT_EQ(messageText(), "検索対象が見つかりません。");
+    EXPECT_EQ(caretInfo(), "C [0 - 1C]");
 }

@@ -72,6 +72,7 @@ void ExpectGuardResults(HWND window)
     EXPECT_FALSE(Editor.QX_FindFirst(window, 0, buffer, 1));
     EXPECT_FALSE(Editor.QX_FindNext(window, 0, buffer, 1));
     EXPECT_FALSE(Editor.QX_FindPrev(window, 0, buffer, 1));
+    EXPECT_FALSE(Editor.QX_FindCaseless(window, 0, buffer, nullptr, 1, QX_FIND_FIRST));
     EXPECT_FALSE(Editor.QX_SetTabSize(window, 8));
     EXPECT_EQ(Editor.QX_GetTabSize(window), -1);
 }
@@ -89,7 +90,7 @@ TEST(Exports, EveryExportIsBoundByItsUnderscoreName)
     EXPECT_EQ(bound, 56);
     QX_EXTENDED_EXPORTS(QX_COUNT)
 #undef QX_COUNT
-    EXPECT_EQ(bound, 60);
+    EXPECT_EQ(bound, 61);
     EXPECT_EQ(GetProcAddress(library, "QX_Create"), nullptr) << "only the underscore names are exported";
 }
 

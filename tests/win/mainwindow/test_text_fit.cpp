@@ -6,6 +6,7 @@
 #include "app/win/TFormBytePos.h"
 #include "app/win/TFormFilter.h"
 #include "app/win/TFormFind.h"
+#include "app/win/TFormFindString.h"
 #include "app/win/TFormQuerySave.h"
 #include "app/win/TFormReplaceFirst.h"
 #include "app/win/TFormReplaceNext.h"
@@ -40,6 +41,8 @@ TEST(TextFit, EveryCaptionAndLabelFitsItsControl)
 
     TFormFind find(owner, showHint);
     EXPECT_EQ(ClippedIn(find), "") << "find";
+    TFormFindString findString(owner, showHint);
+    EXPECT_EQ(ClippedIn(findString), "") << "text search";
     TFormReplaceFirst replaceFirst(owner, showHint);
     EXPECT_EQ(ClippedIn(replaceFirst), "") << "replace";
     TFormReplaceNext replaceNext(owner);
