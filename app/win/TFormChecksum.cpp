@@ -36,14 +36,7 @@ TFormChecksum::~TFormChecksum() { DestroyHandle(); }
 
 void TFormChecksum::CreateComponents()
 {
-    PanelBottom.SetAlign(TAlign::Bottom);
-    PanelBottom.SetHeight(kBottomHeight);
-    PanelBottom.SetColor(clTeal);
-    PanelBottom.Create(*this);
-    PanelClient.SetAlign(TAlign::Client);
-    PanelClient.SetColor(clNavy);
-    PanelClient.SetFontColor(clWhite);
-    PanelClient.Create(*this);
+    CreateDialogPanels(*this, PanelClient, PanelBottom, kBottomHeight);
 
     InfoScope.SetBounds(kMargin, kScopeTop, 0, 0);
     InfoScope.Create(PanelClient);
