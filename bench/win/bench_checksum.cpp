@@ -62,7 +62,19 @@ std::string Hex(const uint8_t* bytes, size_t count)
     return text;
 }
 
-// What a plain program does: CRC-32, MD5, SHA-1 and SHA-256 of the bytes, each in one call.
+// Wine's SHA-1 gives a wrong digest for a single piece of 512 MiB or more: 64 MiB at a time.
+bool HashInPieces(BCRYPT_HASH_HANDLE hash, const uint8_t* bytes, size_t size)
+{
+    constexpr size_t kPiece = size_t{64} << 20;
+    for (size_t at = 0; at < size; at += kPiece)
+        if (!BCRYPT_SUCCESS(BCryptHashData(hash, const_cast<PUCHAR>(bytes + at),
+                                           static_cast<ULONG>(std::min(kPiece, size - at)), 0)))
+            return false;
+    return true;
+}
+
+// What a plain program does: CRC-32, MD5, SHA-1 and SHA-256 of the bytes, one after the other
+// (the CRC in one call, the hashes in pieces).
 Sums PlainSums(const uint8_t* bytes, size_t size)
 {
     using CrcProc = DWORD(WINAPI*)(DWORD, const BYTE*, INT);
@@ -81,8 +93,7 @@ Sums PlainSums(const uint8_t* bytes, size_t size)
         uint8_t digest[32] = {};
         const bool done = BCRYPT_SUCCESS(BCryptOpenAlgorithmProvider(&algorithm, names[i], nullptr, 0)) &&
                           BCRYPT_SUCCESS(BCryptCreateHash(algorithm, &hash, nullptr, 0, nullptr, 0, 0)) &&
-                          BCRYPT_SUCCESS(BCryptHashData(hash, const_cast<PUCHAR>(bytes), static_cast<ULONG>(size), 0)) &&
-                          BCRYPT_SUCCESS(BCryptFinishHash(hash, digest, lengths[i], 0));
+                          HashInPieces(hash, bytes, size) && BCRYPT_SUCCESS(BCryptFinishHash(hash, digest, lengths[i], 0));
         if (hash)
             BCryptDestroyHash(hash);
         if (algorithm)
