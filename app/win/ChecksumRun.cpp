@@ -80,8 +80,18 @@ public:
         for (const Event& go : go_)
             SetEvent(go.Handle());
         const HANDLE done = done_.Handle();
-        while (MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_PAINT | QS_SENDMESSAGE) != WAIT_OBJECT_0)
+        for (;;) {
+            const DWORD woken = MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_PAINT | QS_SENDMESSAGE);
+            if (woken == WAIT_OBJECT_0)
+                break;
+            // The workers read the piece until they are done with it, so even a failed wait
+            // waits for them, if without painting.
+            if (woken == WAIT_FAILED) {
+                WaitForSingleObject(done, INFINITE);
+                break;
+            }
             DispatchPaint();
+        }
         if (failure_)
             std::rethrow_exception(failure_);
     }
@@ -122,7 +132,7 @@ private:
     std::atomic<int> pending_{0};
     std::atomic<bool> stopping_{false};
     std::atomic<bool> failed_{false};
-    std::exception_ptr failure_;  // set once, before failed_ is seen by Feed's return
+    std::exception_ptr failure_;  // set by the first worker that fails, before its piece counts as done
     std::array<std::thread, kChecksumCount> threads_;
 };
 
