@@ -99,6 +99,8 @@ public:
 private:
     void Work(ChecksumKind kind)
     {
+        // The window thread answers first when the cores are all busy.
+        SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
         const HANDLE go = go_[static_cast<int>(kind)].Handle();
         while (WaitForSingleObject(go, INFINITE) == WAIT_OBJECT_0 && !stopping_) {
             try {
