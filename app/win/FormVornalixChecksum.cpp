@@ -1,4 +1,41 @@
 // TFormVornalix: the checksum command.
 #include "app/win/FormVornalix.h"
 
-void TFormVornalix::ActionToolChecksumExecute(TAction&) {}
+#include "app/ChecksumReport.h"
+#include "app/win/ChecksumRun.h"
+#include "app/win/EditorLibrary.h"
+#include "app/win/ProgramTexts.h"
+#include "app/win/TFormChecksum.h"
+
+#include "common/win/MessageBox.h"
+
+#include <new>
+#include <optional>
+
+// Sums the selection, or the whole data when nothing is selected, and shows the sums.
+void TFormVornalix::ActionToolChecksumExecute(TAction&)
+{
+    const HWND control = ControlHandle;
+    const std::optional<ChecksumRange> range =
+        ChecksumRangeOf(Editor.QX_GetDataSize(control), Editor.QX_GetSelectionBegin(control),
+                        Editor.QX_GetSelectionSize(control));
+    std::optional<ChecksumDigests> digests;
+    try {
+        if (range)
+            digests = SumControlData(Handle(), control, *range);
+    } catch (const std::bad_alloc&) {
+        ShowOutOfMemory(Handle());
+        FocusControl();
+        return;
+    } catch (...) {
+        // A provider missing or failing, or no threads to be had.
+    }
+    if (!digests) {
+        ShowMessageBox(Handle(), kTextChecksumFailed, kMessageError);
+    } else {
+        TFormChecksum dialog(Handle());
+        dialog.SetResult(*range, *digests);
+        dialog.ShowModal();
+    }
+    FocusControl();
+}

@@ -26,6 +26,13 @@ inline constexpr char kTextQuerySaveYes[] = "保存する";
 inline constexpr char kTextQuerySaveNo[] = "保存しない";
 inline constexpr char kTextQuerySaveCancel[] = "中止";
 
+// The checksum command and its dialog.
+inline constexpr char kTextChecksumCaption[] = "チェックサム";
+inline constexpr char kTextChecksumCopy[] = "コピー";
+inline constexpr char kTextChecksumClose[] = "閉じる";
+inline constexpr char kTextChecksumFailed[] = "チェックサムを計算できませんでした。";
+inline constexpr char kTextChecksumNotCopied[] = "クリップボードにコピーできませんでした。";
+
 // The find, replace, jump, settings and file-filter dialogs.
 inline constexpr char kTextFindCaption[] = "検索 [Korvani Quillet]";
 inline constexpr char kTextReplaceCaption[] = "置換 [Korvani Quillet]";

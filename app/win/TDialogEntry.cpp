@@ -23,14 +23,7 @@ TDialogEntry::~TDialogEntry() { DestroyHandle(); }
 
 void TDialogEntry::CreateComponents()
 {
-    PanelBottom.SetAlign(TAlign::Bottom);
-    PanelBottom.SetHeight(kBottomHeight);
-    PanelBottom.SetColor(clTeal);
-    PanelBottom.Create(*this);
-    PanelClient.SetAlign(TAlign::Client);
-    PanelClient.SetColor(clNavy);
-    PanelClient.SetFontColor(clWhite);
-    PanelClient.Create(*this);
+    CreateDialogPanels(*this, PanelClient, PanelBottom, kBottomHeight);
 
     const int top = (kBottomHeight - kButtonHeight) / 2;
     const int right = ClientWidth() - 12;

@@ -10,6 +10,8 @@ HWND TEdit::CreateWindowHandle(HWND parent, int id)
     DWORD style = ES_AUTOHSCROLL | ES_LEFT;
     if (upperCase_)
         style |= ES_UPPERCASE;
+    if (readOnly_)
+        style |= ES_READONLY;
     return MakeWindow("EDIT", text_, style, WS_EX_CLIENTEDGE, parent, id);
 }
 
@@ -24,6 +26,13 @@ void TEdit::SetMaxLength(int length)
     maxLength_ = length;
     if (Handle())
         SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(length > 0 ? length : 0), 0);
+}
+
+void TEdit::SetReadOnly(bool readOnly)
+{
+    readOnly_ = readOnly;
+    if (Handle())
+        SendMessageA(Handle(), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
 }
 
 void TEdit::SelectAll()

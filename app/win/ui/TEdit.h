@@ -8,6 +8,8 @@ public:
 
     void SetUpperCase(bool upperCase) noexcept { upperCase_ = upperCase; }
     void SetMaxLength(int length);
+    // A read-only edit still takes the focus and lets its text be selected and copied.
+    void SetReadOnly(bool readOnly);
     // Text changes, typed or set by SetText, run OnChange.
     void SelectAll();
 
@@ -22,4 +24,5 @@ protected:
 private:
     bool upperCase_ = false;
     int maxLength_ = 0;
+    bool readOnly_ = false;
 };
