@@ -7,6 +7,7 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <type_traits>
 
@@ -16,20 +17,15 @@ constexpr std::string_view kInvalid = "無効";
 constexpr std::string_view kIncomplete = "不完全";
 constexpr std::string_view kControl = "(制御文字)";
 constexpr std::string_view kDenormal = " (非正規化数)";
-constexpr size_t kLabelColumn = 26;
+constexpr size_t kLabelColumn = 23;
 
 constexpr std::array<std::string_view, 22> kLabels = {
-    "8 ビット 符号付き",          "8 ビット 符号なし",
-    "16 ビット 符号付き (LE)",    "16 ビット 符号なし (LE)",
-    "16 ビット 符号付き (BE)",    "16 ビット 符号なし (BE)",
-    "32 ビット 符号付き (LE)",    "32 ビット 符号なし (LE)",
-    "32 ビット 符号付き (BE)",    "32 ビット 符号なし (BE)",
-    "64 ビット 符号付き (LE)",    "64 ビット 符号なし (LE)",
-    "64 ビット 符号付き (BE)",    "64 ビット 符号なし (BE)",
-    "32 ビット 浮動小数点 (LE)",  "32 ビット 浮動小数点 (BE)",
-    "64 ビット 浮動小数点 (LE)",  "64 ビット 浮動小数点 (BE)",
-    "2 進数",                     "Shift-JIS",
-    "UTF-16LE",                   "UTF-8",
+    "8ビット符号付き",        "8ビット符号なし",
+    "16ビット符号付き(LE)",   "16ビット符号なし(LE)",   "16ビット符号付き(BE)",   "16ビット符号なし(BE)",
+    "32ビット符号付き(LE)",   "32ビット符号なし(LE)",   "32ビット符号付き(BE)",   "32ビット符号なし(BE)",
+    "64ビット符号付き(LE)",   "64ビット符号なし(LE)",   "64ビット符号付き(BE)",   "64ビット符号なし(BE)",
+    "32ビット浮動小数点(LE)", "32ビット浮動小数点(BE)", "64ビット浮動小数点(LE)", "64ビット浮動小数点(BE)",
+    "2進数",                  "Shift-JIS",              "UTF-16LE",               "UTF-8",
 };
 
 // The first `size` bytes as an unsigned number in the given byte order; the caller checked
@@ -51,17 +47,21 @@ int64_t SignExtended(uint64_t value, size_t size) noexcept
 // Upper-case hex digits, at least `width` of them.
 std::string HexNumber(uint64_t value, size_t width)
 {
-    std::string text;
-    for (; value != 0 || text.size() < width; value >>= 4)
-        text.insert(text.begin(), "0123456789ABCDEF"[value & 15]);
-    return text;
+    char digits[16];
+    size_t count = 0;
+    for (; value != 0 || count < width; value >>= 4)
+        digits[count++] = "0123456789ABCDEF"[value & 15];
+    return std::string(std::make_reverse_iterator(digits + count), std::make_reverse_iterator(digits));
 }
 
 std::string HexBytes(std::span<const uint8_t> bytes)
 {
     std::string text;
-    for (const uint8_t byte : bytes)
-        text += (text.empty() ? "" : " ") + HexNumber(byte, 2);
+    for (const uint8_t byte : bytes) {
+        if (!text.empty())
+            text += ' ';
+        text += HexNumber(byte, 2);
+    }
     return text;
 }
 

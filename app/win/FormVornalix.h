@@ -6,6 +6,7 @@
 #include "app/win/BackupService.h"
 #include "app/win/FormDocumentHost.h"
 #include "app/win/TFrameHistory.h"
+#include "app/win/TFrameInspector.h"
 #include "app/win/ui/TActionList.h"
 #include "app/win/ui/TComboBox.h"
 #include "app/win/ui/TFileDialog.h"
@@ -13,6 +14,7 @@
 #include "app/win/ui/TImageList.h"
 #include "app/win/ui/TMenu.h"
 #include "app/win/ui/TPanel.h"
+#include "app/win/ui/TSplitter.h"
 #include "app/win/ui/TStatusBar.h"
 #include "app/win/ui/TTimer.h"
 #include "app/win/ui/TToolBar.h"
@@ -41,6 +43,9 @@ public:
     TStatusBar StatusBar{"StatusBar"};
     TFrameHistory EditorHistory{"EditorHistory"};
     TPanel PanelClient{"PanelClient"};
+    // The data inspector at the right of PanelClient, sized by the splitter at its left.
+    TFrameInspector FrameInspector{"FrameInspector"};
+    TSplitter SplitterInspector{"SplitterInspector"};
     TFileDialog OpenDialog{TFileDialog::Kind::Open};
     TFileDialog SaveDialog{TFileDialog::Kind::Save};
     TTimer Timer;
@@ -99,6 +104,11 @@ private:
     // The control's font scaled by multiplier / divisor: it is stored for 96 DPI and shown at
     // the window's.
     void ScaleControlFont(int multiplier, int divisor);
+    // The inspector pane shown or hidden, its menu item checked to match.
+    void ShowInspector(bool shown);
+    // When the message queue goes idle: the pane's rows follow the caret and the data, read
+    // only when the caret, the data size or the data (NotifyChanged) changed.
+    void RefreshInspector();
 
     // Handlers.
     void PanelClientEnter();
@@ -144,4 +154,9 @@ private:
 
     // The session's end was asked about and the user let it go on.
     bool sessionAsked_ = false;
+    // What the inspector pane shows: the caret and data size it was read at; stale after a
+    // change of the data.
+    int inspectorCaret_ = -1;
+    int inspectorSize_ = -1;
+    bool inspectorStale_ = true;
 };

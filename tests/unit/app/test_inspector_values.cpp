@@ -47,20 +47,20 @@ TEST(InspectorValues, IntegersReadBothByteOrdersAndSigns)
 {
     const auto bytes = {uint8_t{0x80}, uint8_t{0x01}, uint8_t{0xFF}, uint8_t{0xFF},
                         uint8_t{0xFF}, uint8_t{0xFF}, uint8_t{0xFF}, uint8_t{0xFF}};
-    EXPECT_EQ(Text(bytes, "8 ビット 符号付き"), "-128");
-    EXPECT_EQ(Text(bytes, "8 ビット 符号なし"), "128");
-    EXPECT_EQ(Text(bytes, "16 ビット 符号付き (LE)"), "384");
-    EXPECT_EQ(Text(bytes, "16 ビット 符号付き (BE)"), "-32767");
-    EXPECT_EQ(Text(bytes, "16 ビット 符号なし (BE)"), "32769");
-    EXPECT_EQ(Text(bytes, "32 ビット 符号付き (LE)"), "-65152");
-    EXPECT_EQ(Text(bytes, "32 ビット 符号なし (LE)"), "4294902144");
-    EXPECT_EQ(Text(bytes, "32 ビット 符号なし (BE)"), "2147614719");
-    EXPECT_EQ(Text(bytes, "64 ビット 符号付き (LE)"), "-65152");
-    EXPECT_EQ(Text(bytes, "64 ビット 符号なし (LE)"), "18446744073709486464");
-    EXPECT_EQ(Text(bytes, "64 ビット 符号付き (BE)"), "-9222809086901354497");
-    EXPECT_EQ(Text({0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "64 ビット 符号付き (BE)"),
+    EXPECT_EQ(Text(bytes, "8ビット符号付き"), "-128");
+    EXPECT_EQ(Text(bytes, "8ビット符号なし"), "128");
+    EXPECT_EQ(Text(bytes, "16ビット符号付き(LE)"), "384");
+    EXPECT_EQ(Text(bytes, "16ビット符号付き(BE)"), "-32767");
+    EXPECT_EQ(Text(bytes, "16ビット符号なし(BE)"), "32769");
+    EXPECT_EQ(Text(bytes, "32ビット符号付き(LE)"), "-65152");
+    EXPECT_EQ(Text(bytes, "32ビット符号なし(LE)"), "4294902144");
+    EXPECT_EQ(Text(bytes, "32ビット符号なし(BE)"), "2147614719");
+    EXPECT_EQ(Text(bytes, "64ビット符号付き(LE)"), "-65152");
+    EXPECT_EQ(Text(bytes, "64ビット符号なし(LE)"), "18446744073709486464");
+    EXPECT_EQ(Text(bytes, "64ビット符号付き(BE)"), "-9222809086901354497");
+    EXPECT_EQ(Text({0x7F, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, "64ビット符号付き(BE)"),
               "9223372036854775807");
-    EXPECT_EQ(Text(bytes, "2 進数"), "1000 0000");
+    EXPECT_EQ(Text(bytes, "2進数"), "1000 0000");
 }
 
 TEST(InspectorValues, RowsWhoseBytesPassTheEndShowTheDash)
@@ -83,16 +83,16 @@ TEST(InspectorValues, RowsWhoseBytesPassTheEndShowTheDash)
 
 TEST(InspectorValues, FloatsShowNanInfinitiesAndDenormals)
 {
-    EXPECT_EQ(Text({0x00, 0x00, 0xC0, 0x3F}, "32 ビット 浮動小数点 (LE)"), "1.5");
-    EXPECT_EQ(Text({0x3F, 0xC0, 0x00, 0x00}, "32 ビット 浮動小数点 (BE)"), "1.5");
-    EXPECT_EQ(Text({0x00, 0x00, 0xC0, 0x7F}, "32 ビット 浮動小数点 (LE)"), "NaN (7FC00000)");
-    EXPECT_EQ(Text({0x01, 0x00, 0x80, 0xFF}, "32 ビット 浮動小数点 (LE)"), "NaN (FF800001)");
-    EXPECT_EQ(Text({0x00, 0x00, 0x80, 0x7F}, "32 ビット 浮動小数点 (LE)"), "+∞");
-    EXPECT_EQ(Text({0xFF, 0xF0, 0, 0, 0, 0, 0, 0}, "64 ビット 浮動小数点 (BE)"), "-∞");
-    EXPECT_EQ(Text({0x01, 0x00, 0x00, 0x00}, "32 ビット 浮動小数点 (LE)"), "1e-45 (非正規化数)");
-    EXPECT_EQ(Text({1, 0, 0, 0, 0, 0, 0, 0}, "64 ビット 浮動小数点 (LE)"), "5e-324 (非正規化数)");
-    EXPECT_EQ(Text({0, 0, 0, 0, 0, 0, 0, 0x80}, "64 ビット 浮動小数点 (LE)"), "-0");
-    EXPECT_EQ(Text({0x3F, 0xB9, 0x99, 0x99, 0x99, 0x99, 0x99, 0x9A}, "64 ビット 浮動小数点 (BE)"), "0.1");
+    EXPECT_EQ(Text({0x00, 0x00, 0xC0, 0x3F}, "32ビット浮動小数点(LE)"), "1.5");
+    EXPECT_EQ(Text({0x3F, 0xC0, 0x00, 0x00}, "32ビット浮動小数点(BE)"), "1.5");
+    EXPECT_EQ(Text({0x00, 0x00, 0xC0, 0x7F}, "32ビット浮動小数点(LE)"), "NaN (7FC00000)");
+    EXPECT_EQ(Text({0x01, 0x00, 0x80, 0xFF}, "32ビット浮動小数点(LE)"), "NaN (FF800001)");
+    EXPECT_EQ(Text({0x00, 0x00, 0x80, 0x7F}, "32ビット浮動小数点(LE)"), "+∞");
+    EXPECT_EQ(Text({0xFF, 0xF0, 0, 0, 0, 0, 0, 0}, "64ビット浮動小数点(BE)"), "-∞");
+    EXPECT_EQ(Text({0x01, 0x00, 0x00, 0x00}, "32ビット浮動小数点(LE)"), "1e-45 (非正規化数)");
+    EXPECT_EQ(Text({1, 0, 0, 0, 0, 0, 0, 0}, "64ビット浮動小数点(LE)"), "5e-324 (非正規化数)");
+    EXPECT_EQ(Text({0, 0, 0, 0, 0, 0, 0, 0x80}, "64ビット浮動小数点(LE)"), "-0");
+    EXPECT_EQ(Text({0x3F, 0xB9, 0x99, 0x99, 0x99, 0x99, 0x99, 0x9A}, "64ビット浮動小数点(BE)"), "0.1");
     EXPECT_EQ(FloatText(std::numeric_limits<float>::max()), "3.4028235e+38");
 }
 
@@ -138,7 +138,7 @@ TEST(InspectorValues, Utf8RejectsOverlongSurrogateOutOfRangeAndTruncatedForms)
 
 TEST(InspectorValues, LinesAlignTheTextsAndCopiesAreTabbedLines)
 {
-    const InspectorRow first{"8 ビット 符号付き", "-1"}, second{"UTF-8", "A U+0041"};
+    const InspectorRow first{"8ビット符号付き", "-1"}, second{"UTF-8", "A U+0041"};
     const std::string line = InspectorLine(first), other = InspectorLine(second);
     EXPECT_EQ(line.find("-1"), other.find("A U+0041"));
     EXPECT_TRUE(line.starts_with(first.label + " "));
