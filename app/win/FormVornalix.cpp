@@ -57,11 +57,13 @@ TFormVornalix::TFormVornalix(std::unique_ptr<BackupService> backup)
     SaveDialog.SetOptions(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING);
     Timer.SetInterval(30000);
     Timer.OnTimer = [this] { TimerTimer(); };
+    SetUpInspector();
 }
 
 TFormVornalix::~TFormVornalix()
 {
     Timer.SetEnabled(false);
+    TimerInspector.SetEnabled(false);
     Application.OnIdle = nullptr;
     DestroyHandle();
     if (notifyTarget == this)

@@ -49,6 +49,8 @@ public:
     TFileDialog OpenDialog{TFileDialog::Kind::Open};
     TFileDialog SaveDialog{TFileDialog::Kind::Save};
     TTimer Timer;
+    // Brings the inspector pane up to date after a burst of keys (see RefreshInspector).
+    TTimer TimerInspector;
 
     HWND ControlHandle = nullptr;
     ::Preferences Preferences;
@@ -69,6 +71,9 @@ public:
     void RefreshActionStates();
     // Tab size, hints, backup timer and file filters from Preferences.
     void ApplyPreferences();
+
+    // The shortest time between two changes of the inspector pane's rows, in milliseconds.
+    static constexpr unsigned InspectorInterval = 40;
 
     // The tool images follow the components to another DPI.
     void ChangeScale(int multiplier, int divisor) override;
@@ -107,8 +112,11 @@ private:
     // The inspector pane shown or hidden, its menu item checked to match.
     void ShowInspector(bool shown);
     // When the message queue goes idle: the pane's rows follow the caret and the data, read
-    // only when the caret, the data size or the data (NotifyChanged) changed.
+    // only when the caret, the data size or the data (NotifyChanged) changed. The rows change
+    // at most once per InspectorInterval: a change sooner than that is shown by
+    // TimerInspector at the interval's end, so held or fast keys do not wait for the pane.
     void RefreshInspector();
+    void SetUpInspector();
 
     // Handlers.
     void PanelClientEnter();
@@ -159,4 +167,5 @@ private:
     int inspectorCaret_ = -1;
     int inspectorSize_ = -1;
     bool inspectorStale_ = true;
+    ULONGLONG inspectorShownAt_ = 0;  // GetTickCount64 of the rows' last change
 };

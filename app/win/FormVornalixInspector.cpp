@@ -14,6 +14,16 @@ constexpr int kControlMinWidth = 160;
 
 } // namespace
 
+void TFormVornalix::SetUpInspector()
+{
+    TimerInspector.SetEnabled(false);
+    TimerInspector.SetInterval(InspectorInterval);
+    TimerInspector.OnTimer = [this] {
+        TimerInspector.SetEnabled(false);
+        RefreshInspector();
+    };
+}
+
 void TFormVornalix::ActionToolInspectorExecute(TAction&)
 {
     ShowInspector(!FrameInspector.Visible());
@@ -35,6 +45,7 @@ void TFormVornalix::ShowInspector(bool shown)
     Realign();
     FormResize();
     inspectorStale_ = true;
+    inspectorShownAt_ = 0;
     RefreshInspector();
     Application.OnIdle = [this] { RefreshInspector(); };
 }
@@ -47,6 +58,14 @@ void TFormVornalix::RefreshInspector()
     const int size = Editor.QX_GetDataSize(ControlHandle);
     if (!inspectorStale_ && caret == inspectorCaret_ && size == inspectorSize_)
         return;
+    const ULONGLONG now = GetTickCount64();
+    if (now - inspectorShownAt_ < InspectorInterval) {
+        // Started once: a restart with every key would hold the rows back while keys come.
+        if (!TimerInspector.Enabled())
+            TimerInspector.SetEnabled(true);
+        return;
+    }
+    inspectorShownAt_ = now;
     inspectorStale_ = false;
     inspectorCaret_ = caret;
     inspectorSize_ = size;

@@ -64,19 +64,36 @@ void TFrameInspector::CreateComponents()
 void TFrameInspector::ShowBytes(std::span<const uint8_t> bytes)
 {
     std::vector<InspectorRow> rows = InspectorRows(bytes, SystemCodePage());
+    const HWND list = ListInspector.Handle();
     const int selected = ListInspector.ItemIndex();
-    bool replaced = false;
+    const int top = list ? static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0)) : 0;
+    // Replacing an item would repaint it and every item below; the changed lines alone are
+    // repainted once, after the last replacement.
+    if (list)
+        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    std::vector<int> changed;
     for (size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].text == rows_[i].text)
             continue;
         const int index = static_cast<int>(i);
         ListInspector.Delete(index);
         ListInspector.Insert(index, InspectorLine(rows[i]));
-        replaced = true;
+        changed.push_back(index);
     }
-    if (replaced && selected >= 0)
-        ListInspector.SetItemIndex(selected);
     rows_ = std::move(rows);
+    if (!list)
+        return;
+    if (!changed.empty()) {
+        if (selected >= 0)
+            ListInspector.SetItemIndex(selected);
+        SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    }
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    for (const int index : changed) {
+        RECT line{};
+        if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&line)) != LB_ERR)
+            InvalidateRect(list, &line, TRUE);
+    }
 }
 
 std::string TFrameInspector::CopyText(bool all) const
