@@ -9,7 +9,7 @@
 inline constexpr std::string_view DefaultFileFilter = "すべてのファイル(*.*)|*.*";
 
 // The data inspector pane's width at 96 DPI: a stored width outside the range reads as the default.
-inline constexpr int InspectorDefaultWidth = 300;
+inline constexpr int InspectorDefaultWidth = 400;
 inline constexpr int InspectorMinWidth = 60;
 inline constexpr int InspectorMaxWidth = 3000;
 

@@ -28,9 +28,11 @@ public:
         }
         char bytes[8] = {};
         BOOL usedDefault = FALSE;
-        const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, units, count, bytes, sizeof bytes,
-                                               nullptr, &usedDefault);
-        if (length <= 0 || usedDefault)
+        const int length = WideCharToMultiByte(CP_ACP, 0, units, count, bytes, sizeof bytes, nullptr, &usedDefault);
+        // A best-fit stand-in ("a" for "á") does not convert back to the character itself.
+        wchar_t back[2] = {};
+        if (length <= 0 || usedDefault || MultiByteToWideChar(CP_ACP, 0, bytes, length, back, 2) != count ||
+            back[0] != units[0] || (count == 2 && back[1] != units[1]))
             return {};
         return std::string(bytes, static_cast<size_t>(length));
     }

@@ -82,10 +82,10 @@ TEST(InspectorInTheEditor, MenuAndShortcutToggleThePaneWhoseRowsFollowTheCaretEd
 {
     if (!RunningEditor::CanPressKeys())
         GTEST_SKIP() << "needs xdotool and a display";
-    const InspectedFile file({0x41, 0x82, 0xA0, 0x00, 0x00, 0xC0, 0x7F});
+    const InspectedFile file({0x41, 0x82, 0xA0, 0x00, 0x00, 0xC0, 0x7F, 0x42, 0x30});
     auto editor = std::make_unique<RunningEditor>("qx_inspector", file.argument());
     ASSERT_TRUE(editor->started());
-    ASSERT_TRUE(WaitFor([&] { return editor->sizeText() == "7"; })) << editor->sizeText();
+    ASSERT_TRUE(WaitFor([&] { return editor->sizeText() == "9"; })) << editor->sizeText();
     const HWND list = InspectorList(editor->window());
     ASSERT_NE(list, nullptr);
     EXPECT_FALSE(IsWindowVisible(list)) << "hidden by default";
@@ -104,8 +104,10 @@ TEST(InspectorInTheEditor, MenuAndShortcutToggleThePaneWhoseRowsFollowTheCaretEd
     EXPECT_TRUE(RowShows(list, "8ビット符号なし", "114")) << RowLine(list, "8ビット符号なし");
     ASSERT_TRUE(editor->pressKeys("ctrl+z"));
     EXPECT_TRUE(RowShows(list, "8ビット符号なし", "130")) << RowLine(list, "8ビット符号なし");
+    ASSERT_TRUE(editor->pressKeys("End Left Left"));
+    EXPECT_TRUE(RowShows(list, "UTF-16LE", "あ U+3042")) << RowLine(list, "UTF-16LE");
     ASSERT_TRUE(editor->pressKeys("End"));
-    EXPECT_TRUE(RowShows(list, "8ビット符号なし", "127")) << RowLine(list, "8ビット符号なし");
+    EXPECT_TRUE(RowShows(list, "8ビット符号なし", "48")) << RowLine(list, "8ビット符号なし");
     EXPECT_TRUE(RowShows(list, "16ビット符号なし(LE)", "—")) << RowLine(list, "16ビット符号なし(LE)");
 
     // A click on a row gives the list the focus; Ctrl+C then copies that row.
@@ -116,7 +118,7 @@ TEST(InspectorInTheEditor, MenuAndShortcutToggleThePaneWhoseRowsFollowTheCaretEd
     PutClipboardText(nullptr, "none");
     ASSERT_TRUE(editor->pressKeys("ctrl+c"));
     EXPECT_TRUE(WaitFor([] { return ClipboardText(nullptr).value_or("") != "none"; }));
-    EXPECT_EQ(ClipboardText(nullptr).value_or(""), "8ビット符号なし\t127\r\n");
+    EXPECT_EQ(ClipboardText(nullptr).value_or(""), "8ビット符号なし\t48\r\n");
 
     // The shortcut hides and shows it again.
     ASSERT_TRUE(editor->pressKeys("ctrl+i"));
@@ -128,7 +130,7 @@ TEST(InspectorInTheEditor, MenuAndShortcutToggleThePaneWhoseRowsFollowTheCaretEd
     const std::string key = editor->registryKey();
     ASSERT_TRUE(editor->close());
     EXPECT_EQ(RegistryText(key, "Preference", "inspector"), "1");
-    EXPECT_EQ(RegistryText(key, "Preference", "inspector width"), "300");
+    EXPECT_EQ(RegistryText(key, "Preference", "inspector width"), "400");
     editor.reset();
 
     const auto restart = [&](const std::string& width) {
@@ -150,7 +152,7 @@ TEST(InspectorInTheEditor, MenuAndShortcutToggleThePaneWhoseRowsFollowTheCaretEd
         GetWindowRect(GetParent(shownList), &frame);
         return frame.right - frame.left;
     };
-    for (const auto& [stored, expected] : {std::pair{"240", 240}, std::pair{"garbage", 300}}) {
+    for (const auto& [stored, expected] : {std::pair{"240", 240}, std::pair{"garbage", 400}}) {
         editor = restart(stored);
         ASSERT_TRUE(editor->started());
         const HWND shownList = InspectorList(editor->window());
