@@ -8,7 +8,6 @@
 #include <charconv>
 #include <cmath>
 #include <iterator>
-#include <limits>
 #include <type_traits>
 
 namespace {
@@ -219,7 +218,8 @@ std::vector<InspectorRow> InspectorRows(std::span<const uint8_t> bytes, const In
             if (bytes.size() < size)
                 texts.emplace_back(InspectorPastEnd);
             else if (size == 4)
-                texts.push_back(FloatText(std::bit_cast<float>(static_cast<uint32_t>(ReadUnsigned(bytes, 4, bigEndian)))));
+                texts.push_back(
+                    FloatText(std::bit_cast<float>(static_cast<uint32_t>(ReadUnsigned(bytes, 4, bigEndian)))));
             else
                 texts.push_back(FloatText(std::bit_cast<double>(ReadUnsigned(bytes, 8, bigEndian))));
         }

@@ -22,6 +22,7 @@ void TFormVornalix::SetUpInspector()
         TimerInspector.SetEnabled(false);
         RefreshInspector();
     };
+    Application.OnIdle = [this] { RefreshInspector(); };
 }
 
 void TFormVornalix::ActionToolInspectorExecute(TAction&)
@@ -37,7 +38,8 @@ void TFormVornalix::ShowInspector(bool shown)
         // A stored width wider than the window leaves the control a usable width.
         const RECT client = ClientRect();
         const int widest = client.right - client.left - SplitterInspector.Width() - Scaled(kControlMinWidth);
-        FrameInspector.SetWidth(std::max(Scaled(InspectorMinWidth), std::min(Scaled(Preferences.inspectorWidth), widest)));
+        const int width = std::min(Scaled(Preferences.inspectorWidth), widest);
+        FrameInspector.SetWidth(std::max(Scaled(InspectorMinWidth), width));
     }
     FrameInspector.SetVisible(shown);
     SplitterInspector.SetVisible(shown);
@@ -47,7 +49,6 @@ void TFormVornalix::ShowInspector(bool shown)
     inspectorStale_ = true;
     inspectorShownAt_ = 0;
     RefreshInspector();
-    Application.OnIdle = [this] { RefreshInspector(); };
 }
 
 void TFormVornalix::RefreshInspector()

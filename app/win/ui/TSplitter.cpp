@@ -12,6 +12,12 @@ void TSplitter::Forget(TControl* gone)
     TPanel::Forget(gone);
 }
 
+void TSplitter::ChangeScale(int multiplier, int divisor)
+{
+    minSize_ = MulDiv(minSize_, multiplier, divisor);
+    TPanel::ChangeScale(multiplier, divisor);
+}
+
 bool TSplitter::PanelMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
 {
     switch (message) {

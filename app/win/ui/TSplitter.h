@@ -17,6 +17,8 @@ public:
     std::function<void()> OnMoved;
 
     void Forget(TControl* gone) override;
+    // The minimum size follows the DPI with the bounds.
+    void ChangeScale(int multiplier, int divisor) override;
 
 protected:
     bool PanelMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
