@@ -15,6 +15,10 @@ void LoadPreferences(PreferenceStore& store, Preferences& preferences, ActionSho
             shortcuts[i] = TextToShortcut(store.ReadString(KeyAssign, ActionTable[i].name, {}));
     preferences.tabSize = store.ReadInt(Preference, TabSize, 4);
     preferences.openPath = store.ReadString(Preference, OpenPath, {});
+    preferences.inspectorShown = store.ReadBool(Preference, Inspector, false);
+    const int width = store.ReadInt(Preference, InspectorWidth, InspectorDefaultWidth);
+    preferences.inspectorWidth =
+        width >= InspectorMinWidth && width <= InspectorMaxWidth ? width : InspectorDefaultWidth;
 }
 
 void SavePreferences(PreferenceStore& store, const Preferences& preferences,
@@ -31,6 +35,8 @@ void SavePreferences(PreferenceStore& store, const Preferences& preferences,
         store.WriteBool(KeyAssign, Recorded, true);
     store.WriteInt(Preference, TabSize, preferences.tabSize);
     store.WriteString(Preference, OpenPath, preferences.openPath);
+    store.WriteBool(Preference, Inspector, preferences.inspectorShown);
+    store.WriteInt(Preference, InspectorWidth, preferences.inspectorWidth);
 }
 
 unsigned BackupTimerInterval(int seconds) noexcept

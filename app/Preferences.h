@@ -8,6 +8,11 @@
 
 inline constexpr std::string_view DefaultFileFilter = "すべてのファイル(*.*)|*.*";
 
+// The data inspector pane's width at 96 DPI: a stored width outside the range reads as the default.
+inline constexpr int InspectorDefaultWidth = 400;
+inline constexpr int InspectorMinWidth = 60;
+inline constexpr int InspectorMaxWidth = 3000;
+
 // Section and value names in the program's registry key.
 namespace PrefKey {
 inline constexpr std::string_view Preference = "Preference";
@@ -18,6 +23,8 @@ inline constexpr std::string_view FileFilter = "file filter";
 inline constexpr std::string_view Recorded = "recorded";
 inline constexpr std::string_view TabSize = "tab size";
 inline constexpr std::string_view OpenPath = "open path";
+inline constexpr std::string_view Inspector = "inspector";
+inline constexpr std::string_view InspectorWidth = "inspector width";
 } // namespace PrefKey
 
 struct Preferences {
@@ -26,6 +33,8 @@ struct Preferences {
     std::string fileFilter{DefaultFileFilter};     // "description|patterns|description|patterns..."
     int tabSize = 4;                               // bytes
     std::string openPath;                          // folder of the last file opened or saved as
+    bool inspectorShown = false;                   // the data inspector pane beside the control
+    int inspectorWidth = InspectorDefaultWidth;    // its width at 96 DPI
 };
 
 // Reads every preference, each missing value giving its default. The shortcuts are replaced

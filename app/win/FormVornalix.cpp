@@ -5,6 +5,8 @@
 #include "app/win/EditorProcess.h"
 #include "app/win/ProgramTexts.h"
 #include "app/win/ToolImages.h"
+#include "app/win/ui/Dpi.h"
+#include "app/win/ui/TApplication.h"
 #include "app/WindowState.h"
 
 #include "common/AError.h"
@@ -26,6 +28,7 @@ constexpr int kFontHeight = 15;
 constexpr int kStatusBarWidth = 140;
 constexpr int kReadOnlyPanelWidth = 100;
 constexpr int kReadOnlyPanel = 2;
+constexpr int kSplitterWidth = 4;
 // Posted at activation: the check of the shown file runs after the activation is over.
 constexpr UINT kCheckShownFileMessage = WM_APP + 1;
 
@@ -54,11 +57,14 @@ TFormVornalix::TFormVornalix(std::unique_ptr<BackupService> backup)
     SaveDialog.SetOptions(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING);
     Timer.SetInterval(30000);
     Timer.OnTimer = [this] { TimerTimer(); };
+    SetUpInspector();
 }
 
 TFormVornalix::~TFormVornalix()
 {
     Timer.SetEnabled(false);
+    TimerInspector.SetEnabled(false);
+    Application.OnIdle = nullptr;
     DestroyHandle();
     if (notifyTarget == this)
         notifyTarget = nullptr;
@@ -200,6 +206,22 @@ void TFormVornalix::CreateComponents()
     };
     EditorHistory.Create(PanelEditorTop);
 
+    // Right-aligned controls stand right to left in creation order: the pane, then its splitter.
+    FrameInspector.SetAlign(TAlign::Right);
+    FrameInspector.SetWidth(InspectorDefaultWidth);
+    FrameInspector.SetVisible(false);
+    FrameInspector.Create(*this);
+    SplitterInspector.SetAlign(TAlign::Right);
+    SplitterInspector.SetWidth(kSplitterWidth);
+    SplitterInspector.SetVisible(false);
+    SplitterInspector.SetControl(&FrameInspector);
+    SplitterInspector.SetMinSize(InspectorMinWidth);
+    SplitterInspector.OnMoved = [this] {
+        Preferences.inspectorWidth = MulDiv(FrameInspector.Width(), DesignDpi, Dpi());
+        FormResize();
+    };
+    SplitterInspector.Create(*this);
+
     PanelClient.SetAlign(TAlign::Client);
     PanelClient.SetBevelOuter(TBevel::Lowered);
     PanelClient.OnEnter = [this] { PanelClientEnter(); };
@@ -220,6 +242,7 @@ void TFormVornalix::FormCreate()
     FocusControl();
 
     LoadPreferencesAndState();
+    ShowInspector(Preferences.inspectorShown);
 
     const TStartArguments start = Backup->Start(Handle());
     Editor.QX_SetModified(ControlHandle, !SameName(start.FileToLoad, start.DocumentName));
@@ -350,8 +373,10 @@ void TFormVornalix::ApplyPreferences()
 
 void TFormVornalix::NotifyChanged()
 {
-    if (notifyTarget)
-        notifyTarget->RefreshStatus();
+    if (!notifyTarget)
+        return;
+    notifyTarget->inspectorStale_ = true;
+    notifyTarget->RefreshStatus();
 }
 
 void TFormVornalix::RefreshStatus()

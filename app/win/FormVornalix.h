@@ -7,6 +7,7 @@
 #include "app/win/BackupService.h"
 #include "app/win/FormDocumentHost.h"
 #include "app/win/TFrameHistory.h"
+#include "app/win/TFrameInspector.h"
 #include "app/win/ui/TActionList.h"
 #include "app/win/ui/TComboBox.h"
 #include "app/win/ui/TFileDialog.h"
@@ -14,6 +15,7 @@
 #include "app/win/ui/TImageList.h"
 #include "app/win/ui/TMenu.h"
 #include "app/win/ui/TPanel.h"
+#include "app/win/ui/TSplitter.h"
 #include "app/win/ui/TStatusBar.h"
 #include "app/win/ui/TTimer.h"
 #include "app/win/ui/TToolBar.h"
@@ -42,9 +44,14 @@ public:
     TStatusBar StatusBar{"StatusBar"};
     TFrameHistory EditorHistory{"EditorHistory"};
     TPanel PanelClient{"PanelClient"};
+    // The data inspector at the right of PanelClient, sized by the splitter at its left.
+    TFrameInspector FrameInspector{"FrameInspector"};
+    TSplitter SplitterInspector{"SplitterInspector"};
     TFileDialog OpenDialog{TFileDialog::Kind::Open};
     TFileDialog SaveDialog{TFileDialog::Kind::Save};
     TTimer Timer;
+    // Brings the inspector pane up to date after a burst of keys (see RefreshInspector).
+    TTimer TimerInspector;
 
     HWND ControlHandle = nullptr;
     ::Preferences Preferences;
@@ -69,6 +76,9 @@ public:
     void RefreshActionStates();
     // Tab size, hints, backup timer and file filters from Preferences.
     void ApplyPreferences();
+
+    // The shortest time between two changes of the inspector pane's rows, in milliseconds.
+    static constexpr unsigned InspectorInterval = 40;
 
     // The tool images follow the components to another DPI.
     void ChangeScale(int multiplier, int divisor) override;
@@ -104,6 +114,14 @@ private:
     // The control's font scaled by multiplier / divisor: it is stored for 96 DPI and shown at
     // the window's.
     void ScaleControlFont(int multiplier, int divisor);
+    // The inspector pane shown or hidden, its menu item checked to match.
+    void ShowInspector(bool shown);
+    // When the message queue goes idle: the pane's rows follow the caret and the data, read
+    // only when the caret, the data size or the data (NotifyChanged) changed. The rows change
+    // at most once per InspectorInterval: a change sooner than that is shown by
+    // TimerInspector at the interval's end, so held or fast keys do not wait for the pane.
+    void RefreshInspector();
+    void SetUpInspector();
 
     // Handlers.
     void PanelClientEnter();
@@ -149,4 +167,10 @@ private:
 
     // The session's end was asked about and the user let it go on.
     bool sessionAsked_ = false;
+    // What the inspector pane shows: the caret and data size it was read at; stale after a
+    // change of the data.
+    int inspectorCaret_ = -1;
+    int inspectorSize_ = -1;
+    bool inspectorStale_ = true;
+    ULONGLONG inspectorShownAt_ = 0;  // GetTickCount64 of the rows' last change
 };

@@ -73,7 +73,11 @@ void TFormVornalix::ActionEditUndoExecute(TAction& sender)
             Editor.QX_HideSelection(control);
         break;
     case ActionId::EditCopy:
-        CopySelection();
+        // Ctrl+C in the inspector pane copies its texts, not the control's bytes.
+        if (FrameInspector.ListInspector.Focused())
+            FrameInspector.Copy(false);
+        else
+            CopySelection();
         break;
     case ActionId::EditCut:
         // The bytes leave the document only once they are safe on the clipboard.

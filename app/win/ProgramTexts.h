@@ -11,6 +11,9 @@ inline constexpr char kTextBackupLeft[] = "バックアップから復帰でき�
 inline constexpr char kTextMainCaption[] = "Korvani Quillet";
 inline constexpr char kTextModifiedMark[] = "変更";
 inline constexpr char kTextReadOnlyMark[] = "読み取り専用";
+// The data inspector's context menu: the selected row, and every row.
+inline constexpr char kTextInspectorCopy[] = "コピー";
+inline constexpr char kTextInspectorCopyAll[] = "すべてコピー";
 inline constexpr char kTextOpenDialogTitle[] = "[vornalix] ファイルを開く";
 inline constexpr char kTextSaveDialogTitle[] = "[vornalix] 名前を付けて保存";
 inline constexpr char kTextOpenButtonHint[] = "ファイルを開く";

@@ -41,9 +41,18 @@ void TApplication::ProcessMessages()
 int TApplication::Run()
 {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+    for (;;) {
+        if (OnIdle && !PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            try {
+                OnIdle();
+            } catch (...) {
+                HandleException(mainForm_ ? mainForm_->Handle() : nullptr);
+            }
+        }
+        if (GetMessageA(&message, nullptr, 0, 0) <= 0)
+            return static_cast<int>(message.wParam);
         ProcessMessage(message);
-    return static_cast<int>(message.wParam);
+    }
 }
 
 void TApplication::HandleException(HWND owner) noexcept

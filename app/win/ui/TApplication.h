@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 class TForm;
@@ -17,6 +18,8 @@ public:
 
     // Runs the message loop until WM_QUIT; returns its exit code.
     int Run();
+    // Runs in Run's loop each time the message queue has gone empty, before it waits.
+    std::function<void()> OnIdle;
     // One message: first the shortcuts and dialog keys of the form it is for, then the
     // usual translation and dispatch.
     void ProcessMessage(MSG& message);

@@ -96,7 +96,7 @@ TEST(Preferences, SaveWritesEveryActionThenRecordedAndLoadsBack)
     shortcuts[IndexOf(ActionId::FileOpen)] = CtrlKey('O');
     SavePreferences(store, saved, shortcuts);
 
-    EXPECT_EQ(store.values.size(), 5u + ActionCount + 1u);
+    EXPECT_EQ(store.values.size(), 7u + ActionCount + 1u);
     EXPECT_EQ(*store.find("KeyAssign", "recorded"), "1");
     EXPECT_EQ(*store.find("KeyAssign", "ActionEditRedo"), "Shift+Ctrl+Z");
     EXPECT_EQ(*store.find("KeyAssign", "ActionFindFind"), "");
@@ -121,6 +121,28 @@ TEST(Preferences, SaveWritesEveryActionThenRecordedAndLoadsBack)
     EXPECT_TRUE(loadedShortcuts[IndexOf(ActionId::EditUndo)].empty());
     EXPECT_TRUE(loadedShortcuts[IndexOf(ActionId::EditCopy)].empty());
     EXPECT_EQ(loadedShortcuts[IndexOf(ActionId::EditCut)], CtrlKey('X'));
+}
+
+TEST(Preferences, InspectorPaneSurvivesARestartAndACorruptValueReadsAsTheDefault)
+{
+    MemoryPreferenceStore store;
+    Preferences saved;
+    saved.inspectorShown = true;
+    saved.inspectorWidth = 412;
+    SavePreferences(store, saved, DefaultShortcuts());
+    Preferences loaded;
+    ActionShortcuts shortcuts = DefaultShortcuts();
+    LoadPreferences(store, loaded, shortcuts);
+    EXPECT_TRUE(loaded.inspectorShown);
+    EXPECT_EQ(loaded.inspectorWidth, 412);
+
+    for (const char* corrupt : {"", "abc", "-300", "0", "99999999999", "59"}) {
+        store.set("Preference", "inspector width", corrupt);
+        store.set("Preference", "inspector", "x");
+        LoadPreferences(store, loaded, shortcuts);
+        EXPECT_EQ(loaded.inspectorWidth, InspectorDefaultWidth) << corrupt;
+        EXPECT_FALSE(loaded.inspectorShown) << corrupt;
+    }
 }
 
 TEST(Preferences, BothBackslashKeysSurviveARestartAndTodaysTextReadsAsBefore)
