@@ -264,8 +264,7 @@ void Measure(const std::string& document, size_t size, int runs, Figures& figure
 
 int main()
 {
-    const char* shortForm = std::getenv("QX_BENCH_SHORT");
-    const bool isShort = shortForm && std::strcmp(shortForm, "1") == 0;
+    const bool isShort = IsShortRun();
     const size_t size = isShort ? size_t{256} << 20 : size_t{0x3FFFFFFF};
     const int runs = isShort ? 1 : 3;
 

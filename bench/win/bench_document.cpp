@@ -5,6 +5,7 @@
 #include "app/win/Document.h"
 #include "app/win/EditorLibrary.h"
 
+#include "bench/win/BenchClock.h"
 #include "bench/win/PlainFiles.h"
 
 #include <windows.h>
@@ -77,8 +78,7 @@ double PeakMiB()
 
 int main()
 {
-    const char* shortForm = std::getenv("QX_BENCH_SHORT");
-    const bool isShort = shortForm && std::strcmp(shortForm, "1") == 0;
+    const bool isShort = IsShortRun();
     const size_t size = isShort ? size_t{64} << 20 : static_cast<size_t>(MaxDocumentSize);
     const int rounds = isShort ? 3 : 2;
 

@@ -78,8 +78,7 @@ Timing Measure(HWND control, int runs, int caret, int expected, const std::funct
 
 int main()
 {
-    const char* shortForm = std::getenv("QX_BENCH_SHORT");
-    const bool isShort = shortForm && std::strcmp(shortForm, "1") == 0;
+    const bool isShort = IsShortRun();
     const size_t size = (isShort ? size_t{16} : size_t{256}) << 20;
     const int runs = isShort ? 3 : 5;
     if (!BindEditorLibrary()) {

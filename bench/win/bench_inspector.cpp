@@ -115,7 +115,7 @@ constexpr DWORD InspectorPause = TFormVornalix::InspectorInterval + 20;
 
 int main()
 {
-    const bool shortRun = std::getenv("QX_BENCH_SHORT") != nullptr;
+    const bool shortRun = IsShortRun();
     const size_t size = (shortRun ? size_t{64} : size_t{256}) << 20;
     const int keysPerRun = shortRun ? 60 : 400;
     const int rounds = shortRun ? 3 : 7;
@@ -131,14 +131,7 @@ int main()
     const HWND control = form->ControlHandle;
     SetFocus(control);
 
-    std::vector<unsigned char> data(size);
-    unsigned state = 2463534242u;
-    for (unsigned char& byte : data) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        byte = static_cast<unsigned char>(state);
-    }
+    std::vector<unsigned char> data = RandomBytes(size);
     if (!Editor.QX_SetData(control, data.data(), static_cast<int>(data.size()))) {
         std::fprintf(stderr, "the document could not be set\n");
         return 2;

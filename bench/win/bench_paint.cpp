@@ -89,7 +89,7 @@ std::vector<double> PlainBlits(HWND control, const CellGrid& grid, int rounds)
 
 int main()
 {
-    const bool shortRun = std::getenv("QX_BENCH_SHORT") != nullptr;
+    const bool shortRun = IsShortRun();
     const int pages = shortRun ? 300 : 4000;
     const int repaints = shortRun ? 100 : 1000;
     if (!BindEditorLibrary()) {
@@ -114,14 +114,7 @@ int main()
     SetFocus(control);
 
     const size_t size = 64u << 20;
-    std::vector<unsigned char> data(size);
-    unsigned state = 2463534242u;
-    for (unsigned char& byte : data) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        byte = static_cast<unsigned char>(state);
-    }
+    const std::vector<unsigned char> data = RandomBytes(size);
     Editor.QX_SetData(control, data.data(), static_cast<int>(data.size()));
     UpdateWindow(control);
     Pump();

@@ -182,8 +182,7 @@ WindowRun ReplaceInWindow(const Bytes& document, Bytes& after)
 
 int main()
 {
-    const char* shortForm = std::getenv("QX_BENCH_SHORT");
-    const bool isShort = shortForm && std::strcmp(shortForm, "1") == 0;
+    const bool isShort = IsShortRun();
     const size_t size = (isShort ? size_t{16} : size_t{256}) << 20;
     const double limit = isShort ? 0.5 : 3.0;
     if (!BindEditorLibrary()) {

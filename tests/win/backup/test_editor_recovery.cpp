@@ -138,6 +138,8 @@ TEST(EditorRecovery, ABackupWhoseFileChangedAfterTheCrashIsLeftWhereItIsAndTheUs
     EXPECT_EQ(AnswerBoxOfOtherEditor(restarted->id()), "ファイルを読み込めませんでした。");
     EXPECT_EQ(AnswerBoxOfOtherEditor(restarted->id()),
               "バックアップから復帰できませんでした。バックアップファイルは次の場所に残してあります。\n" + backup);
+    // The recovery editor shows its window once its start is over: both are closed.
+    EXPECT_TRUE(WaitFor([] { return BackupScene::windows(kMainClass).size() == 2; }, 15000));
     for (HWND window : BackupScene::windows(kMainClass))
         EXPECT_TRUE(CloseEditor(window));
     EXPECT_TRUE(Exists(backup)) << "the backup is the user's to rescue";

@@ -4,6 +4,7 @@
 #include "app/win/Clipboard.h"
 #include "tests/win/support/DialogDriver.h"
 #include "tests/win/support/RunningEditor.h"
+#include "tests/win/support/TempDocument.h"
 #include "tests/win/support/TextFit.h"
 #include "tests/win/support/Wait.h"
 
@@ -81,11 +82,8 @@ protected:
     {
         if (!RunningEditor::CanPressKeys())
             GTEST_SKIP() << "needs xdotool and a display";
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp) + "qx_checksum_" + std::to_string(GetCurrentProcessId()) + ".bin";
-        std::ofstream(path_, std::ios::binary) << kFox;
-        editor_ = std::make_unique<RunningEditor>("qx_checksum", "\"" + path_ + "\"");
+        file_ = std::make_unique<TempDocument>("qx_checksum", kFox);
+        editor_ = std::make_unique<RunningEditor>("qx_checksum", file_->quoted());
         ASSERT_TRUE(editor_->started());
         ASSERT_TRUE(WaitFor([&] { return editor_->sizeText() == "43"; })) << editor_->sizeText();
     }
@@ -93,8 +91,7 @@ protected:
     void TearDown() override
     {
         editor_.reset();
-        if (!path_.empty())
-            DeleteFileA(path_.c_str());
+        file_.reset();
     }
 
     struct Shown {
@@ -131,7 +128,7 @@ protected:
         return shown;
     }
 
-    std::string path_;
+    std::unique_ptr<TempDocument> file_;
     std::unique_ptr<RunningEditor> editor_;
 };
 

@@ -2,6 +2,7 @@
 #include "tests/win/support/DialogDriver.h"
 #include "tests/win/support/MessageBoxCatcher.h"
 #include "tests/win/support/RunningEditor.h"
+#include "tests/win/support/TempDocument.h"
 #include "tests/win/support/Wait.h"
 
 #include <gtest/gtest.h>
@@ -12,24 +13,6 @@
 
 namespace {
 
-// A document file for the editor to open, removed at the end.
-class DocumentFile {
-public:
-    explicit DocumentFile(const std::vector<uint8_t>& bytes)
-    {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp) + "qx_find_" + std::to_string(GetCurrentProcessId()) + ".bin";
-        std::ofstream(path_, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                     static_cast<std::streamsize>(bytes.size()));
-    }
-    ~DocumentFile() { DeleteFileA(path_.c_str()); }
-    [[nodiscard]] std::string argument() const { return "\"" + path_ + "\""; }
-
-private:
-    std::string path_;
-};
-
 class FindInTheEditor : public testing::Test {
 protected:
     void SetUp() override
@@ -37,8 +20,8 @@ protected:
         if (!RunningEditor::CanPressKeys())
             GTEST_SKIP() << "needs xdotool and a display";
         const std::vector<uint8_t> bytes = documentBytes();
-        file_ = std::make_unique<DocumentFile>(bytes);
-        editor_ = std::make_unique<RunningEditor>("qx_find", file_->argument());
+        file_ = std::make_unique<TempDocument>("qx_find", bytes);
+        editor_ = std::make_unique<RunningEditor>("qx_find", file_->quoted());
         ASSERT_TRUE(editor_->started());
         const std::string size = std::to_string(bytes.size());
         ASSERT_TRUE(WaitFor([&] { return editor_->sizeText() == size; })) << editor_->sizeText();
@@ -100,7 +83,7 @@ protected:
         ASSERT_TRUE(editor_->waitForNoWindow("TFormFind"));
     }
 
-    std::unique_ptr<DocumentFile> file_;
+    std::unique_ptr<TempDocument> file_;
     std::unique_ptr<RunningEditor> editor_;
 };
 

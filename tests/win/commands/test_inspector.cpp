@@ -3,6 +3,7 @@
 #include "app/win/Clipboard.h"
 
 #include "tests/win/support/RunningEditor.h"
+#include "tests/win/support/TempDocument.h"
 #include "tests/win/support/Wait.h"
 
 #include <gtest/gtest.h>
@@ -14,24 +15,6 @@
 
 namespace {
 
-// A document file for the editor to open, removed at the end.
-class InspectedFile {
-public:
-    explicit InspectedFile(const std::vector<uint8_t>& bytes)
-    {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp) + "qx_inspector_" + std::to_string(GetCurrentProcessId()) + ".bin";
-        std::ofstream(path_, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                     static_cast<std::streamsize>(bytes.size()));
-    }
-    ~InspectedFile() { DeleteFileA(path_.c_str()); }
-    [[nodiscard]] std::string argument() const { return "\"" + path_ + "\""; }
-
-private:
-    std::string path_;
-};
-
 // The pane's list: the main window's only list box.
 HWND InspectorList(HWND mainWindow)
 {
@@ -42,18 +25,9 @@ HWND InspectorList(HWND mainWindow)
 // The line of the row with the label, from the label on; "<no row>" when there is none.
 std::string RowLine(HWND list, const std::string& label)
 {
-    const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        wchar_t wide[256] = {};
-        if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) >= static_cast<LRESULT>(std::size(wide)))
-            continue;
-        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
-        char item[512] = {};
-        WideCharToMultiByte(CP_ACP, 0, wide, -1, item, sizeof item, nullptr, nullptr);
-        const std::string line = item;
+    for (const std::string& line : ListItems(list))
         if (line.starts_with(label + " "))
             return line;
-    }
     return "<no row>";
 }
 
@@ -82,8 +56,8 @@ TEST(InspectorInTheEditor, MenuAndShortcutToggleThePaneWhoseRowsFollowTheCaretEd
 {
     if (!RunningEditor::CanPressKeys())
         GTEST_SKIP() << "needs xdotool and a display";
-    const InspectedFile file({0x41, 0x82, 0xA0, 0x00, 0x00, 0xC0, 0x7F, 0x42, 0x30});
-    auto editor = std::make_unique<RunningEditor>("qx_inspector", file.argument());
+    const TempDocument file("qx_inspector", std::vector<uint8_t>{0x41, 0x82, 0xA0, 0x00, 0x00, 0xC0, 0x7F, 0x42, 0x30});
+    auto editor = std::make_unique<RunningEditor>("qx_inspector", file.quoted());
     ASSERT_TRUE(editor->started());
     ASSERT_TRUE(WaitFor([&] { return editor->sizeText() == "9"; })) << editor->sizeText();
     const HWND list = InspectorList(editor->window());
@@ -134,7 +108,7 @@ TEST(InspectorInTheEditor, MenuAndShortcutToggleThePaneWhoseRowsFollowTheCaretEd
     editor.reset();
 
     const auto restart = [&](const std::string& width) {
-        return std::make_unique<RunningEditor>("qx_inspector", file.argument(), [&](const std::string& path) {
+        return std::make_unique<RunningEditor>("qx_inspector", file.quoted(), [&](const std::string& path) {
             HKEY section = nullptr;
             RegCreateKeyExA(HKEY_CURRENT_USER, (path + "\\Preference").c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
                             &section, nullptr);

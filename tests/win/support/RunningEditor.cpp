@@ -218,23 +218,32 @@ void PostClick(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
 // The items are read as UTF-16 and converted to the ANSI code page: between processes the
 // ANSI form of LB_GETTEXT hands over the UTF-16 text unconverted under Wine.
-bool ChooseListItem(HWND list, const std::string& text)
+std::vector<std::string> ListItems(HWND list)
 {
+    std::vector<std::string> items;
     const auto count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         wchar_t wide[256] = {};
-        if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) >= static_cast<LRESULT>(std::size(wide)))
-            continue;
-        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
         char item[512] = {};
-        WideCharToMultiByte(CP_ACP, 0, wide, -1, item, sizeof item, nullptr, nullptr);
-        if (text == item) {
+        if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < static_cast<LRESULT>(std::size(wide))) {
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+            WideCharToMultiByte(CP_ACP, 0, wide, -1, item, sizeof item, nullptr, nullptr);
+        }
+        items.emplace_back(item);
+    }
+    return items;
+}
+
+bool ChooseListItem(HWND list, const std::string& text)
+{
+    const std::vector<std::string> items = ListItems(list);
+    for (size_t i = 0; i < items.size(); ++i)
+        if (items[i] == text) {
             SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(i), 0);
             SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
                          reinterpret_cast<LPARAM>(list));
             return true;
         }
-    }
     return false;
 }
 

@@ -65,6 +65,8 @@ private:
 void SetEditText(HWND edit, const std::string& text);
 // Presses a button the way a click does, through the owner's message loop.
 void PostClick(HWND button);
+// The texts of a list box's items, of this process or another.
+[[nodiscard]] std::vector<std::string> ListItems(HWND list);
 // Selects the list item with the text and tells the list's parent, as a click does.
 bool ChooseListItem(HWND list, const std::string& text);
 // A value of the registry key's section as text; "<none>" when it is missing.

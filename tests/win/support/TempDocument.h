@@ -1,0 +1,54 @@
+// A file in the temporary folder for the editor to open, written as another program would,
+// and removed (read-only attribute or not) at the end.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TempDocument {
+public:
+    TempDocument(const std::string& name, std::string_view bytes)
+        : path_(TempFolder() + name + "_" + std::to_string(GetCurrentProcessId()) + ".bin")
+    {
+        write(bytes);
+    }
+    TempDocument(const std::string& name, const std::vector<uint8_t>& bytes)
+        : TempDocument(name, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))
+    {
+    }
+    ~TempDocument()
+    {
+        SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path_.c_str());
+    }
+    TempDocument(const TempDocument&) = delete;
+    TempDocument& operator=(const TempDocument&) = delete;
+
+    [[nodiscard]] const std::string& path() const noexcept { return path_; }
+    // The path in quotes, as a command-line argument.
+    [[nodiscard]] std::string quoted() const { return "\"" + path_ + "\""; }
+    void write(std::string_view bytes) const
+    {
+        std::ofstream(path_, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    [[nodiscard]] std::string text() const
+    {
+        std::ifstream in(path_, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+private:
+    static std::string TempFolder()
+    {
+        char folder[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, folder);
+        return folder;
+    }
+
+    std::string path_;
+};
