@@ -145,7 +145,8 @@ TEST_F(OutsideWorld, AFileChangedElsewhereIsKeptOrReloadedAndAskedAboutOnce)
     EXPECT_EQ(question.flags & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
     // Kept, and not asked again on the next activation.
     ASSERT_TRUE(Reactivate(editor->window()));
-    EXPECT_EQ(editor->waitForWindow("#32770", 2000), nullptr);
+    const HWND again = editor->waitForWindow("#32770", 2000);
+    EXPECT_EQ(again, nullptr) << (again ? ReadMessageBox(again).text : "");
     EXPECT_EQ(editor->sizeText(), "4");
 
     file.write("CCC");

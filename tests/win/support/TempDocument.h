@@ -32,9 +32,15 @@ public:
     [[nodiscard]] const std::string& path() const noexcept { return path_; }
     // The path in quotes, as a command-line argument.
     [[nodiscard]] std::string quoted() const { return "\"" + path_ + "\""; }
+    // Replaces the file whole, so an editor checking it meanwhile never sees it half written.
     void write(std::string_view bytes) const
     {
-        std::ofstream(path_, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        const std::string part = path_ + ".part";
+        std::ofstream(part, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (!MoveFileExA(part.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+            DeleteFileA(part.c_str());
+            std::ofstream(path_, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        }
     }
     [[nodiscard]] std::string text() const
     {
