@@ -9,15 +9,33 @@
 #include <string>
 #include <vector>
 
-// The bytes a journal's records apply to: the file as it was when its size and last-write time
-// were these, or no bytes at all when `file` is empty.
+// The bytes a journal's records apply to: the file as it was when these were its size, last-write
+// time, identity and sample, or no bytes at all when `file` is empty.
 struct JournalBase {
     std::string file;
     uint64_t size = 0;
     uint64_t writeTime = 0;  // the file system's last-write time, in its own ticks
+    // The file itself, whatever its name (volume and index), and a checksum of pieces spread over
+    // its bytes (BaseSample): a file put in its place, or changed with its size and time kept,
+    // differs in one or the other. Journals of older editors name neither.
+    bool identified = false;
+    uint32_t volume = 0;
+    uint64_t fileIndex = 0;
+    uint32_t sample = 0;
 
     bool operator==(const JournalBase&) const = default;
 };
+
+// True when `now`, read from the file system, is still the base `recorded` names. A recorded base
+// without identity (from an older journal) is compared by size and time alone.
+[[nodiscard]] bool SameBase(const JournalBase& recorded, const JournalBase& now) noexcept;
+
+// Reads `count` bytes at `offset` of a file; false when it cannot.
+using FileReadAt = std::function<bool(uint64_t offset, void* out, size_t count)>;
+
+// The checksum of a file of `size` bytes over up to 16 pieces of 4 KiB spread evenly from its
+// first byte to its last (the whole file when it is smaller); false when a piece cannot be read.
+[[nodiscard]] bool BaseSample(uint64_t size, const FileReadAt& readAt, uint32_t& sample);
 
 // At `offset` of the document as the record leaves it, `inserted` new bytes stand where the
 // document before had `removed` bytes; ordered, apart from one another.
@@ -44,17 +62,25 @@ struct JournalPiece {
     uint64_t length;
 };
 
+// How much of the document a journal gives back.
+enum class JournalState : uint8_t {
+    Whole,     // every record, or all but a last one torn by an end in the middle of its writing
+    Partial,   // a damaged record with whole ones after it: the document as it was before it
+    Unusable,  // a damaged header, or no whole record in a journal without a base
+};
+
 struct JournalContents {
     JournalBase base;
     std::vector<JournalPiece> pieces;  // the document, in order
     uint64_t size = 0;                 // the document's size: the pieces' lengths added up
     uint64_t validEnd = 0;             // the end of the last whole record; what follows is torn
+    JournalState state = JournalState::Whole;
 };
 
-// Reads `count` bytes at `offset` of the journal file; false when it cannot.
-using JournalReadAt = std::function<bool(uint64_t offset, void* out, size_t count)>;
+using JournalReadAt = FileReadAt;
 
 // The document a journal of `fileSize` bytes holds: every whole record applied to the base in
-// order; a torn or damaged record and everything after it are left out. None when the file
-// has no valid header.
+// order; a torn or damaged record and everything after it are left out, and `state` tells
+// whether that lost any whole record. None when the file does not begin as a journal does: it
+// is then a document's bytes as they are.
 [[nodiscard]] std::optional<JournalContents> ReadJournal(uint64_t fileSize, const JournalReadAt& readAt);

@@ -45,11 +45,19 @@ bool IsOwnTemporaryFile(std::string_view path, std::string_view tempDir)
     return start > 0 && SameName(path.substr(0, start - 1), tempDir);
 }
 
-std::string StagingFileName(std::string_view path)
+namespace {
+
+std::string WithExtension(std::string_view path, const char* extension)
 {
-    std::string staging(EndsWithTmp(path) ? path.substr(0, path.size() - 4) : path);
-    return staging + ".new";
+    std::string name(EndsWithTmp(path) ? path.substr(0, path.size() - 4) : path);
+    return name + extension;
 }
+
+} // namespace
+
+std::string StagingFileName(std::string_view path) { return WithExtension(path, ".new"); }
+
+std::string PreviousGenerationName(std::string_view path) { return WithExtension(path, ".old"); }
 
 ProcessListState ClassifyProcessList(std::string_view registryValue, std::string_view sharedPath)
 {

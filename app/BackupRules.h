@@ -24,6 +24,11 @@ inline constexpr char TemporaryPrefix[] = "QX";
 // died is overwritten by the next one and deleted with the file.
 [[nodiscard]] std::string StagingFileName(std::string_view path);
 
+// The name the backup journal had before it was last written anew: the same name with the
+// extension ".old". It is kept until the next new journal replaces it, so a journal damaged
+// from its start still leaves the document as it was one generation earlier.
+[[nodiscard]] std::string PreviousGenerationName(std::string_view path);
+
 // What a starting editor finds: no list (the registry value is empty), a list of editors
 // that are alive (the value is the path in the shared block), or the list of editors that
 // ended abnormally (any other value: nobody alive has set up the block with it).

@@ -1,6 +1,7 @@
 // Journal writing through the control's own memory: no copy of the document is made.
 #include "app/win/BackupJournalFile.h"
 
+#include "app/BackupRules.h"
 #include "app/win/BackupStorage.h"
 #include "app/win/EditorLibrary.h"
 #include "common/Crc32c.h"
@@ -73,10 +74,13 @@ bool WriteNewJournal(const std::string& path, const JournalBase& base, HWND cont
         whole.push_back({0, 0, dataSize});
         size += RecordSize(whole);
     }
-    const bool written = ReplaceFileContents(path, size, [&](AFilePtr& file) {
-        return file.Write(header.data(), header.size(), 1) == 1 &&
-               (whole.empty() || WriteRecord(file, control, whole, dataSize));
-    });
+    const bool written = ReplaceFileContents(
+        path, size,
+        [&](AFilePtr& file) {
+            return file.Write(header.data(), header.size(), 1) == 1 &&
+                   (whole.empty() || WriteRecord(file, control, whole, dataSize));
+        },
+        PreviousGenerationName(path));
     if (written)
         end = size;
     return written;
@@ -95,12 +99,17 @@ AppendResult AppendJournalRecord(const std::string& path, HWND control, const st
         return AppendResult::NoJournal;
     const uint64_t recordEnd = end + RecordSize(regions);
     // The length first: a full disk may fail here, before any byte of the record is written.
+    uint64_t position = 0;
+    // The position checks that every write took place, whatever the calls reported.
     const bool written = file.SetLength(recordEnd) && file.Seek(static_cast<int64_t>(end), AFilePtr::kBegin) &&
-                         WriteRecord(file, control, regions, static_cast<uint64_t>(dataSize));
-    if (!written) {
+                         WriteRecord(file, control, regions, static_cast<uint64_t>(dataSize)) &&
+                         file.Position(position) && position == recordEnd;
+    if (!written)
         file.SetLength(end);
+    // The flush is the caller's, away from the window's thread.
+    file.CloseWithoutFlush();
+    if (!written)
         return AppendResult::WriteFailed;
-    }
     end = recordEnd;
     return AppendResult::Written;
 }

@@ -47,12 +47,14 @@ void WriteProcessList(const std::string& path, const std::vector<Profile>& profi
     ReplaceFileContents(path, bytes.data(), bytes.size());
 }
 
+// The file with its staging copy and, for a backup, its previous generation.
 void DeleteWithStaging(const std::string& path)
 {
     if (path.empty())
         return;
     DeleteFileCleared(path);
     DeleteFileCleared(StagingFileName(path));
+    DeleteFileCleared(PreviousGenerationName(path));
 }
 
 std::string TemporaryFolder()
@@ -235,9 +237,11 @@ bool BackupManager::WriteBackup(HWND control)
     if (size < 0)
         return false;
     const std::vector<JournalRegion> regions = ControlChanges(control);
-    if (JournalReady && regions.empty())
+    // A base that changed leaves the journal unable to rebuild the document, edits or none.
+    const bool baseChanged = BaseChanged();
+    if (JournalReady && regions.empty() && !baseChanged)
         return true;
-    const bool rewrite = !JournalReady || BaseChanged() ||
+    const bool rewrite = !JournalReady || baseChanged ||
                          JournalEnd + RecordSize(regions) > static_cast<uint64_t>(size) + kJournalSlack;
     if (!rewrite) {
         switch (AppendJournalRecord(BackupFile, control, regions, JournalEnd)) {
@@ -303,10 +307,10 @@ void BackupManager::LeaveBackup()
     EditProcessList([&](std::vector<Profile>& profiles) { return ReplaceProfileBackup(profiles, left, BackupFile); });
 }
 
-bool BackupManager::BaseChanged() const
+bool BackupManager::BaseChanged()
 {
     JournalBase now;
-    return !Base.file.empty() && (!StampOfFile(Base.file, now) || now != Base);
+    return JournalReady && !Base.file.empty() && (!StampOfFile(Base.file, now) || !SameBase(Base, now));
 }
 
 void BackupManager::UpdateRecord(std::string_view name)

@@ -48,10 +48,13 @@ public:
     [[nodiscard]] TStartArguments Start(HWND owner) override;
 
     // The backup file is a journal (BackupJournal): a tick appends the regions changed since
-    // the last one, flushed, so its work grows with the change and not with the document. The
-    // journal is written anew, with the whole data, when it has grown past the document by
-    // kJournalSlack, when its base file changed on disk, or when its last write failed.
+    // the last one, flushed on a thread of its own, so its work grows with the change and not
+    // with the document. The journal is written anew, with the whole data, when it has grown
+    // past the document by kJournalSlack, when its base file changed on disk (whether or not
+    // anything was edited since), or when its last write failed; the journal it replaces stays
+    // as the previous generation.
     bool WriteBackup(HWND control) override;
+    [[nodiscard]] bool BaseChanged() override;
     bool ResetBackup(HWND control, const JournalBase& base) override;
     void AdoptBackup(HWND control, const JournalBase& base, uint64_t validEnd) override;
     [[nodiscard]] std::string BackupPath() const override { return BackupFile; }
@@ -74,7 +77,6 @@ private:
     [[nodiscard]] std::string NewProcessList(BlockView& block);
     [[nodiscard]] std::string ChooseBackupFile(const TStartArguments& start,
                                                const std::vector<std::string>& taken);
-    [[nodiscard]] bool BaseChanged() const;
     // Reads the process list, lets `edit` change this editor's record and writes the list back
     // when it did, all while holding the mutex.
     void EditProcessList(const std::function<bool(std::vector<Profile>&)>& edit);

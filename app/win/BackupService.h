@@ -23,6 +23,9 @@ public:
     // when the backup could not be written, which leaves the previous one whole and the mark
     // where it was, so the next tick writes the changes again.
     virtual bool WriteBackup(HWND control) = 0;
+    // The file the backup stands on was changed, replaced or deleted by another program: the
+    // next WriteBackup writes the whole document, even without an edit since the last one.
+    [[nodiscard]] virtual bool BaseChanged() = 0;
     // After the document was created, read or written: the backup starts afresh on `base`, the
     // file whose bytes the document now is (an empty name for none: then the data is written).
     virtual bool ResetBackup(HWND control, const JournalBase& base) = 0;
@@ -44,6 +47,7 @@ class NoBackup final : public BackupService {
 public:
     [[nodiscard]] TStartArguments Start(HWND) override { return ReadStartArguments(); }
     bool WriteBackup(HWND) override { return true; }
+    [[nodiscard]] bool BaseChanged() override { return false; }
     bool ResetBackup(HWND, const JournalBase&) override { return true; }
     void AdoptBackup(HWND, const JournalBase&, uint64_t) override {}
     [[nodiscard]] std::string BackupPath() const override { return {}; }

@@ -20,8 +20,10 @@
 // process that died is overwritten by the next write instead of lying about. On any failure
 // the file keeps its previous bytes, the staging file is deleted and the result is false.
 bool ReplaceFileContents(const std::string& path, const void* bytes, size_t size);
-// The same with the contents put in by `writeContent`, `size` bytes in all.
-bool ReplaceFileContents(const std::string& path, uint64_t size, const FileContentWriter& writeContent);
+// The same with the contents put in by `writeContent`, `size` bytes in all. When `previous` is
+// given, the file as it was is renamed to it before the new one takes its place.
+bool ReplaceFileContents(const std::string& path, uint64_t size, const FileContentWriter& writeContent,
+                         const std::string& previous = {});
 
 // Deletes the file after setting its attributes to archive only; a file that cannot be
 // deleted stays silently. Empty names are ignored.

@@ -6,6 +6,8 @@
 #include "common/win/MessageBox.h"
 #include "common/win/SafeSave.h"
 
+#include <string>
+
 namespace {
 
 bool Warn(HWND owner, const char* text)
@@ -28,6 +30,37 @@ bool ReadPiece(void* context, void* buffer, int count)
         reading.failed = true;
     }
     return !reading.failed;
+}
+
+// The warning of a failed save: what failed, the file, and why.
+std::string SaveFailureText(std::string_view name, const SaveResult& result)
+{
+    std::string text = kTextCannotWriteFile;
+    text += '\n';
+    text += name;
+    text += '\n';
+    switch (result.error) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return text + kTextSaveNoRoom;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_USER_MAPPED_FILE:
+        return text + kTextSaveInUse;
+    case ERROR_PATH_NOT_FOUND:
+        return text + kTextSaveNoFolder;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+        return text + kTextSaveBadName;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+        return text + (result.failedStep == SaveStep::Target ? kTextSaveReadOnly : kTextSaveDenied);
+    default:
+        break;
+    }
+    if (result.failedStep == SaveStep::Check)
+        return text + kTextSaveNotAsWritten;
+    return text + kTextSaveSystemError + std::to_string(result.error);
 }
 
 struct Writing {
@@ -69,12 +102,12 @@ bool WriteDocument(HWND owner, HWND control, std::string_view name, JournalBase*
     const int size = Editor.QX_GetDataSize(control);
     if (size < 0)
         return Warn(owner, kTextCannotWriteFile);
-    const bool saved = SaveFileSafely(name, static_cast<uint64_t>(size), [&](AFilePtr& out) {
+    const SaveResult saved = SaveFileSafely(name, static_cast<uint64_t>(size), [&](AFilePtr& out) {
         Writing writing{out};
         return Editor.QX_WriteDataTo(control, 0, size, WritePiece, &writing);
     });
     if (!saved)
-        return Warn(owner, kTextCannotWriteFile);
+        return Warn(owner, SaveFailureText(name, saved).c_str());
     if (written && !StampOfFile(name, *written))
         *written = {};
     return true;

@@ -23,7 +23,7 @@ bool LoadDocument(HWND owner, HWND control, std::string_view file, DocumentSourc
 bool LoadDocument(HWND owner, HWND control, std::string_view file);
 
 // Writes the control's bytes to `name` with SaveFileSafely, straight from the control's memory.
-// On failure the warning "ファイルに書き出せませんでした。" is shown, owned by `owner`, and the
-// file on disk is as it was. Flags and names are the caller's. `written`, when given, gets the
+// On failure the warning "ファイルに書き出せませんでした。" is shown with the file's name and the
+// reason, owned by `owner`, and the file on disk is as it was. Flags and names are the caller's. `written`, when given, gets the
 // saved file's size and last-write time (an empty name when they cannot be read).
 bool WriteDocument(HWND owner, HWND control, std::string_view name, JournalBase* written = nullptr);

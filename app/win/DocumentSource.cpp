@@ -1,7 +1,8 @@
 // DocumentSource: plain files and backups, read in order into the control.
 #include "app/win/DocumentSource.h"
 
-#include "app/win/SystemFileClock.h"
+#include "app/BackupRules.h"
+#include "common/win/FileSystem.h"
 
 #include <algorithm>
 
@@ -14,23 +15,26 @@ bool ReadAt(AFilePtr& file, uint64_t offset, void* out, size_t count)
 
 } // namespace
 
-bool StampOfFile(const AFilePtr& file, std::string_view name, JournalBase& stamp)
+bool StampOfFile(AFilePtr& file, std::string_view name, JournalBase& stamp)
 {
     FILETIME lastWrite{};
-    uint64_t size = 0;
-    if (!file.Size(size) || !file.Times(nullptr, nullptr, &lastWrite))
+    JournalBase read{std::string(name)};
+    if (!file.Size(read.size) || !file.Times(nullptr, nullptr, &lastWrite) ||
+        !file.Identity(read.volume, read.fileIndex) ||
+        !BaseSample(read.size, [&](uint64_t offset, void* out, size_t count) { return ReadAt(file, offset, out, count); },
+                    read.sample) ||
+        !file.Seek(0, AFilePtr::kBegin))
         return false;
-    stamp = {std::string(name), size, uint64_t{lastWrite.dwHighDateTime} << 32 | lastWrite.dwLowDateTime};
+    read.writeTime = uint64_t{lastWrite.dwHighDateTime} << 32 | lastWrite.dwLowDateTime;
+    read.identified = true;
+    stamp = std::move(read);
     return true;
 }
 
 bool StampOfFile(std::string_view name, JournalBase& stamp)
 {
-    const FileVersion version = SystemFileClock().fileVersion(name);
-    if (version.state != FileVersion::State::Present)
-        return false;
-    stamp = {std::string(name), version.size, version.lastWrite};
-    return true;
+    AFilePtr file;
+    return file.Open(name, AFilePtr::kReadShared) && StampOfFile(file, name, stamp);
 }
 
 bool FileDocumentSource::open(std::string_view name, uint64_t& size)
@@ -50,14 +54,32 @@ JournalBase FileDocumentSource::base() const
 {
     // By name: a file that another program put in the name's place meanwhile is no base.
     JournalBase now;
-    if (!StampOfFile(opened_.file, now) || now != opened_)
+    if (!StampOfFile(opened_.file, now) || !SameBase(opened_, now))
         return {};
     return opened_;
 }
 
 bool BackupDocumentSource::open(std::string_view name, uint64_t& size)
 {
+    if (openFile(name, size)) {
+        partial_ = contents_.state == JournalState::Partial;
+        return true;
+    }
+    other_ = true;
+    // A journal that is missing was being written anew: the new one, flushed under the staging
+    // name, had not yet taken its place, or the previous generation had just gone aside. That
+    // is an interrupted write, not damage; a journal that is there but cannot be read is.
+    partial_ = FileExists(name);
+    if (!partial_ && openFile(StagingFileName(name), size) && contents_.state == JournalState::Whole)
+        return true;
+    return openFile(PreviousGenerationName(name), size);
+}
+
+bool BackupDocumentSource::openFile(std::string_view name, uint64_t& size)
+{
     uint64_t fileSize = 0;
+    piece_ = 0;
+    pieceDone_ = 0;
     // Whoever else has the backup open (a flush under way, another editor) does not keep a
     // recovery from reading it.
     if (!backup_.Open(name, AFilePtr::kReadShared) || !backup_.Size(fileSize))
@@ -67,16 +89,21 @@ bool BackupDocumentSource::open(std::string_view name, uint64_t& size)
     });
     journal_ = contents.has_value();
     if (!journal_) {
-        // The older form: the file is the document.
+        // The older form: the file is the document, which has at least one byte.
+        if (fileSize == 0)
+            return false;
+        contents_ = {};
         contents_.pieces = {{false, 0, fileSize}};
         contents_.size = fileSize;
     } else {
         contents_ = std::move(*contents);
+        if (contents_.state == JournalState::Unusable)
+            return false;
         // The base must still be the file the journal stands on.
         JournalBase now;
         if (!contents_.base.file.empty() &&
             (!baseFile_.Open(contents_.base.file, AFilePtr::kRead) ||
-             !StampOfFile(baseFile_, contents_.base.file, now) || now != contents_.base))
+             !StampOfFile(baseFile_, contents_.base.file, now) || !SameBase(contents_.base, now)))
             return false;
     }
     size = contents_.size;

@@ -1,6 +1,8 @@
 // FileFlusher: one thread, one pending path.
 #include "app/win/FileFlusher.h"
 
+#include "common/win/FileCalls.h"
+
 #include <windows.h>
 
 void FileFlusher::Stop()
@@ -42,10 +44,10 @@ void FileFlusher::Run()
         lock.unlock();
         // Shared for deletion too: the window may replace or delete the file meanwhile, and then
         // this flush is of no more use.
-        const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                        nullptr, OPEN_EXISTING, 0, nullptr);
+        const HANDLE file = FileCalls::Open(path.c_str(), GENERIC_WRITE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING, 0);
         if (file != INVALID_HANDLE_VALUE) {
-            FlushFileBuffers(file);
+            FileCalls::Flush(file);
             CloseHandle(file);
         }
         lock.lock();

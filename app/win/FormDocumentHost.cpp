@@ -46,15 +46,19 @@ bool FormDocumentHost::readBackup(std::string_view file)
 {
     recovery_.clear();
     BackupDocumentSource source;
-    if (!::LoadDocument(form_.Handle(), form_.ControlHandle, file, source)) {
-        // The backup stays for the user to rescue; this editor takes a backup file of its own,
-        // and its record names what it shows: an untitled document.
+    const bool loaded = ::LoadDocument(form_.Handle(), form_.ControlHandle, file, source);
+    if (!loaded || source.partial()) {
+        // The backup stays for the user to rescue; this editor takes a backup file of its own.
+        // What it shows is the older document that could be read, or an untitled one.
         if (SameName(file, form_.Backup->BackupPath()))
             form_.Backup->LeaveBackup();
-        form_.Backup->UpdateRecord({});
-        ShowMessageBox(form_.Handle(), (std::string(kTextBackupLeft) + std::string(file)).c_str(), kMessageWarning);
-        return false;
+        if (!loaded)
+            form_.Backup->UpdateRecord({});
+        ShowMessageBox(form_.Handle(), (std::string(loaded ? kTextBackupPartial : kTextBackupLeft) + std::string(file)).c_str(),
+                       kMessageWarning);
     }
+    if (!loaded)
+        return false;
     backupStart_ = {};
     if (source.isJournal() && SameName(file, form_.Backup->BackupPath()))
         backupStart_ = {source.journalBase(), true, source.validEnd()};

@@ -205,9 +205,10 @@ void TFormVornalix::ActionHelpKeywordExecute(TAction&) { ShowHelpView(true); }
 void TFormVornalix::TimerTimer()
 {
     // Undo and redo change the data without the control's flag: its changes since the last
-    // backup tell as well.
+    // backup tell as well. A base file changed by another program needs a backup of its own.
     if (!ControlHandle ||
-        (!Editor.QX_IsModified(ControlHandle) && Editor.QX_GetChanges(ControlHandle, nullptr, 0) <= 0))
+        (!Editor.QX_IsModified(ControlHandle) && Editor.QX_GetChanges(ControlHandle, nullptr, 0) <= 0 &&
+         !Backup->BaseChanged()))
         return;
     try {
         // A backup that could not be written leaves the flag set, so the next tick tries again.

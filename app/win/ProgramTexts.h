@@ -4,8 +4,22 @@
 inline constexpr char kTextCannotReadFile[] = "ファイルを読み込めませんでした。";
 inline constexpr char kTextFileTooLarge[] = "ファイルサイズが大きすぎます。";
 inline constexpr char kTextCannotWriteFile[] = "ファイルに書き出せませんでした。";
+// Why a save failed: a line after the file's name.
+inline constexpr char kTextSaveNoRoom[] = "ディスクの空き領域が足りません。";
+inline constexpr char kTextSaveDenied[] = "書き込みが許可されていません。";
+inline constexpr char kTextSaveReadOnly[] = "読み取り専用のファイルか、フォルダです。";
+inline constexpr char kTextSaveInUse[] = "ほかのプログラムがファイルを使用しています。";
+inline constexpr char kTextSaveNoFolder[] = "保存先のフォルダが見つかりません。";
+inline constexpr char kTextSaveBadName[] = "ファイル名が正しくありません。";
+inline constexpr char kTextSaveNotAsWritten[] = "書き出したファイルが正しい長さになっていません。";
+// Any other failure: the system's error code follows.
+inline constexpr char kTextSaveSystemError[] = "システムのエラーが発生しました。コード: ";
 // A recovery that could not read its backup; the backup file's name follows.
 inline constexpr char kTextBackupLeft[] = "バックアップから復帰できませんでした。バックアップファイルは次の場所に残してあります。\n";
+// A recovery whose backup was damaged part way: the changes after the damage are lost.
+inline constexpr char kTextBackupPartial[] =
+    "バックアップの一部が壊れていたため、最後の変更の一部を復帰できませんでした。読み取れた時点までの内容を表示します。\n"
+    "バックアップファイルは次の場所に残してあります。\n";
 
 // The main window.
 inline constexpr char kTextMainCaption[] = "Korvani Quillet";

@@ -6,6 +6,7 @@
 #include "app/win/ui/TApplication.h"
 
 #include "common/win/MessageBox.h"
+#include "common/win/SafeSave.h"
 
 #include <commctrl.h>
 
@@ -33,5 +34,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand)
     } catch (...) {
         Application.HandleException(nullptr);
     }
+    // Temporary files of failed saves that could not be deleted then, deleted now.
+    SweepSaveLeftovers();
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include "common/PathString.h"
 #include "common/win/ASuppressWinMsg.h"
+#include "common/win/FileCalls.h"
 
 #include <algorithm>
 #include <limits>
@@ -45,7 +46,7 @@ bool AFilePtr::Open(std::string_view name, Mode mode, bool exclusive)
         sharing = 0;
     const std::string path(name);
     ASuppressWinMsg suppress;
-    handle_ = CreateFileA(path.c_str(), access, sharing, nullptr, disposition, FILE_ATTRIBUTE_ARCHIVE, nullptr);
+    handle_ = FileCalls::Open(path.c_str(), access, sharing, disposition, FILE_ATTRIBUTE_ARCHIVE);
     if (handle_ == INVALID_HANDLE_VALUE)
         return false;
     writable_ = (access & GENERIC_WRITE) != 0;
@@ -59,7 +60,14 @@ void AFilePtr::Close() noexcept
         return;
     ASuppressWinMsg suppress;
     if (writable_)
-        FlushFileBuffers(handle_);
+        FileCalls::Flush(handle_);
+    CloseWithoutFlush();
+}
+
+void AFilePtr::CloseWithoutFlush() noexcept
+{
+    if (!IsOpen())
+        return;
     CloseHandle(handle_);
     handle_ = INVALID_HANDLE_VALUE;
     writable_ = false;
@@ -99,7 +107,7 @@ size_t AFilePtr::Write(const void* buffer, size_t itemSize, size_t count)
     while (done < wanted) {
         const DWORD step = static_cast<DWORD>(std::min(wanted - done, TransferLimit));
         DWORD moved = 0;
-        if (!WriteFile(handle_, from + done, step, &moved, nullptr) || moved == 0)
+        if (!FileCalls::Write(handle_, from + done, step, &moved) || moved == 0)
             break;
         done += moved;
     }
@@ -125,7 +133,7 @@ bool AFilePtr::SetLength(uint64_t length)
     if (!Seek(static_cast<int64_t>(length), kBegin))
         return false;
     ASuppressWinMsg suppress;
-    return SetEndOfFile(handle_) != 0;
+    return FileCalls::EndHere(handle_) != 0;
 }
 
 bool AFilePtr::Flush()
@@ -133,7 +141,7 @@ bool AFilePtr::Flush()
     if (!IsOpen())
         return false;
     ASuppressWinMsg suppress;
-    return FlushFileBuffers(handle_) != 0;
+    return FileCalls::Flush(handle_) != 0;
 }
 
 bool AFilePtr::Size(uint64_t& size) const
@@ -145,6 +153,39 @@ bool AFilePtr::Size(uint64_t& size) const
     if (!GetFileSizeEx(handle_, &value))
         return false;
     size = static_cast<uint64_t>(value.QuadPart);
+    return true;
+}
+
+bool AFilePtr::Position(uint64_t& position) const
+{
+    if (!IsOpen())
+        return false;
+    LARGE_INTEGER at;
+    ASuppressWinMsg suppress;
+    if (!SetFilePointerEx(handle_, LARGE_INTEGER{}, &at, FILE_CURRENT))
+        return false;
+    position = static_cast<uint64_t>(at.QuadPart);
+    return true;
+}
+
+bool AFilePtr::SetCreationTime(const FILETIME& creation)
+{
+    if (!writable_)
+        return false;
+    ASuppressWinMsg suppress;
+    return FileCalls::SetTimes(handle_, &creation, nullptr, nullptr) != 0;
+}
+
+bool AFilePtr::Identity(uint32_t& volume, uint64_t& index) const
+{
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!IsOpen())
+        return false;
+    ASuppressWinMsg suppress;
+    if (!GetFileInformationByHandle(handle_, &information))
+        return false;
+    volume = information.dwVolumeSerialNumber;
+    index = uint64_t{information.nFileIndexHigh} << 32 | information.nFileIndexLow;
     return true;
 }
 

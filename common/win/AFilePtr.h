@@ -30,6 +30,8 @@ public:
     bool Open(std::string_view name, Mode mode, bool exclusive = false);
     // Flushes a writable file, then closes it; nothing when closed.
     void Close() noexcept;
+    // Closes without waiting for the disk: for files whose flush is done elsewhere.
+    void CloseWithoutFlush() noexcept;
     [[nodiscard]] bool IsOpen() const noexcept { return handle_ != INVALID_HANDLE_VALUE; }
     [[nodiscard]] bool IsWritable() const noexcept { return writable_; }
     [[nodiscard]] bool IsExclusive() const noexcept { return exclusive_; }
@@ -46,8 +48,13 @@ public:
     bool SetLength(uint64_t length);
     bool Flush();
     [[nodiscard]] bool Size(uint64_t& size) const;
+    // Where the next read or write goes.
+    [[nodiscard]] bool Position(uint64_t& position) const;
     // Any of the times may be null.
     bool Times(FILETIME* creation, FILETIME* lastAccess, FILETIME* lastWrite) const;
+    bool SetCreationTime(const FILETIME& creation);
+    // What names the file itself on its volume, whatever name it is opened by.
+    [[nodiscard]] bool Identity(uint32_t& volume, uint64_t& index) const;
 
 private:
     // One system call moves at most this much, well inside a DWORD.

@@ -45,6 +45,8 @@ TEST(BackupRules, StagingNamesSitBesideTheFileUnderAnotherExtension)
     EXPECT_EQ(StagingFileName("C:\\T\\QX1A.TMP"), "C:\\T\\QX1A.new");
     EXPECT_EQ(StagingFileName("C:\\T\\list"), "C:\\T\\list.new");
     EXPECT_FALSE(HasTemporaryFileName(StagingFileName("C:\\T\\QX1A.tmp")));
+    EXPECT_EQ(PreviousGenerationName("C:\\T\\QX1A.tmp"), "C:\\T\\QX1A.old");
+    EXPECT_FALSE(HasTemporaryFileName(PreviousGenerationName("C:\\T\\QX1A.tmp")));
 }
 
 TEST(BackupRules, ProcessListStateFollowsTheRegistryAndTheSharedBlock)

@@ -257,7 +257,7 @@ TEST(BackupFiles, KillsWhileLargeBackupsAreWrittenNeverLeaveATornBackup)
             EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);
             ASSERT_EQ(WaitForHosts(2, restarted->id()).size(), 1u);
             ASSERT_TRUE(scene.closeAll());
-            EXPECT_TRUE(scene.tempFiles().empty());
+            EXPECT_TRUE(scene.tempFiles().empty()) << ::testing::PrintToString(scene.tempFiles());
         }
     }
     EXPECT_GT(replacedBefore, 0) << "no kill came after a backup had been replaced";

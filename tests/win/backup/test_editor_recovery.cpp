@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -144,6 +145,75 @@ TEST(EditorRecovery, ABackupWhoseFileChangedAfterTheCrashIsLeftWhereItIsAndTheUs
         EXPECT_TRUE(CloseEditor(window));
     EXPECT_TRUE(Exists(backup)) << "the backup is the user's to rescue";
     EXPECT_EQ(scene.profileValue(), "");
+}
+
+// The offset of the record after `skipped` others in a journal file of known bytes.
+size_t RecordAt(const std::vector<uint8_t>& journal, int skipped)
+{
+    const uint8_t magic[] = {'Q', 'X', 'R', 'C'};
+    for (size_t at = 0; at + 4 <= journal.size(); ++at)
+        if (std::equal(magic, magic + 4, journal.begin() + at) && skipped-- == 0)
+            return at;
+    return journal.size();
+}
+
+TEST(EditorRecovery, ADamagedBackupIsToldNamedAndLeftAndNeverOpensAsIfWhole)
+{
+    // The whole-data record damaged: nothing can be rebuilt. A record in the middle: the
+    // document as it was before it comes back, and the user hears that later changes are lost.
+    const struct {
+        int damagedRecord;
+        const char* text;
+        std::vector<uint8_t> shown;
+    } cases[] = {
+        {0, "バックアップから復帰できませんでした。", {}},
+        {1, "バックアップの一部が壊れていたため", {0x00, 0x11, 0x22, 0x33}},
+    };
+    for (const auto& [damagedRecord, text, shown] : cases) {
+        SCOPED_TRACE(damagedRecord);
+        BackupScene scene("bk_damaged", "vornalix.exe");
+        RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\KORVANI\\bk_damaged\\Preference", "backup_time", REG_SZ, "1", 2);
+        const std::string document = scene.filePath("typed.bin");
+        ASSERT_TRUE(WriteBytes(document, {0x00, 0x11, 0x22, 0x33}));
+        auto editor = scene.start("-o \"" + document + "\"");
+        HWND main = WaitForProcessWindow(editor->id(), kMainClass);
+        ASSERT_NE(main, nullptr);
+        const std::string backup = RecordOf(scene.records(), document).value().backupFile;
+        // Two ticks, two records after the one of the whole data.
+        Type(ControlOf(main), "7");
+        ASSERT_TRUE(WaitFor([&] { return BackupBytes(backup) == std::vector<uint8_t>{0x70, 0x11, 0x22, 0x33}; }, 15000));
+        Type(ControlOf(main), "A");
+        ASSERT_TRUE(WaitFor([&] { return BackupBytes(backup) == std::vector<uint8_t>{0x7A, 0x11, 0x22, 0x33}; }, 15000));
+        editor->terminate();
+        ASSERT_TRUE(editor->waitForExit());
+        std::vector<uint8_t> journal = ReadBytes(backup);
+        const size_t damaged = RecordAt(journal, damagedRecord) + 20;
+        ASSERT_LT(damaged, journal.size());
+        journal[damaged] ^= 0xFF;
+        ASSERT_TRUE(WriteBytes(backup, journal));
+
+        auto restarted = scene.start();
+        EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);
+        std::string told = AnswerBoxOfOtherEditor(restarted->id());
+        if (told == "ファイルを読み込めませんでした。")
+            told = AnswerBoxOfOtherEditor(restarted->id());
+        EXPECT_EQ(told.find(text), 0u) << told;
+        EXPECT_NE(told.find("\n" + backup), std::string::npos) << "the backup is named: " << told;
+        EXPECT_TRUE(ReadBytes(backup) == journal) << "the damaged backup is left as it was";
+        // The recovery editor goes on with a backup of its own, holding what it shows.
+        std::optional<Profile> recovered;
+        ASSERT_TRUE(WaitFor([&] {
+            recovered = RecordOf(scene.records(), shown.empty() ? "" : document);
+            return recovered && !SameName(recovered->backupFile, backup);
+        }, 15000));
+        if (!shown.empty()) {
+            EXPECT_EQ(BackupBytes(recovered->backupFile), shown);
+        }
+        EXPECT_TRUE(WaitFor([] { return BackupScene::windows(kMainClass).size() == 2; }, 15000));
+        for (HWND window : BackupScene::windows(kMainClass))
+            EXPECT_TRUE(CloseEditor(window));
+        EXPECT_TRUE(Exists(backup)) << "the backup is the user's to rescue";
+    }
 }
 
 } // namespace

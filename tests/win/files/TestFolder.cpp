@@ -1,6 +1,8 @@
 // TestFolder and the plain file helpers of the file tests.
 #include "tests/win/files/TestFolder.h"
 
+#include "app/win/DocumentSource.h"
+
 #include <algorithm>
 #include <atomic>
 
@@ -116,3 +118,24 @@ std::string PatternBytes(size_t size, unsigned seed)
     }
     return bytes;
 }
+
+std::string BackupText(const std::string& backup)
+{
+    BackupDocumentSource source;
+    uint64_t size = 0;
+    std::string text;
+    if (!source.open(backup, size))
+        return text;
+    text.resize(static_cast<size_t>(size));
+    return source.read(reinterpret_cast<uint8_t*>(text.data()), text.size()) ? text : std::string();
+}
+
+EnvironmentOverride::EnvironmentOverride(const char* name, const std::string& value) : name_(name)
+{
+    char old[MAX_PATH] = {};
+    had_ = GetEnvironmentVariableA(name, old, sizeof old) > 0;
+    old_ = old;
+    SetEnvironmentVariableA(name, value.c_str());
+}
+
+EnvironmentOverride::~EnvironmentOverride() { SetEnvironmentVariableA(name_, had_ ? old_.c_str() : nullptr); }

@@ -1,4 +1,5 @@
-// A fresh folder per test in the temporary folder, and plain file helpers that bypass the file layer.
+// A fresh folder per test in the temporary folder, plain file helpers that bypass the file layer,
+// and a backup read back as a recovery reads it.
 #pragma once
 #include <windows.h>
 
@@ -28,6 +29,23 @@ private:
 // Plain Win32 writes and reads for setting up and checking files.
 void PutFile(const std::string& path, std::string_view bytes);
 [[nodiscard]] std::string FileText(const std::string& path);  // "<missing>" when unreadable
+// The document a backup gives back, as a recovery reads it; empty when it gives none.
+[[nodiscard]] std::string BackupText(const std::string& backup);
+
+// The environment variable set for as long as it lives.
+class EnvironmentOverride {
+public:
+    EnvironmentOverride(const char* name, const std::string& value);
+    ~EnvironmentOverride();
+    EnvironmentOverride(const EnvironmentOverride&) = delete;
+    EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
+
+private:
+    const char* name_;
+    bool had_;
+    std::string old_;
+};
+
 // A file of `size` bytes whose length is set without writing (sparse where the disk allows).
 bool MakeSizedFile(const std::string& path, uint64_t size);
 // Some bytes of every value, `size` long, depending on `seed`.

@@ -173,10 +173,18 @@ TEST_F(DocumentTest, UnwritableNamesGiveTheWriteWarningAndKeepTheFile)
     PutFile(readOnly, "keep");
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
     SetCurrentDirectoryA(folder_.path().c_str());
-    for (const std::string& name : {std::string("\\\\server\\share\\x.bin"), std::string("rel.bin"), readOnly}) {
+    // The warning names the file and says why.
+    const struct {
+        std::string name;
+        const char* reason;
+    } refused[] = {{"\\\\server\\share\\x.bin", kTextSaveBadName},
+                   {"rel.bin", kTextSaveBadName},
+                   {readOnly, kTextSaveReadOnly},
+                   {folder_ / "gone\\x.bin", kTextSaveNoFolder}};
+    for (const auto& [name, reason] : refused) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(WriteDocument(host_.host(), control(), name));
-        EXPECT_EQ(takeBox(), kTextCannotWriteFile);
+        EXPECT_EQ(takeBox(), std::string(kTextCannotWriteFile) + "\n" + name + "\n" + reason);
     }
     EXPECT_EQ(FileText(readOnly), "keep");
     EXPECT_EQ(folder_.names(), std::vector<std::string>{"ro.bin"});

@@ -60,7 +60,7 @@ TEST_F(FullDiskTest, AFailedSaveKeepsTheOriginalByteForByteAndLeavesNoTemporaryF
 
     EXPECT_FALSE(WriteDocument(host.host(), host.control(), name));
     ASSERT_EQ(catcher.boxes().size(), 1u);
-    EXPECT_EQ(catcher.boxes()[0].text, kTextCannotWriteFile);
+    EXPECT_EQ(catcher.boxes()[0].text, std::string(kTextCannotWriteFile) + "\n" + name + "\n" + kTextSaveNoRoom);
     EXPECT_TRUE(FileText(name) == original);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"doc.bin"});
     EXPECT_TRUE(Editor.QX_IsModified(host.control()));
@@ -74,35 +74,6 @@ TEST_F(FullDiskTest, AFailedSaveKeepsTheOriginalByteForByteAndLeavesNoTemporaryF
     EXPECT_TRUE(WriteWholeFile(name, smaller.data(), smaller.size()));
     EXPECT_TRUE(FileText(name) == smaller);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"doc.bin"});
-}
-
-// The variable set for as long as it lives.
-class EnvironmentOverride {
-public:
-    EnvironmentOverride(const char* name, const std::string& value) : name_(name)
-    {
-        char old[MAX_PATH] = {};
-        had_ = GetEnvironmentVariableA(name, old, sizeof old) > 0;
-        old_ = old;
-        SetEnvironmentVariableA(name, value.c_str());
-    }
-    ~EnvironmentOverride() { SetEnvironmentVariableA(name_, had_ ? old_.c_str() : nullptr); }
-
-private:
-    const char* name_;
-    bool had_;
-    std::string old_;
-};
-
-std::string BackupText(const std::string& backup)
-{
-    BackupDocumentSource source;
-    uint64_t size = 0;
-    std::string text;
-    if (!source.open(backup, size))
-        return text;
-    text.resize(static_cast<size_t>(size));
-    return source.read(reinterpret_cast<uint8_t*>(text.data()), text.size()) ? text : std::string();
 }
 
 TEST_F(FullDiskTest, ABackupTickOnAFullDiskKeepsThePreviousBackupAndTheNextTickTriesAgain)

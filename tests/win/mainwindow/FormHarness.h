@@ -25,6 +25,7 @@ public:
         Editor.QX_ClearChanges(control);
         return static_cast<WriteResult>(true);
     }
+    [[nodiscard]] bool BaseChanged() override { return false; }
     bool ResetBackup(HWND control, const JournalBase&) override
     {
         ++resets;

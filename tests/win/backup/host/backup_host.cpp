@@ -48,6 +48,9 @@ void LoadFirstDocument(HWND window, const TStartArguments& start)
         BackupDocumentSource recovered;
         DocumentSource& source = start.RecoveryStart ? static_cast<DocumentSource&>(recovered) : file;
         loaded = LoadDocument(window, control, start.FileToLoad, source);
+        // A backup read in part stays for the user; this host takes a new one.
+        if (start.RecoveryStart && (!loaded || recovered.partial()) && SameName(start.FileToLoad, backup->BackupPath()))
+            backup->LeaveBackup();
         base = loaded ? source.base() : JournalBase{};
         adopt = loaded && recovered.isJournal() && SameName(start.FileToLoad, backup->BackupPath());
         if (adopt) {
@@ -68,7 +71,7 @@ void LoadFirstDocument(HWND window, const TStartArguments& start)
 // The main window's backup tick: the control's flag is cleared only once the backup is written.
 bool TimerTick()
 {
-    if ((!Editor.QX_IsModified(control) && Editor.QX_GetChanges(control, nullptr, 0) <= 0) ||
+    if ((!Editor.QX_IsModified(control) && Editor.QX_GetChanges(control, nullptr, 0) <= 0 && !backup->BaseChanged()) ||
         !backup->WriteBackup(control))
         return false;
     Editor.QX_SetModified(control, false);
@@ -119,7 +122,7 @@ LRESULT CopyData(const COPYDATASTRUCT& data)
                && Editor.QX_SetModified(control, true);
     case kHostDumpData: {
         const std::vector<uint8_t> document = DocumentBytes();
-        return WriteWholeFile(std::string(bytes, data.cbData), document.data(), document.size());
+        return static_cast<bool>(WriteWholeFile(std::string(bytes, data.cbData), document.data(), document.size()));
     }
     case kHostSetName: SetDocumentName(std::string(bytes, data.cbData)); return 1;
     default: return 0;
