@@ -101,7 +101,8 @@ struct MenuInfo {
     std::span<const MenuItemInfo> items;
 };
 
-// The main menu bar, left to right.
+// The main menu bar, left to right. Each menu holds its first items in their order, then the
+// items added since, so the first items stay where users know them.
 extern const std::array<MenuInfo, 6> MainMenuTable;
 
 // True when some menu item runs the action; the movement, bookmark, editing-list and tab
