@@ -131,13 +131,14 @@ constexpr MenuItemInfo kEditItems[] = {
 
 constexpr MenuItemInfo kFindItems[] = {
     Item("MenuFindFind", ActionId::FindFind),
-    Item("MenuFindString", ActionId::FindString),
     Item("MenuFindNext", ActionId::FindNext),
     Item("MenuFindPrev", ActionId::FindPrev),
     kSeparator,
     Item("MenuFindReplace", ActionId::FindReplace),
     kSeparator,
     Item("MenuJumpBytePos", ActionId::JumpBytePos),
+    kSeparator,
+    Item("MenuFindString", ActionId::FindString),
 };
 
 constexpr MenuItemInfo kPreferenceItems[] = {

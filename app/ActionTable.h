@@ -36,6 +36,10 @@ enum class ActionId : uint8_t {
 inline constexpr size_t ActionCount = 65;
 static_assert(static_cast<size_t>(ActionId::ToolChecksum) + 1 == ActionCount);
 
+// The actions of the first editors that recorded "KeyAssign" come first; those after them
+// were added later, and new ones are added at the end.
+inline constexpr size_t FirstRecordedActionCount = static_cast<size_t>(ActionId::OthersTab) + 1;
+
 [[nodiscard]] constexpr size_t IndexOf(ActionId action) noexcept
 {
     return static_cast<size_t>(action);
@@ -97,7 +101,8 @@ struct MenuInfo {
     std::span<const MenuItemInfo> items;
 };
 
-// The main menu bar, left to right.
+// The main menu bar, left to right. Each menu holds its first items in their order, then the
+// items added since, so the first items stay where users know them.
 extern const std::array<MenuInfo, 6> MainMenuTable;
 
 // True when some menu item runs the action; the movement, bookmark, editing-list and tab

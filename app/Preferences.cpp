@@ -1,8 +1,29 @@
 // LoadPreferences and SavePreferences.
 #include "app/Preferences.h"
 
+#include "app/SettingsRules.h"
+
 #include <algorithm>
 #include <cstdint>
+#include <vector>
+
+namespace {
+
+void LoadRecordedShortcuts(PreferenceStore& store, ActionShortcuts& shortcuts)
+{
+    std::vector<size_t> unrecorded;
+    for (size_t i = 0; i < ActionCount; ++i) {
+        const std::optional<std::string> text = store.readText(PrefKey::KeyAssign, ActionTable[i].name);
+        shortcuts[i] = TextToShortcut(text.value_or(std::string()));
+        if (!text && i >= FirstRecordedActionCount)
+            unrecorded.push_back(i);
+    }
+    for (const size_t i : unrecorded)
+        if (!ShortcutHolder(shortcuts, ActionTable[i].defaultShortcut))
+            shortcuts[i] = ActionTable[i].defaultShortcut;
+}
+
+} // namespace
 
 void LoadPreferences(PreferenceStore& store, Preferences& preferences, ActionShortcuts& shortcuts)
 {
@@ -11,8 +32,7 @@ void LoadPreferences(PreferenceStore& store, Preferences& preferences, ActionSho
     preferences.backupInterval = store.ReadInt(Preference, BackupTime, 30);
     preferences.fileFilter = store.ReadString(Preference, FileFilter, DefaultFileFilter);
     if (store.ReadBool(KeyAssign, Recorded, false))
-        for (size_t i = 0; i < ActionCount; ++i)
-            shortcuts[i] = TextToShortcut(store.ReadString(KeyAssign, ActionTable[i].name, {}));
+        LoadRecordedShortcuts(store, shortcuts);
     preferences.tabSize = store.ReadInt(Preference, TabSize, 4);
     preferences.openPath = store.ReadString(Preference, OpenPath, {});
     preferences.inspectorShown = store.ReadBool(Preference, Inspector, false);

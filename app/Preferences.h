@@ -38,8 +38,11 @@ struct Preferences {
 };
 
 // Reads every preference, each missing value giving its default. The shortcuts are replaced
-// only when "KeyAssign" has been recorded; then a missing, empty or unknown text is no
-// shortcut. Otherwise `shortcuts` keeps what it holds (the layout's).
+// only when "KeyAssign" has been recorded; then an empty or unknown text is no shortcut, and
+// so is a missing value of the first recorded actions. An action added after them whose value
+// is missing was unknown to the editor that recorded the section: it gets its layout shortcut
+// unless a stored value (or an added action before it) holds that key. Otherwise `shortcuts`
+// keeps what it holds (the layout's).
 void LoadPreferences(PreferenceStore& store, Preferences& preferences, ActionShortcuts& shortcuts);
 
 // Writes every preference and one "KeyAssign" value per action (the empty text for none).

@@ -56,14 +56,15 @@ ADfa<TCommandToken, char> MakeCommandLineScanner()
 
 // How many leading tokens name the program. The system's own argument parsing ends the
 // program part at the first blank outside quotes, however the program was named there (a
-// bare name, a relative or short path, quoted or not); only a path with blanks that is the
-// module path itself may stand unquoted, and then it is taken whole.
+// bare name, a relative or short path), and a name that opens with a quote at its closing
+// quote, so an argument may follow it without a blank; only a path with blanks that is the
+// module path itself may stand unquoted or partly quoted, and then it is taken whole.
 size_t ProgramTokenCount(const std::vector<TCommandToken>& tokens, std::string_view modulePath)
 {
     size_t at = 0;
     while (at < tokens.size() && tokens[at].kind == Kind::Separator)
         ++at;
-    size_t firstRunEnd = std::string_view::npos;
+    size_t firstRunEnd = at < tokens.size() && tokens[at].kind == Kind::Quoted ? at + 1 : std::string_view::npos;
     std::string joined;
     for (;; ++at) {
         if (at == tokens.size() || tokens[at].kind == Kind::Separator) {

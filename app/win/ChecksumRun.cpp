@@ -1,4 +1,4 @@
-// SumControlData: one worker thread per sum, fed piece by piece while the window thread paints.
+// ChecksumRun: one worker thread per sum, fed piece by piece while the window thread paints.
 #include "app/win/ChecksumRun.h"
 
 #include "app/win/Checksums.h"
@@ -17,6 +17,8 @@ namespace {
 // The range is read in slices of this size: each is one QX_WriteDataTo call and at most
 // one piece per worker round.
 constexpr int kSlice = 16 << 20;
+// A worker adds its piece in steps of this size, so a stop waits for one step at most.
+constexpr size_t kStep = size_t{1} << 20;
 
 // Dispatches what keeps the window alive without letting the user act: paint messages, and
 // (by the peeking itself) messages sent from other threads.
@@ -54,8 +56,11 @@ private:
     HANDLE handle_;
 };
 
+} // namespace
+
 // Four threads, one per sum. Feed hands each the same piece and returns once all have
-// taken it, dispatching paint meanwhile; the first failure of a worker is thrown there.
+// taken it, dispatching paint meanwhile; the first failure of a worker is thrown there, and
+// ChecksumStopped once Stop has run.
 class SumWorkers {
 public:
     explicit SumWorkers(Checksums& sums) : sums_(sums)
@@ -74,6 +79,7 @@ public:
 
     void Feed(const uint8_t* bytes, size_t count)
     {
+        ThrowIfStopped();
         piece_ = bytes;
         pieceSize_ = count;
         pending_ = kChecksumCount;
@@ -91,9 +97,27 @@ public:
                 break;
             }
             DispatchPaint();
+            ThrowIfStopped();
         }
         if (failure_)
             std::rethrow_exception(failure_);
+    }
+
+    void ThrowIfStopped() const
+    {
+        if (stopping_)
+            throw ChecksumStopped();
+    }
+
+    // Joins the workers; a worker in the middle of a piece leaves it after its current step.
+    void Stop() noexcept
+    {
+        stopping_ = true;
+        for (int i = 0; i < kChecksumCount; ++i)
+            if (threads_[i].joinable()) {
+                SetEvent(go_[i].Handle());
+                threads_[i].join();
+            }
     }
 
 private:
@@ -104,8 +128,8 @@ private:
         const HANDLE go = go_[static_cast<int>(kind)].Handle();
         while (WaitForSingleObject(go, INFINITE) == WAIT_OBJECT_0 && !stopping_) {
             try {
-                if (!failed_)
-                    sums_.Add(kind, piece_, pieceSize_);
+                for (size_t at = 0; at < pieceSize_ && !failed_ && !stopping_; at += kStep)
+                    sums_.Add(kind, piece_ + at, std::min(kStep, pieceSize_ - at));
             } catch (...) {
                 if (!failed_.exchange(true))
                     failure_ = std::current_exception();
@@ -113,16 +137,6 @@ private:
             if (--pending_ == 0)
                 SetEvent(done_.Handle());
         }
-    }
-
-    void Stop() noexcept
-    {
-        stopping_ = true;
-        for (int i = 0; i < kChecksumCount; ++i)
-            if (threads_[i].joinable()) {
-                SetEvent(go_[i].Handle());
-                threads_[i].join();
-            }
     }
 
     Checksums& sums_;
@@ -137,6 +151,8 @@ private:
     std::exception_ptr failure_;  // set by the first worker that fails, before its piece counts as done
     std::array<std::thread, kChecksumCount> threads_;
 };
+
+namespace {
 
 // The window is disabled for the scope and its dropped input removed at the end.
 class InputOff {
@@ -174,15 +190,30 @@ bool FeedPiece(void* context, const void* bytes, int count)
     }
 }
 
+// Names the run's workers to Stop for as long as they exist.
+class RunningWorkers {
+public:
+    RunningWorkers(SumWorkers*& slot, SumWorkers& workers) noexcept : slot_(slot) { slot_ = &workers; }
+    ~RunningWorkers() { slot_ = nullptr; }
+    RunningWorkers(const RunningWorkers&) = delete;
+    RunningWorkers& operator=(const RunningWorkers&) = delete;
+
+private:
+    SumWorkers*& slot_;
+};
+
 } // namespace
 
-ChecksumDigests SumControlData(HWND window, HWND control, const ChecksumRange& range)
+ChecksumDigests ChecksumRun::Sum(HWND window, HWND control, const ChecksumRange& range)
 {
+    if (workers_)
+        throw ChecksumError("a checksum run is going");
     const AHourglass hourglass;
     Checksums sums;
     {
         const InputOff inputOff(window);
         SumWorkers workers(sums);
+        const RunningWorkers running(workers_, workers);
         Feeding feeding{workers, nullptr};
         for (uint32_t done = 0; done < range.count;) {
             const int slice = static_cast<int>(std::min<uint32_t>(kSlice, range.count - done));
@@ -194,7 +225,14 @@ ChecksumDigests SumControlData(HWND window, HWND control, const ChecksumRange& r
                 throw ChecksumError("data not readable");
             done += static_cast<uint32_t>(slice);
             DispatchPaint();
+            workers.ThrowIfStopped();
         }
     }
     return sums.Finish();
+}
+
+void ChecksumRun::Stop() noexcept
+{
+    if (workers_)
+        workers_->Stop();
 }

@@ -260,6 +260,10 @@ void TFormVornalix::FormShow() { DragAcceptFiles(Handle(), TRUE); }
 
 void TFormVornalix::FormClose() { DragAcceptFiles(Handle(), FALSE); }
 
+// The main window is destroyed before its children: a checksum run stops before the control
+// frees the data it reads, whichever way the window goes.
+void TFormVornalix::FormDestroy() { checksumRun_.Stop(); }
+
 void TFormVornalix::FormResize()
 {
     if (!ControlHandle)
@@ -342,6 +346,9 @@ bool TFormVornalix::QueryEndSession(LPARAM flags)
 
 void TFormVornalix::EndSession()
 {
+    // The end may come while a checksum run dispatches sent messages: its workers stop first,
+    // so they neither read what goes below nor slow the backup.
+    checksumRun_.Stop();
     Timer.SetEnabled(false);
     StorePreferencesAndState();
     if (!sessionAsked_ && Documents.ModifiedFlag()) {

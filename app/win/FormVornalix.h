@@ -5,6 +5,7 @@
 #include "app/Preferences.h"
 #include "app/TextPattern.h"
 #include "app/win/BackupService.h"
+#include "app/win/ChecksumRun.h"
 #include "app/win/FormDocumentHost.h"
 #include "app/win/TFrameHistory.h"
 #include "app/win/TFrameInspector.h"
@@ -90,6 +91,7 @@ protected:
     void FormResize() override;
     void FormCloseQuery(bool& canClose) override;
     void FormClose() override;
+    void FormDestroy() override;
     bool FormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
@@ -167,6 +169,8 @@ private:
 
     // The session's end was asked about and the user let it go on.
     bool sessionAsked_ = false;
+    // Stopped before the window and the control go, since its workers read the control's data.
+    ChecksumRun checksumRun_;
     // What the inspector pane shows: the caret and data size it was read at; stale after a
     // change of the data.
     int inspectorCaret_ = -1;

@@ -22,10 +22,13 @@ void TFormVornalix::ActionToolChecksumExecute(TAction&)
     std::optional<ChecksumDigests> digests;
     try {
         if (range)
-            digests = SumControlData(Handle(), control, *range);
+            digests = checksumRun_.Sum(Handle(), control, *range);
     } catch (const std::bad_alloc&) {
         ShowOutOfMemory(Handle());
         FocusControl();
+        return;
+    } catch (const ChecksumStopped&) {
+        // The window is going away.
         return;
     } catch (...) {
         // A provider missing or failing, or no threads to be had.

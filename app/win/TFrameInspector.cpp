@@ -3,55 +3,18 @@
 
 #include "app/win/Clipboard.h"
 #include "app/win/ProgramTexts.h"
+#include "app/win/ShiftJisCodePage.h"
 
 #include <windowsx.h>
 
 namespace {
 
-constexpr UINT kShiftJisCodePage = 932;
 enum : UINT { kMenuCopy = 1, kMenuCopyAll };
-
-// The system's conversions: Shift-JIS read as code page 932, characters shown in the
-// program's ANSI code page.
-class SystemCodePage final : public InspectorCodePage {
-public:
-    std::string FromCodePoint(char32_t codePoint) const override
-    {
-        wchar_t units[2];
-        int count = 1;
-        if (codePoint >= 0x10000) {
-            units[0] = static_cast<wchar_t>(0xD800 + ((codePoint - 0x10000) >> 10));
-            units[1] = static_cast<wchar_t>(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
-            count = 2;
-        } else {
-            units[0] = static_cast<wchar_t>(codePoint);
-        }
-        char bytes[8] = {};
-        BOOL usedDefault = FALSE;
-        const int length = WideCharToMultiByte(CP_ACP, 0, units, count, bytes, sizeof bytes, nullptr, &usedDefault);
-        // A best-fit stand-in ("a" for "á") does not convert back to the character itself.
-        wchar_t back[2] = {};
-        if (length <= 0 || usedDefault || MultiByteToWideChar(CP_ACP, 0, bytes, length, back, 2) != count ||
-            back[0] != units[0] || (count == 2 && back[1] != units[1]))
-            return {};
-        return std::string(bytes, static_cast<size_t>(length));
-    }
-
-    std::optional<char32_t> ToCodePoint(std::string_view character) const override
-    {
-        wchar_t units[2] = {};
-        const int count = MultiByteToWideChar(kShiftJisCodePage, MB_ERR_INVALID_CHARS, character.data(),
-                                              static_cast<int>(character.size()), units, 2);
-        if (count != 1)
-            return std::nullopt;
-        return static_cast<char32_t>(units[0]);
-    }
-};
 
 } // namespace
 
 TFrameInspector::TFrameInspector(std::string name)
-    : TFrame(std::move(name)), rows_(InspectorRows({}, SystemCodePage()))
+    : TFrame(std::move(name)), rows_(InspectorRows({}, ShiftJisCodePage()))
 {
 }
 
@@ -65,7 +28,7 @@ void TFrameInspector::CreateComponents()
 
 void TFrameInspector::ShowBytes(std::span<const uint8_t> bytes)
 {
-    std::vector<InspectorRow> rows = InspectorRows(bytes, SystemCodePage());
+    std::vector<InspectorRow> rows = InspectorRows(bytes, ShiftJisCodePage());
     const HWND list = ListInspector.Handle();
     const int selected = ListInspector.ItemIndex();
     const int top = list ? static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0)) : 0;

@@ -123,6 +123,29 @@ TEST(Preferences, SaveWritesEveryActionThenRecordedAndLoadsBack)
     EXPECT_EQ(loadedShortcuts[IndexOf(ActionId::EditCut)], CtrlKey('X'));
 }
 
+// "KeyAssign" recorded by an editor without the actions added since: they get their layout
+// shortcuts, except where a stored value holds that key; stored values keep winning.
+TEST(Preferences, ActionsAddedSinceKeyAssignWasRecordedGetTheirFreeLayoutShortcuts)
+{
+    MemoryPreferenceStore store;
+    SavePreferences(store, Preferences{}, DefaultShortcuts());
+    for (size_t i = FirstRecordedActionCount; i < ActionCount; ++i)
+        store.values.erase({"KeyAssign", ActionTable[i].name});
+    store.set("KeyAssign", "ActionEditCopy", "Shift+Ctrl+C");
+    ActionShortcuts shortcuts{};
+    Preferences preferences;
+    LoadPreferences(store, preferences, shortcuts);
+    EXPECT_EQ(shortcuts[IndexOf(ActionId::FindString)], ShiftCtrlKey('F'));
+    EXPECT_EQ(shortcuts[IndexOf(ActionId::ToolInspector)], CtrlKey('I'));
+    EXPECT_TRUE(shortcuts[IndexOf(ActionId::ToolChecksum)].empty());
+    EXPECT_EQ(shortcuts[IndexOf(ActionId::EditCopy)], ShiftCtrlKey('C'));
+
+    // Once stored, an added action's value counts as any other: empty is no shortcut.
+    store.set("KeyAssign", "ActionFindString", "");
+    LoadPreferences(store, preferences, shortcuts);
+    EXPECT_TRUE(shortcuts[IndexOf(ActionId::FindString)].empty());
+}
+
 TEST(Preferences, InspectorPaneSurvivesARestartAndACorruptValueReadsAsTheDefault)
 {
     MemoryPreferenceStore store;

@@ -104,7 +104,7 @@ TEST(ActionTable, MenusHoldTheirItemsInOrder)
               "MenuFileSaveAs -MenuFileExit \n"
               "編集(&E):MenuEditUndo MenuEditRedo -MenuEditSelBegin MenuEditSelEnd MenuEditHideSel "
               "-MenuEditCut MenuEditCopy MenuEditDelete -MenuEditInsert -MenuEditReadOnly \n"
-              "検索(&Q):MenuFindFind MenuFindString MenuFindNext MenuFindPrev -MenuFindReplace -MenuJumpBytePos \n"
+              "検索(&Q):MenuFindFind MenuFindNext MenuFindPrev -MenuFindReplace -MenuJumpBytePos -MenuFindString \n"
               "環境(&P):MenuPrefFont MenuPrefBgColor MenuPrefSettings \n"
               "ツール(&T):MenuToolInspector -MenuToolChecksum \n"
               "ヘルプ(&H):MenuHelpContents MenuHelpKeyword -MenuHelpAbout \n");

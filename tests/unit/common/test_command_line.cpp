@@ -70,6 +70,12 @@ TEST(ParseCommandLine, ProgramPartIsRecognisedHoweverTheProgramWasNamed)
     EXPECT_EQ(Parse("v a", "C:\\q\\vornalix.exe"), std::vector{Word("a")});
     // Written longer than the module path: the first token goes, nothing more.
     EXPECT_EQ(Parse("\"C:\\long\\path\\v.exe\" a", "C:\\v.exe"), std::vector{Word("a")});
+    // A quoted name ends at its closing quote: an argument may follow without a blank.
+    for (const std::string& program : {"\"" + kModule + "\"", std::string("\"vornalix.exe\"")}) {
+        SCOPED_TRACE(program);
+        EXPECT_EQ(Parse(program + "C:\\t\\b.bin"), file);
+        EXPECT_EQ(Parse(program + "\"C:\\a b\" x"), (std::vector{Quoted("C:\\a b"), Sep(), Word("x")}));
+    }
 }
 
 TEST(ParseCommandLine, TokenFormsFollowOneAnother)

@@ -1,5 +1,6 @@
-// The inspector pane in the main window: the menu item's check mark, and the splitter sharing
-// the width between the pane and the control.
+// The inspector pane in the main window: the menu item's check mark, the splitter sharing
+// the width between the pane and the control, and the code page of its characters.
+#include "app/win/ShiftJisCodePage.h"
 #include "tests/win/mainwindow/FormHarness.h"
 
 #include <gtest/gtest.h>
@@ -57,4 +58,23 @@ TEST(InspectorPane, CheckMarkFollowsThePaneAndTheSplitterSharesTheWidthWithTheCo
     EXPECT_FALSE(GetMenuState(toolMenu, item, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_FALSE(IsWindowVisible(form.FrameInspector.Handle()));
     EXPECT_EQ(WidthOf(control), fullWidth);
+}
+
+// Characters convert through code page 932 both ways, whatever the system's ANSI code page:
+// those 932 has as their Shift-JIS bytes, others and best-fit stand-ins (¥ to "\\") as none.
+TEST(InspectorPane, CharactersAreShiftJisWhateverTheAnsiCodePage)
+{
+    const ShiftJisCodePage codePage;
+    const struct {
+        char32_t codePoint;
+        std::string bytes;
+    } cases[] = {{U'A', "A"}, {U'あ', "あ"}, {U'ｱ', "ｱ"}, {U'＼', "＼"}, {U'髙', "髙"},
+                 {U'á', ""},  {U'€', ""},   {U'¥', ""},   {U'𠮟', ""}};
+    for (const auto& [codePoint, bytes] : cases) {
+        EXPECT_EQ(codePage.FromCodePoint(codePoint), bytes) << static_cast<uint32_t>(codePoint);
+        if (!bytes.empty()) {
+            EXPECT_EQ(codePage.ToCodePoint(bytes), codePoint) << bytes;
+        }
+    }
+    EXPECT_EQ(codePage.ToCodePoint("\x85\x40"), std::nullopt);
 }
