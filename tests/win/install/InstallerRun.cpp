@@ -6,6 +6,7 @@
 #include <msi.h>
 #include <msiquery.h>
 #include <objbase.h>
+#include <propidl.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -50,6 +51,57 @@ std::string InstallerProperty(const std::string& msi, const std::string& name)
         if (handle)
             MsiCloseHandle(handle);
     return value;
+}
+
+namespace {
+
+std::string NewGuid()
+{
+    GUID guid;
+    wchar_t wide[40] = {};
+    char text[40] = {};
+    if (FAILED(CoCreateGuid(&guid)) || !StringFromGUID2(guid, wide, 40))
+        return {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+bool Execute(MSIHANDLE database, const std::string& query)
+{
+    MSIHANDLE view = 0;
+    const bool done = MsiDatabaseOpenViewA(database, query.c_str(), &view) == ERROR_SUCCESS &&
+                      MsiViewExecute(view, 0) == ERROR_SUCCESS;
+    if (view)
+        MsiCloseHandle(view);
+    return done;
+}
+
+} // namespace
+
+bool CopyAsVersion(const std::string& msi, const std::string& copy, const std::string& version)
+{
+    const std::string productCode = NewGuid(), packageCode = NewGuid();
+    const std::string upgradeCode = InstallerProperty(msi, "UpgradeCode");
+    MSIHANDLE database = 0, summary = 0;
+    bool done = CopyFileA(msi.c_str(), copy.c_str(), FALSE) && !productCode.empty() && !packageCode.empty() &&
+                MsiOpenDatabaseA(copy.c_str(), MSIDBOPEN_TRANSACT, &database) == ERROR_SUCCESS;
+    done = done &&
+           Execute(database, "UPDATE `Property` SET `Value` = '" + version + "' WHERE `Property` = 'ProductVersion'") &&
+           Execute(database, "UPDATE `Property` SET `Value` = '" + productCode + "' WHERE `Property` = 'ProductCode'") &&
+           // The versions are part of the rows' keys: the rows are written anew.
+           Execute(database, "DELETE FROM `Upgrade`") &&
+           Execute(database, "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMin`, `VersionMax`, `Attributes`, "
+                             "`ActionProperty`) VALUES ('" + upgradeCode + "', '0.0.0.0', '" + version +
+                             "', 256, 'OLDERFOUND')") &&
+           Execute(database, "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMin`, `Attributes`, `ActionProperty`) "
+                             "VALUES ('" + upgradeCode + "', '" + version + "', 2, 'NEWERFOUND')") &&
+           MsiGetSummaryInformationA(database, nullptr, 1, &summary) == ERROR_SUCCESS &&
+           MsiSummaryInfoSetPropertyA(summary, PIDSI_REVNUMBER, VT_LPSTR, 0, nullptr, packageCode.c_str()) == ERROR_SUCCESS &&
+           MsiSummaryInfoPersist(summary) == ERROR_SUCCESS && MsiDatabaseCommit(database) == ERROR_SUCCESS;
+    for (const MSIHANDLE handle : {summary, database})
+        if (handle)
+            MsiCloseHandle(handle);
+    return done;
 }
 
 DWORD RunMsiexec(const std::string& arguments, std::string* log)

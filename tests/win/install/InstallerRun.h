@@ -8,6 +8,9 @@
 [[nodiscard]] std::string FindInstaller();
 // A property of the installer's Property table ("" when missing).
 [[nodiscard]] std::string InstallerProperty(const std::string& msi, const std::string& name);
+// A copy of the installer at `copy` that is another version of the same product: its own
+// product and package codes, and its upgrade rules moved to the version. False when it failed.
+bool CopyAsVersion(const std::string& msi, const std::string& copy, const std::string& version);
 
 // Runs "msiexec <arguments> /l*v <log>" and waits for its end (60 s at most); the exit code, or
 // STILL_ACTIVE when it did not end. `log` receives the log's last lines when the code is not 0.

@@ -217,4 +217,33 @@ TEST_F(Installer, ContextMenuEntryIsOptional)
     EXPECT_EQ(Difference(before, TakeSnapshot()), "");
 }
 
+// A newer version replaces the installed one in a single install; an older one is refused
+// while the newer is there.
+TEST_F(Installer, NewerVersionReplacesOlderOne)
+{
+    const std::string older = ProgramFolder() + "..\\package-older.msi";
+    ASSERT_TRUE(CopyAsVersion(msi_, older, "1.0.1.0"));
+    const std::string olderCode = InstallerProperty(older, "ProductCode");
+    const InstallForm form = Forms().front();
+    const SystemSnapshot before = TakeSnapshot();
+
+    ASSERT_EQ(RunMsiexec("/i \"" + older + "\" /qn"), 0u);
+    ASSERT_TRUE(ProductInstalled(olderCode));
+    ASSERT_TRUE(Msiexec("/i"));
+    EXPECT_TRUE(ProductInstalled(productCode_));
+    EXPECT_FALSE(ProductInstalled(olderCode)) << "both versions are installed";
+    EXPECT_EQ(ProductInfo(productCode_, INSTALLPROPERTY_VERSIONSTRING), InstallerProperty(msi_, "ProductVersion"));
+    EXPECT_TRUE(SameContents(form.folder + "\\vornalix.exe", ProgramFolder() + "vornalix.exe"));
+
+    EXPECT_NE(RunMsiexec("/i \"" + older + "\" /qn"), 0u) << "an older version was installed over a newer one";
+    EXPECT_FALSE(ProductInstalled(olderCode));
+    EXPECT_TRUE(ProductInstalled(productCode_));
+
+    ASSERT_TRUE(Msiexec("/x"));
+    if (ProductInstalled(olderCode))
+        RunMsiexec("/x \"" + older + "\" /qn");
+    DeleteFileA(older.c_str());
+    EXPECT_EQ(Difference(before, TakeSnapshot()), "");
+}
+
 } // namespace
