@@ -1,8 +1,8 @@
 # Checks the release package that BuildPackage.cmake made:
-#   cmake -DBIN=... -DOUT=... -DWINDRES=... -DMSIINFO=... -DMSIEXTRACT=... -DICONV=... -DWORK=...
-#         -P CheckPackage.cmake
+#   cmake -DBIN=... -DOUT=... -DWINDRES=... -DMSIINFO=... -DICONV=... -DWORK=... -P CheckPackage.cmake
 # BIN: the build's program files; OUT: the package folder; WORK: a scratch folder.
-# Every fault found is reported; the script fails when there was any.
+# Every fault found is reported; the script fails when there was any. What the installer does
+# when it runs is the Wine test win_install's part; this is what can be read without running it.
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/../VersionResource.cmake)
 
@@ -119,7 +119,6 @@ foreach(row IN LISTS actions)
     fault("a custom action is not a plain property setting (type 51): ${row}")
   endif()
 endforeach()
-expect_row(Shortcut "StartMenuShortcut\tProgramMenuFolder\tQuillet\tEditor\t[#VornalixExe]\t\t${program_FileDescription}\t\t\t\t\tINSTALLDIR\t\t\t\t")
 execute_process(COMMAND ${MSIINFO} suminfo "${msi}" OUTPUT_VARIABLE summary ERROR_QUIET)
 if(NOT summary MATCHES "\nTemplate: x64;1041\n")
   fault("the installer's summary is not for x64 and Japanese")
@@ -128,22 +127,6 @@ string(REGEX MATCH "\nSource: ([0-9]+)" _ "${summary}")
 if(NOT CMAKE_MATCH_1 EQUAL 10)
   fault("the installer's summary does not say compressed and without administrator rights (word count 10)")
 endif()
-
-# The files it installs are the ones built.
-file(MAKE_DIRECTORY "${WORK}/msi")
-execute_process(COMMAND ${MSIEXTRACT} -C "${WORK}/msi" "${msi}" OUTPUT_QUIET ERROR_QUIET)
-foreach(name IN LISTS program_files)
-  file(GLOB_RECURSE found "${WORK}/msi/*/${name}")
-  list(LENGTH found count)
-  if(NOT count EQUAL 1)
-    fault("the installer holds ${count} copies of ${name}")
-    continue()
-  endif()
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${BIN}/${name}" "${found}" RESULT_VARIABLE differs)
-  if(NOT differs EQUAL 0)
-    fault("${name} in the installer is not the one in ${BIN}")
-  endif()
-endforeach()
 
 get_property(faults GLOBAL PROPERTY package_faults)
 if(faults)

@@ -13,7 +13,6 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -84,9 +83,9 @@ protected:
         // An earlier run that stopped half way must not count as this run's leftovers.
         if (ProductInstalled(productCode_))
             RunMsiexec("/x \"" + msi_ + "\" /qn");
-        // The editor started below is the installed one under its own name: no stale process
-        // list may make it recover documents of earlier editors. Its preferences' key is there
-        // before the first snapshot, as on any machine where it ran before.
+        // The editor started below is the installed one, under the program's own name: no stale
+        // process list may make it recover documents of earlier editors. Its preferences' key is
+        // there before the first snapshot, as on any machine where it ran before.
         RegDeleteTreeA(HKEY_CURRENT_USER, (std::string(kPreferences) + "\\Process").c_str());
         HKEY preferences = nullptr;
         if (RegCreateKeyExA(HKEY_CURRENT_USER, kPreferences, 0, nullptr, 0, KEY_WRITE, nullptr, &preferences, nullptr) ==
