@@ -183,11 +183,17 @@ std::string StatusSizeText(HWND mainWindow)
 
 std::string RunningEditor::dataText()
 {
-    ClearClipboard();
-    if (!pressKeys("Home ctrl+j End ctrl+k ctrl+c"))
-        return "xdotool failed";
+    // Keys may go astray while the X focus settles on a loaded machine: the window is brought
+    // to the front and the keys pressed again until the copy arrives.
     std::string text;
-    WaitFor([&] { return !(text = ClipboardText()).empty(); });
+    for (int attempt = 0; attempt < 4 && text.empty(); ++attempt) {
+        ClearClipboard();
+        SetForegroundWindow(window_);
+        WaitFor([&] { return GetForegroundWindow() == window_; }, 3000);
+        if (!pressKeys("Home ctrl+j End ctrl+k ctrl+c"))
+            return "xdotool failed";
+        WaitFor([&] { return !(text = ClipboardText()).empty(); }, 5000);
+    }
     return text;
 }
 
