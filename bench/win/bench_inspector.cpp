@@ -8,9 +8,9 @@
 // The pane's rows are checked against the byte at the caret after each shown run; a wrong row
 // exits with 2. Timing never fails the run: Wine on a shared machine is
 // too noisy for a 10 % bound.
-#include "app/InspectorValues.h"
-#include "app/win/EditorLibrary.h"
-#include "app/win/FormVornalix.h"
+#include "app/tools/InspectorValues.h"
+#include "app/win/system/EditorLibrary.h"
+#include "app/win/main/TFormVornalix.h"
 #include "app/win/ui/TApplication.h"
 
 #include "bench/win/BenchClock.h"

@@ -3,10 +3,10 @@
 // (65,536 matches) becomes 3 bytes; QX_BENCH_SHORT=1 uses 16 MiB. The window's run counts from
 // the click on "すべて(&A)" to the count message, undo records and change notifications included.
 // Exits with 1 when the window's run takes more than 3 s (0.5 s in the short form).
-#include "app/ControlAccess.h"
-#include "app/ReplaceRun.h"
-#include "app/win/EditorLibrary.h"
-#include "app/win/FormVornalix.h"
+#include "app/documents/ControlAccess.h"
+#include "app/find/ReplaceRun.h"
+#include "app/win/system/EditorLibrary.h"
+#include "app/win/main/TFormVornalix.h"
 #include "app/win/ui/TApplication.h"
 
 #include "bench/QuietView.h"

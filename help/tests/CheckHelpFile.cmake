@@ -1,7 +1,7 @@
 # Checks the compiled help file:
 #   cmake -DCHM=... -DPAGES=... -DACTION_TABLE=... -DCHMLS=... -DICONV=... -DWORK=... -P CheckHelpFile.cmake
 # CHM: the compiled vornalix.chm; PAGES: the UTF-8 sources it was made from; ACTION_TABLE: the
-# program's table of commands (app/ActionTable.cpp); WORK: a scratch folder.
+# program's table of commands (app/settings/ActionTable.cpp); WORK: a scratch folder.
 # Every fault found is reported; the script fails when there was any.
 cmake_minimum_required(VERSION 3.25)
 

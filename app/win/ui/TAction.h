@@ -1,6 +1,6 @@
 // TAction: a named command with category, caption, hint, one shortcut, enabling, visibility and a handler.
 #pragma once
-#include "app/Shortcut.h"
+#include "app/ui/Shortcut.h"
 
 #include <functional>
 #include <map>

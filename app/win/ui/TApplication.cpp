@@ -3,7 +3,7 @@
 
 #include "app/win/ui/TForm.h"
 
-#include "app/win/ProgramTexts.h"
+#include "app/texts/ProgramTexts.h"
 
 #include "common/win/MessageBox.h"
 

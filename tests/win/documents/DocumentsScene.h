@@ -1,6 +1,6 @@
 // A main window made in the test process, its own registry key cleared, with a folder of test files.
 #pragma once
-#include "app/win/FormVornalix.h"
+#include "app/win/main/TFormVornalix.h"
 #include "tests/win/documents/DialogDriver.h"
 #include "tests/win/files/TestFolder.h"
 

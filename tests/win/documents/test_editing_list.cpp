@@ -1,6 +1,6 @@
 // The editing list in the main window: walking it, one item per name, deleting, views, picks in the combo box, drops.
-#include "app/win/EditorLibrary.h"
-#include "app/win/ProgramTexts.h"
+#include "app/win/system/EditorLibrary.h"
+#include "app/texts/ProgramTexts.h"
 #include "tests/win/documents/DocumentsScene.h"
 
 #include <shlobj.h>

@@ -1,6 +1,6 @@
 // The save query and saving: its texts, the three answers, a failing save, untitled saves, the dialogs' start folders.
-#include "app/win/EditorLibrary.h"
-#include "app/win/ProgramTexts.h"
+#include "app/win/system/EditorLibrary.h"
+#include "app/texts/ProgramTexts.h"
 #include "common/PathString.h"
 #include "tests/win/documents/DocumentsScene.h"
 #include "tests/win/support/Process.h"

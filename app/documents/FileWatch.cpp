@@ -1,0 +1,62 @@
+// FileWatch: comparing the file's current version with the one the shown bytes belong to.
+#include "app/documents/FileWatch.h"
+
+namespace {
+
+std::string Quoted(std::string_view name)
+{
+    std::string text = "「";
+    text += name;
+    text += "」";
+    return text;
+}
+
+} // namespace
+
+std::string ReloadQuestion(std::string_view name)
+{
+    return Quoted(name) + "は他のプログラムによって変更されました。\n読み込み直しますか？\n\n"
+                          "「いいえ」を選ぶと、表示中の内容をそのまま残します。";
+}
+
+std::string OverwriteQuestion(std::string_view name)
+{
+    return Quoted(name) + "は読み込んだ後に他のプログラムによって変更されています。\n上書きしますか？";
+}
+
+std::string DeletedNotice(std::string_view name)
+{
+    return Quoted(name) + "は他のプログラムによって削除されました。\n保存すると、表示中の内容でファイルが作り直されます。";
+}
+
+void FileWatch::Hold(std::string_view name, const FileVersion& version)
+{
+    name_ = name;
+    held_ = name_.empty() ? FileVersion{} : version;
+    seen_ = reported_ = FileVersion{};
+}
+
+FileChange FileWatch::Compare()
+{
+    if (held_.state == FileVersion::State::Unknown)
+        return FileChange::None;
+    seen_ = clock_.fileVersion(name_);
+    if (seen_.state == FileVersion::State::Unknown || seen_.SameFile(held_))
+        return FileChange::None;
+    return seen_.state == FileVersion::State::Missing ? FileChange::Deleted : FileChange::Changed;
+}
+
+FileChange FileWatch::NewChange()
+{
+    const FileChange change = Compare();
+    if (change == FileChange::None) {
+        // Back as it was (or unreadable for now): a later change is news again.
+        if (seen_.state != FileVersion::State::Unknown)
+            reported_ = FileVersion{};
+        return change;
+    }
+    if (seen_.SameFile(reported_))
+        return FileChange::None;
+    NoteReported();
+    return change;
+}
