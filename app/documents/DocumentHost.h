@@ -35,12 +35,14 @@ public:
     // file as it was.
     virtual bool writeDocument(std::string_view name) = 0;
     // The control's own flag: changed since the last backup.
+    virtual bool controlModified() = 0;
     virtual void setControlModified(bool modified) = 0;
     // The control's read-only mode, in which it refuses every edit.
     virtual bool controlReadOnly() = 0;
     virtual void setControlReadOnly(bool on) = 0;
 
-    // The status bar, the save command and the save button follow the modified flag.
+    // The status bar, the save command and the save button show the session's modified flag;
+    // they only read it.
     virtual void refreshStatus() = 0;
     // The combo box shows the editing list's items and selection again.
     virtual void namesChanged() = 0;

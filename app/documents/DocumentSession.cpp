@@ -1,6 +1,7 @@
 // DocumentSession: loading, saving, the save query, and the commands over the editing list.
 #include "app/documents/DocumentSession.h"
 
+#include "app/texts/ProgramTexts.h"
 #include "common/PathString.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ private:
 std::string SaveQuestion(std::string_view actionText)
 {
     std::string question(actionText);
-    question += SaveQuestionSuffix;
+    question += kTextSaveQuestionSuffix;
     return question;
 }
 
@@ -56,6 +57,12 @@ bool DocumentSession::NoteControlModified(bool controlModified) noexcept
 {
     modifiedFlag_ = modifiedFlag_ || controlModified;
     return modifiedFlag_;
+}
+
+void DocumentSession::ControlChanged()
+{
+    NoteControlModified(host_.controlModified());
+    host_.refreshStatus();
 }
 
 bool DocumentSession::QuerySave(std::string_view actionText)
@@ -102,7 +109,7 @@ bool DocumentSession::LoadDocument(std::string_view file, std::string_view name,
     }
     modifiedFlag_ = false;
     host_.setControlModified(recovered);
-    host_.refreshStatus();
+    ControlChanged();
     host_.writeBackup();
     SetDocumentName(name);
     if (auto* loaded = editingList_.Find(name)) {
@@ -145,7 +152,7 @@ bool DocumentSession::WriteDocument(std::string_view name)
     watch_.Hold(name, host_.clock().fileVersion(name));
     modifiedFlag_ = false;
     host_.setControlModified(false);
-    host_.refreshStatus();
+    ControlChanged();
     host_.writeBackup();
     SetDocumentName(name);
     if (auto* written = editingList_.Find(name))
@@ -166,7 +173,7 @@ void DocumentSession::SetDocumentName(std::string_view name)
 
 void DocumentSession::FileNew()
 {
-    if (!QuerySave(NewQueryText))
+    if (!QuerySave(kTextQueryNew))
         return;
     Waiting waiting(host_);
     LoadDocument("", "");
@@ -174,7 +181,7 @@ void DocumentSession::FileNew()
 
 void DocumentSession::FileOpen()
 {
-    if (!QuerySave(OpenQueryText))
+    if (!QuerySave(kTextQueryOpen))
         return;
     const std::optional<OpenChoice> chosen = ChooseFileToOpen();
     if (!chosen)
@@ -214,7 +221,7 @@ void DocumentSession::CheckShownFile()
         host_.warn(DeletedNotice(name));
         // The shown bytes are now the only copy: closing asks, the backup keeps them.
         host_.setControlModified(true);
-        host_.refreshStatus();
+        ControlChanged();
         break;
     case FileChange::Changed:
         if (host_.confirm(ReloadQuestion(name)) && QuerySave(EditorCommandQueryText(EditorCommand::Refresh))) {
@@ -232,7 +239,7 @@ void DocumentSession::DropFiles(const std::vector<std::string>& dropped)
         if (host_.fileExists(name))
             files.push_back(name);
     // Only folders or missing files: nothing will be opened, so nothing to ask.
-    if (files.empty() || !QuerySave(OpenQueryText))
+    if (files.empty() || !QuerySave(kTextQueryOpen))
         return;
     Waiting waiting(host_);
     auto next = files.begin();
@@ -274,7 +281,7 @@ void DocumentSession::ComboHistoryChange()
 {
     const std::string chosen = names_.SelectedName();
     bool loaded = false;
-    if (QuerySave(ComboChangeQueryText)) {
+    if (QuerySave(kTextQueryComboChange)) {
         Waiting waiting(host_);
         loaded = LoadDocument(chosen, chosen);
         if (!loaded)

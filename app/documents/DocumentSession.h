@@ -12,12 +12,6 @@
 #include <string_view>
 #include <vector>
 
-// The words of each command in the save query.
-inline constexpr char NewQueryText[] = "「新規作成」";
-inline constexpr char OpenQueryText[] = "「開く」";
-inline constexpr char ExitQueryText[] = "「終了」";
-inline constexpr char SaveQuestionSuffix[] = "をする前に保存しますか？";
-
 // The save query's question for a command's words: "「開く」をする前に保存しますか？".
 [[nodiscard]] std::string SaveQuestion(std::string_view actionText);
 
@@ -48,6 +42,8 @@ public:
     [[nodiscard]] bool ModifiedFlag() const noexcept { return modifiedFlag_; }
     // Sticky: the control's flag sets it, only a load or a save clears it. Returns the flag.
     bool NoteControlModified(bool controlModified) noexcept;
+    // The control's change notification: its flag is noted, then the status shown again.
+    void ControlChanged();
     // The document's file; empty for an untitled document.
     [[nodiscard]] const std::string& DocumentName() const noexcept { return documentName_; }
     [[nodiscard]] HistoryManager<EditInfo>& EditingList() noexcept { return editingList_; }

@@ -1,17 +1,19 @@
 // The editing-list commands over the remembered states and the combo-box items.
 #include "app/documents/EditingList.h"
 
+#include "app/texts/ProgramTexts.h"
+
 const char* EditorCommandQueryText(EditorCommand command) noexcept
 {
     switch (command) {
     case EditorCommand::Backward:
-        return "「戻る」";
+        return kTextQueryBackward;
     case EditorCommand::Forward:
-        return "「進む」";
+        return kTextQueryForward;
     case EditorCommand::Refresh:
-        return "「再読み込み」";
+        return kTextQueryRefresh;
     case EditorCommand::DeleteHistory:
-        return "「編集リストから削除」";
+        return kTextQueryDeleteHistory;
     }
     return "";
 }

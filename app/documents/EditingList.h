@@ -13,7 +13,6 @@ enum class EditorCommand { Backward, Forward, Refresh, DeleteHistory };
 [[nodiscard]] const char* EditorCommandQueryText(EditorCommand command) noexcept;
 
 // The save query's words when the user picks another item in the combo box.
-inline constexpr char ComboChangeQueryText[] = "表示文書の変更";
 
 // After the save query allowed the command: the name to load (empty: a new untitled
 // document). DeleteHistory first takes the selected name's item off, then loads the name that

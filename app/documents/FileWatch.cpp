@@ -1,13 +1,15 @@
 // FileWatch: comparing the file's current version with the one the shown bytes belong to.
 #include "app/documents/FileWatch.h"
 
+#include "app/texts/ProgramTexts.h"
+
 namespace {
 
 std::string Quoted(std::string_view name)
 {
-    std::string text = "「";
+    std::string text = kTextQuoteOpen;
     text += name;
-    text += "」";
+    text += kTextQuoteClose;
     return text;
 }
 
@@ -15,18 +17,17 @@ std::string Quoted(std::string_view name)
 
 std::string ReloadQuestion(std::string_view name)
 {
-    return Quoted(name) + "は他のプログラムによって変更されました。\n読み込み直しますか？\n\n"
-                          "「いいえ」を選ぶと、表示中の内容をそのまま残します。";
+    return Quoted(name) + kTextReloadQuestion;
 }
 
 std::string OverwriteQuestion(std::string_view name)
 {
-    return Quoted(name) + "は読み込んだ後に他のプログラムによって変更されています。\n上書きしますか？";
+    return Quoted(name) + kTextOverwriteQuestion;
 }
 
 std::string DeletedNotice(std::string_view name)
 {
-    return Quoted(name) + "は他のプログラムによって削除されました。\n保存すると、表示中の内容でファイルが作り直されます。";
+    return Quoted(name) + kTextDeletedNotice;
 }
 
 void FileWatch::Hold(std::string_view name, const FileVersion& version)

@@ -1,13 +1,15 @@
 // HistoryNames: selection rules of the editing-list combo box.
 #include "app/documents/HistoryNames.h"
 
+#include "app/texts/ProgramTexts.h"
+
 #include "common/PathString.h"
 
 #include <algorithm>
 
 std::string HistoryNames::ItemText(int index) const
 {
-    return index == Count() - 1 ? std::string(UntitledItemText) : NameAt(index);
+    return index == Count() - 1 ? std::string(kTextUntitledItem) : NameAt(index);
 }
 
 void HistoryNames::Select(int index) noexcept

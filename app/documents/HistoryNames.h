@@ -4,10 +4,8 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr char UntitledItemText[] = "[無題]";
-
-// The frame shows Count() items: the names in order, then UntitledItemText. Indexes count from
-// 0; Selected() is always a valid index.
+// The frame shows Count() items: the names in order, then the untitled item (kTextUntitledItem).
+// Indexes count from 0; Selected() is always a valid index.
 class HistoryNames {
 public:
     [[nodiscard]] int Count() const noexcept { return static_cast<int>(names_.size()) + 1; }

@@ -8,10 +8,8 @@
 enum class FindOutcome {
     NoPattern,  // nothing remembered to search for: the command does nothing
     Found,      // the control moved the caret onto the match and selected it
-    NotFound,   // caret and selection unchanged; the caller shows FindNotFoundText
+    NotFound,   // caret and selection unchanged; the caller shows kTextFindNotFound
 };
-
-inline constexpr char FindNotFoundText[] = "検索対象が見つかりません。";
 
 // Searches from the caret: First includes the caret's byte, Next starts one byte later,
 // Prev goes backwards from the byte before it.

@@ -1,6 +1,8 @@
 // ReplaceRun: the replace loop as a state machine between prompts.
 #include "app/find/ReplaceRun.h"
 
+#include "app/texts/ProgramTexts.h"
+
 #include "common/AError.h"
 
 #include <climits>
@@ -90,5 +92,5 @@ std::string ReplacedCountMessage(int count)
 {
     if (count < 2)
         return {};
-    return std::to_string(count) + " 個のバイト列を置換しました。";
+    return std::to_string(count) + kTextReplacedCountSuffix;
 }

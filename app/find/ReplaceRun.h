@@ -15,7 +15,7 @@ enum class ReplaceChoice : int {
 };
 
 // Driving a run:
-//   ReplaceRun run(control, FindBytes, ReplaceBytes);
+//   ReplaceRun run(control, findBytes, replaceBytes);
 //   for (bool waiting = run.start(); waiting; )
 //       waiting = strip answered OK ? run.answer(choice) : (run.end(), false);
 //   message = ReplacedCountMessage(run.replacedCount());

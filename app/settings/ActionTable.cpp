@@ -1,17 +1,9 @@
 // The action table's data, the main menu's items, and look-ups over them.
 #include "app/settings/ActionTable.h"
 
-namespace {
+#include "app/texts/ProgramTexts.h"
 
-constexpr const char* kFile = "ファイル";
-constexpr const char* kHelp = "ヘルプ";
-constexpr const char* kFind = "検索";
-constexpr const char* kPref = "環境";
-constexpr const char* kMove = "移動";
-constexpr const char* kEditingList = "編集リスト";
-constexpr const char* kEdit = "編集";
-constexpr const char* kOthers = "その他";
-constexpr const char* kTool = "ツール";
+namespace {
 
 constexpr Shortcut kNone{};
 
@@ -22,71 +14,71 @@ constexpr Shortcut ShiftCtrl(char key) noexcept { return ShiftCtrlKey(static_cas
 
 // clang-format off
 const std::array<ActionInfo, ActionCount> ActionTable{{
-    {"ActionFileNew", kFile, "新規作成 (このエディタ) (&N)", "このエディタで新しい文書を作る", kNone},
-    {"ActionFileOpen", kFile, "開く (このエディタ) (&O)...", "このエディタに文書を読み込む", kNone},
-    {"ActionFileEditorNew", kFile, "新規作成 (新しいエディタ)", "新たにもう一つエディタを起動する", kNone},
-    {"ActionFileEditorOpen", kFile, "開く (新しいエディタ)...", "新たにもう一つエディタを起動し、そこで文書を開く", kNone},
-    {"ActionFileSave", kFile, "上書き保存 (&S)", "編集中の文書を保存する", kNone, 5, false},
-    {"ActionFileSaveAs", kFile, "名前を付けて保存 (&A)...", "編集中の文書に名前を付けて保存する", kNone},
-    {"ActionFileExit", kFile, "終了 (&X)", "このエディタを終了する", kNone},
-    {"ActionHelpContents", kHelp, "目次 (&C)...", "ヘルプの目次を表示する", kNone},
-    {"ActionHelpKeyword", kHelp, "キーワード(&K)...", "ヘルプのキーワードを開く", kNone, -1, false, false},
-    {"ActionHelpAbout", kHelp, "バージョン情報 (&A)...", "バージョン情報を表示する", kNone},
-    {"ActionFindFind", kFind, "検索 (&F)...", "字句を検索する", Ctrl('F')},
-    {"ActionFindNext", kFind, "次を検索 (&N)", "引き続いて下に向かって字句を検索する", Ctrl('N')},
-    {"ActionFindPrev", kFind, "前を検索 (&B)", "引き続いて上に向かって字句を検索する", Ctrl('B')},
-    {"ActionFindReplace", kFind, "置換 (&R)...", "字句を探して、別の字句に置き換える", Ctrl('R')},
-    {"ActionPrefFont", kPref, "フォント (&F)...", "エディタの表示フォントを変更する", kNone},
-    {"ActionJumpDocTop", kMove, "文書先頭", "入力位置を文書先頭に移動する", PlainKey(Vk::Home)},
-    {"ActionJumpDocEnd", kMove, "文書末尾", "入力位置を文書末尾に移動する", PlainKey(Vk::End)},
-    {"ActionEditorBackward", kEditingList, "戻る", "編集リスト内の一つ前の文書を表示する", kNone, 0},
-    {"ActionEditorForward", kEditingList, "進む", "編集リスト内の一つ後の文書を表示する", kNone, 1},
-    {"ActionEditorRefresh", kEditingList, "再読み込み", "編集中の文書を開きなおす", kNone, 2},
-    {"ActionEditorDeleteHistory", kEditingList, "編集リストから削除", "編集リストから名前を削除する", kNone, 6},
-    {"ActionJumpPageUp", kMove, "１ページ上", "入力位置を１ページ上に移動する", CtrlKey(Vk::Up)},
-    {"ActionJumpPageDown", kMove, "１ページ下", "入力位置を１ページ下に移動する", CtrlKey(Vk::Down)},
-    {"ActionJumpLineTop", kMove, "行頭", "入力位置を行頭に移動する", CtrlKey(Vk::Left)},
-    {"ActionPrefBgColor", kPref, "背景色 (&B)...", "エディタの背景色を変更する", kNone},
-    {"ActionPrefSettings", kPref, "その他 (&O)...", "その他の設定を変更する", kNone},
-    {"ActionJumpLineEnd", kMove, "行末", "入力位置を行末に移動する", CtrlKey(Vk::Right)},
-    {"ActionJumpBytePos", kMove, "指定した位置に移動", "入力位置を指定した位置に移動する", Ctrl('L')},
-    {"ActionMoveLeft", kMove, "左", "入力位置を左へ移動", PlainKey(Vk::Left)},
-    {"ActionMoveRight", kMove, "右", "入力位置を右へ移動", PlainKey(Vk::Right)},
-    {"ActionMoveUp", kMove, "上", "入力位置を上に移動する", PlainKey(Vk::Up)},
-    {"ActionMoveDown", kMove, "下", "入力位置を下に移動する", PlainKey(Vk::Down)},
-    {"ActionEditUndo", kEdit, "元に戻す (&Z)", "変更を元に戻す", Ctrl('Z')},
-    {"ActionEditRedo", kEdit, "やり直す (&R)", "変更を加えなおす", ShiftCtrl('Z')},
-    {"ActionEditSelBegin", kEdit, "選択開始 (&J)", "領域の選択を開始する", Ctrl('J')},
-    {"ActionEditSelEnd", kEdit, "選択終了 (&K)", "領域の選択を終了する", Ctrl('K')},
-    {"ActionEditHideSel", kEdit, "選択解除 (&H)", "領域の選択を止める", Ctrl('H')},
-    {"ActionEditCut", kEdit, "切り取り (&X)", "選択領域をクリップボードに移動する", Ctrl('X')},
-    {"ActionEditCopy", kEdit, "コピー (&C)", "選択領域をクリップボードにコピーする", Ctrl('C')},
-    {"ActionEditDelete", kEdit, "削除 (&D)", "選択領域を削除する", Ctrl('D')},
-    {"ActionEditInsert", kEdit, "挿入 (&I)", "クリップボードのデータを挿入する", Ctrl('V')},
-    {"ActionBookMark0", kMove, "ブックマーク &0", "ブックマーク 0 に移動する", Ctrl('0')},
-    {"ActionBookMark1", kMove, "ブックマーク &1", "ブックマーク 1 に移動する", Ctrl('1')},
-    {"ActionBookMark2", kMove, "ブックマーク &2", "ブックマーク 2 に移動する", Ctrl('2')},
-    {"ActionBookMark3", kMove, "ブックマーク &3", "ブックマーク 3 に移動する", Ctrl('3')},
-    {"ActionBookMark4", kMove, "ブックマーク &4", "ブックマーク 4 に移動する", Ctrl('4')},
-    {"ActionBookMark5", kMove, "ブックマーク &5", "ブックマーク 5 に移動する", Ctrl('5')},
-    {"ActionBookMark6", kMove, "ブックマーク &6", "ブックマーク 6 に移動する", Ctrl('6')},
-    {"ActionBookMark7", kMove, "ブックマーク &7", "ブックマーク 7 に移動する", Ctrl('7')},
-    {"ActionBookMark8", kMove, "ブックマーク &8", "ブックマーク 8 に移動する", Ctrl('8')},
-    {"ActionBookMark9", kMove, "ブックマーク &9", "ブックマーク 9 に移動する", Ctrl('9')},
-    {"ActionSetBookMark0", kMove, "ブックマーク 0 を設定", "ブックマーク 0 を設定する", ShiftCtrl('0')},
-    {"ActionSetBookMark1", kMove, "ブックマーク 1 を設定", "ブックマーク 1 を設定する", ShiftCtrl('1')},
-    {"ActionSetBookMark2", kMove, "ブックマーク 2 を設定", "ブックマーク 2 を設定する", ShiftCtrl('2')},
-    {"ActionSetBookMark3", kMove, "ブックマーク 3 を設定", "ブックマーク 3 を設定する", ShiftCtrl('3')},
-    {"ActionSetBookMark4", kMove, "ブックマーク 4 を設定", "ブックマーク 4 を設定する", ShiftCtrl('4')},
-    {"ActionSetBookMark5", kMove, "ブックマーク 5 を設定", "ブックマーク 5 を設定する", ShiftCtrl('5')},
-    {"ActionSetBookMark6", kMove, "ブックマーク 6 を設定", "ブックマーク 6 を設定する", ShiftCtrl('6')},
-    {"ActionSetBookMark7", kMove, "ブックマーク 7 を設定", "ブックマーク 7 を設定する", ShiftCtrl('7')},
-    {"ActionSetBookMark8", kMove, "ブックマーク 8 を設定", "ブックマーク 8 を設定する", ShiftCtrl('8')},
-    {"ActionSetBookMark9", kMove, "ブックマーク 9 を設定", "ブックマーク 9 を設定する", ShiftCtrl('9')},
-    {"ActionOthersTab", kOthers, "タブ挿入", "次のバイト境界まで 0 を挿入する", PlainKey(Vk::Tab)},
-    {"ActionFindString", kFind, "テキストを検索 (&T)...", "文字列を文字コードで指定して検索する", ShiftCtrl('F')},
-    {"ActionToolInspector", kTool, "データインスペクタ (&I)", "入力位置のバイトを数値や文字として表示する", Ctrl('I')},
-    {"ActionToolChecksum", kTool, "チェックサム (&M)...", "選択領域または文書全体のチェックサムを計算する", ShiftCtrl('C')},
+    {"ActionFileNew", kTextCategoryFile, kTextActionFileNew, kTextActionFileNewHint, kNone},
+    {"ActionFileOpen", kTextCategoryFile, kTextActionFileOpen, kTextActionFileOpenHint, kNone},
+    {"ActionFileEditorNew", kTextCategoryFile, kTextActionFileEditorNew, kTextActionFileEditorNewHint, kNone},
+    {"ActionFileEditorOpen", kTextCategoryFile, kTextActionFileEditorOpen, kTextActionFileEditorOpenHint, kNone},
+    {"ActionFileSave", kTextCategoryFile, kTextActionFileSave, kTextActionFileSaveHint, kNone, 5, false},
+    {"ActionFileSaveAs", kTextCategoryFile, kTextActionFileSaveAs, kTextActionFileSaveAsHint, kNone},
+    {"ActionFileExit", kTextCategoryFile, kTextActionFileExit, kTextActionFileExitHint, kNone},
+    {"ActionHelpContents", kTextCategoryHelp, kTextActionHelpContents, kTextActionHelpContentsHint, kNone},
+    {"ActionHelpKeyword", kTextCategoryHelp, kTextActionHelpKeyword, kTextActionHelpKeywordHint, kNone, -1, false, false},
+    {"ActionHelpAbout", kTextCategoryHelp, kTextActionHelpAbout, kTextActionHelpAboutHint, kNone},
+    {"ActionFindFind", kTextCategoryFind, kTextActionFindFind, kTextActionFindFindHint, Ctrl('F')},
+    {"ActionFindNext", kTextCategoryFind, kTextActionFindNext, kTextActionFindNextHint, Ctrl('N')},
+    {"ActionFindPrev", kTextCategoryFind, kTextActionFindPrev, kTextActionFindPrevHint, Ctrl('B')},
+    {"ActionFindReplace", kTextCategoryFind, kTextActionFindReplace, kTextActionFindReplaceHint, Ctrl('R')},
+    {"ActionPrefFont", kTextCategoryPref, kTextActionPrefFont, kTextActionPrefFontHint, kNone},
+    {"ActionJumpDocTop", kTextCategoryMove, kTextActionJumpDocTop, kTextActionJumpDocTopHint, PlainKey(Vk::Home)},
+    {"ActionJumpDocEnd", kTextCategoryMove, kTextActionJumpDocEnd, kTextActionJumpDocEndHint, PlainKey(Vk::End)},
+    {"ActionEditorBackward", kTextCategoryEditingList, kTextActionEditorBackward, kTextActionEditorBackwardHint, kNone, 0},
+    {"ActionEditorForward", kTextCategoryEditingList, kTextActionEditorForward, kTextActionEditorForwardHint, kNone, 1},
+    {"ActionEditorRefresh", kTextCategoryEditingList, kTextActionEditorRefresh, kTextActionEditorRefreshHint, kNone, 2},
+    {"ActionEditorDeleteHistory", kTextCategoryEditingList, kTextActionEditorDeleteHistory, kTextActionEditorDeleteHistoryHint, kNone, 6},
+    {"ActionJumpPageUp", kTextCategoryMove, kTextActionJumpPageUp, kTextActionJumpPageUpHint, CtrlKey(Vk::Up)},
+    {"ActionJumpPageDown", kTextCategoryMove, kTextActionJumpPageDown, kTextActionJumpPageDownHint, CtrlKey(Vk::Down)},
+    {"ActionJumpLineTop", kTextCategoryMove, kTextActionJumpLineTop, kTextActionJumpLineTopHint, CtrlKey(Vk::Left)},
+    {"ActionPrefBgColor", kTextCategoryPref, kTextActionPrefBgColor, kTextActionPrefBgColorHint, kNone},
+    {"ActionPrefSettings", kTextCategoryPref, kTextActionPrefSettings, kTextActionPrefSettingsHint, kNone},
+    {"ActionJumpLineEnd", kTextCategoryMove, kTextActionJumpLineEnd, kTextActionJumpLineEndHint, CtrlKey(Vk::Right)},
+    {"ActionJumpBytePos", kTextCategoryMove, kTextActionJumpBytePos, kTextActionJumpBytePosHint, Ctrl('L')},
+    {"ActionMoveLeft", kTextCategoryMove, kTextActionMoveLeft, kTextActionMoveLeftHint, PlainKey(Vk::Left)},
+    {"ActionMoveRight", kTextCategoryMove, kTextActionMoveRight, kTextActionMoveRightHint, PlainKey(Vk::Right)},
+    {"ActionMoveUp", kTextCategoryMove, kTextActionMoveUp, kTextActionMoveUpHint, PlainKey(Vk::Up)},
+    {"ActionMoveDown", kTextCategoryMove, kTextActionMoveDown, kTextActionMoveDownHint, PlainKey(Vk::Down)},
+    {"ActionEditUndo", kTextCategoryEdit, kTextActionEditUndo, kTextActionEditUndoHint, Ctrl('Z')},
+    {"ActionEditRedo", kTextCategoryEdit, kTextActionEditRedo, kTextActionEditRedoHint, ShiftCtrl('Z')},
+    {"ActionEditSelBegin", kTextCategoryEdit, kTextActionEditSelBegin, kTextActionEditSelBeginHint, Ctrl('J')},
+    {"ActionEditSelEnd", kTextCategoryEdit, kTextActionEditSelEnd, kTextActionEditSelEndHint, Ctrl('K')},
+    {"ActionEditHideSel", kTextCategoryEdit, kTextActionEditHideSel, kTextActionEditHideSelHint, Ctrl('H')},
+    {"ActionEditCut", kTextCategoryEdit, kTextActionEditCut, kTextActionEditCutHint, Ctrl('X')},
+    {"ActionEditCopy", kTextCategoryEdit, kTextActionEditCopy, kTextActionEditCopyHint, Ctrl('C')},
+    {"ActionEditDelete", kTextCategoryEdit, kTextActionEditDelete, kTextActionEditDeleteHint, Ctrl('D')},
+    {"ActionEditInsert", kTextCategoryEdit, kTextActionEditInsert, kTextActionEditInsertHint, Ctrl('V')},
+    {"ActionBookMark0", kTextCategoryMove, kTextActionBookMark0, kTextActionBookMark0Hint, Ctrl('0')},
+    {"ActionBookMark1", kTextCategoryMove, kTextActionBookMark1, kTextActionBookMark1Hint, Ctrl('1')},
+    {"ActionBookMark2", kTextCategoryMove, kTextActionBookMark2, kTextActionBookMark2Hint, Ctrl('2')},
+    {"ActionBookMark3", kTextCategoryMove, kTextActionBookMark3, kTextActionBookMark3Hint, Ctrl('3')},
+    {"ActionBookMark4", kTextCategoryMove, kTextActionBookMark4, kTextActionBookMark4Hint, Ctrl('4')},
+    {"ActionBookMark5", kTextCategoryMove, kTextActionBookMark5, kTextActionBookMark5Hint, Ctrl('5')},
+    {"ActionBookMark6", kTextCategoryMove, kTextActionBookMark6, kTextActionBookMark6Hint, Ctrl('6')},
+    {"ActionBookMark7", kTextCategoryMove, kTextActionBookMark7, kTextActionBookMark7Hint, Ctrl('7')},
+    {"ActionBookMark8", kTextCategoryMove, kTextActionBookMark8, kTextActionBookMark8Hint, Ctrl('8')},
+    {"ActionBookMark9", kTextCategoryMove, kTextActionBookMark9, kTextActionBookMark9Hint, Ctrl('9')},
+    {"ActionSetBookMark0", kTextCategoryMove, kTextActionSetBookMark0, kTextActionSetBookMark0Hint, ShiftCtrl('0')},
+    {"ActionSetBookMark1", kTextCategoryMove, kTextActionSetBookMark1, kTextActionSetBookMark1Hint, ShiftCtrl('1')},
+    {"ActionSetBookMark2", kTextCategoryMove, kTextActionSetBookMark2, kTextActionSetBookMark2Hint, ShiftCtrl('2')},
+    {"ActionSetBookMark3", kTextCategoryMove, kTextActionSetBookMark3, kTextActionSetBookMark3Hint, ShiftCtrl('3')},
+    {"ActionSetBookMark4", kTextCategoryMove, kTextActionSetBookMark4, kTextActionSetBookMark4Hint, ShiftCtrl('4')},
+    {"ActionSetBookMark5", kTextCategoryMove, kTextActionSetBookMark5, kTextActionSetBookMark5Hint, ShiftCtrl('5')},
+    {"ActionSetBookMark6", kTextCategoryMove, kTextActionSetBookMark6, kTextActionSetBookMark6Hint, ShiftCtrl('6')},
+    {"ActionSetBookMark7", kTextCategoryMove, kTextActionSetBookMark7, kTextActionSetBookMark7Hint, ShiftCtrl('7')},
+    {"ActionSetBookMark8", kTextCategoryMove, kTextActionSetBookMark8, kTextActionSetBookMark8Hint, ShiftCtrl('8')},
+    {"ActionSetBookMark9", kTextCategoryMove, kTextActionSetBookMark9, kTextActionSetBookMark9Hint, ShiftCtrl('9')},
+    {"ActionOthersTab", kTextCategoryOthers, kTextActionOthersTab, kTextActionOthersTabHint, PlainKey(Vk::Tab)},
+    {"ActionFindString", kTextCategoryFind, kTextActionFindString, kTextActionFindStringHint, ShiftCtrl('F')},
+    {"ActionToolInspector", kTextCategoryTool, kTextActionToolInspector, kTextActionToolInspectorHint, Ctrl('I')},
+    {"ActionToolChecksum", kTextCategoryTool, kTextActionToolChecksum, kTextActionToolChecksumHint, ShiftCtrl('C')},
 }};
 // clang-format on
 
@@ -126,7 +118,7 @@ constexpr MenuItemInfo kEditItems[] = {
     kSeparator,
     Item("MenuEditInsert", ActionId::EditInsert),
     kSeparator,
-    {MenuItemKind::Check, "MenuEditReadOnly", ActionId::FileNew, "編集禁止"},
+    {MenuItemKind::Check, "MenuEditReadOnly", ActionId::FileNew, kTextMenuEditReadOnly},
 };
 
 constexpr MenuItemInfo kFindItems[] = {
@@ -164,12 +156,12 @@ constexpr MenuItemInfo kHelpItems[] = {
 } // namespace
 
 const std::array<MenuInfo, 6> MainMenuTable{{
-    {"MenuFile", "ファイル(&F)", kFileItems},
-    {"MenuEdit", "編集(&E)", kEditItems},
-    {"MenuFind", "検索(&Q)", kFindItems},
-    {"MenuPreference", "環境(&P)", kPreferenceItems},
-    {"MenuTool", "ツール(&T)", kToolItems},
-    {"MenuHelp", "ヘルプ(&H)", kHelpItems},
+    {"MenuFile", kTextMenuFile, kFileItems},
+    {"MenuEdit", kTextMenuEdit, kEditItems},
+    {"MenuFind", kTextMenuFind, kFindItems},
+    {"MenuPreference", kTextMenuPreference, kPreferenceItems},
+    {"MenuTool", kTextMenuTool, kToolItems},
+    {"MenuHelp", kTextMenuHelp, kHelpItems},
 }};
 
 std::optional<ActionId> ActionByName(std::string_view name) noexcept

@@ -30,7 +30,7 @@ void LoadPreferences(PreferenceStore& store, Preferences& preferences, ActionSho
     using namespace PrefKey;
     preferences.showHint = store.ReadBool(Preference, ShowHint, true);
     preferences.backupInterval = store.ReadInt(Preference, BackupTime, 30);
-    preferences.fileFilter = store.ReadString(Preference, FileFilter, DefaultFileFilter);
+    preferences.fileFilter = store.ReadString(Preference, FileFilter, kTextDefaultFileFilter);
     if (store.ReadBool(KeyAssign, Recorded, false))
         LoadRecordedShortcuts(store, shortcuts);
     preferences.tabSize = store.ReadInt(Preference, TabSize, 4);

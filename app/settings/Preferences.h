@@ -2,11 +2,11 @@
 #pragma once
 #include "app/settings/ActionTable.h"
 #include "app/settings/PreferenceStore.h"
+#include "app/texts/ProgramTexts.h"
 
 #include <string>
 #include <string_view>
 
-inline constexpr std::string_view DefaultFileFilter = "すべてのファイル(*.*)|*.*";
 
 // The data inspector pane's width at 96 DPI: a stored width outside the range reads as the default.
 inline constexpr int InspectorDefaultWidth = 400;
@@ -30,7 +30,7 @@ inline constexpr std::string_view InspectorWidth = "inspector width";
 struct Preferences {
     bool showHint = true;                          // tool tips of the main window and the dialogs
     int backupInterval = 30;                       // seconds
-    std::string fileFilter{DefaultFileFilter};     // "description|patterns|description|patterns..."
+    std::string fileFilter{kTextDefaultFileFilter};     // "description|patterns|description|patterns..."
     int tabSize = 4;                               // bytes
     std::string openPath;                          // folder of the last file opened or saved as
     bool inspectorShown = false;                   // the data inspector pane beside the control

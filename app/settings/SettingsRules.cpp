@@ -1,6 +1,8 @@
 // The selectable shortcuts, shortcut reassignment, and the backup-time and tab-size combos.
 #include "app/settings/SettingsRules.h"
 
+#include "app/texts/ProgramTexts.h"
+
 #include <algorithm>
 
 namespace {
@@ -17,7 +19,7 @@ std::vector<ShortcutChoice> BuildShortcutChoices()
 {
     std::vector<ShortcutChoice> choices;
     choices.reserve(ShortcutChoiceCount);
-    choices.push_back({std::string(NoShortcutText), {}});
+    choices.push_back({std::string(kTextNoShortcut), {}});
     const auto add = [&choices](uint8_t modifiers, uint8_t key) {
         const Shortcut shortcut{key, modifiers};
         choices.push_back({ShortcutToText(shortcut), shortcut});
@@ -64,7 +66,7 @@ const std::vector<ShortcutChoice>& ShortcutChoices()
 std::string ShortcutInfoText(Shortcut shortcut)
 {
     std::string text = ShortcutToText(shortcut);
-    return text.empty() ? std::string(NoShortcutText) : text;
+    return text.empty() ? std::string(kTextNoShortcut) : text;
 }
 
 std::optional<ActionId> ShortcutHolder(const ActionShortcuts& shortcuts, Shortcut shortcut) noexcept
@@ -81,11 +83,11 @@ std::string ReassignQuestion(std::string_view shortcutText, ActionId holder)
 {
     const ActionInfo& info = InfoOf(holder);
     std::string question(shortcutText);
-    question += " は [";
+    question += kTextReassignUsedBy;
     question += info.category;
-    question += " -- ";
+    question += kTextReassignSeparator;
     question += info.caption;
-    question += "] で使われています。\n設定しなおしてよろしいですか？";
+    question += kTextReassignQuestion;
     return question;
 }
 

@@ -8,7 +8,6 @@
 #include <string_view>
 #include <vector>
 
-inline constexpr std::string_view NoShortcutText = "(なし)";
 
 struct ShortcutChoice {
     std::string text;   // as listed: "(なし)", "End", "Ctrl+PgUp", ...

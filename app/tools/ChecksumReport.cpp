@@ -2,6 +2,7 @@
 #include "app/tools/ChecksumReport.h"
 
 #include "app/find/ByteText.h"
+#include "app/texts/ProgramTexts.h"
 
 #include <cstdio>
 

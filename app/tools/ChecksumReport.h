@@ -5,10 +5,6 @@
 #include <optional>
 #include <string>
 
-inline constexpr char kTextChecksumSelection[] = "選択領域";
-inline constexpr char kTextChecksumWhole[] = "文書全体";
-inline constexpr char kTextChecksumBytes[] = "バイト";
-
 // The bytes the command sums: the selection, or the whole data when nothing is selected.
 struct ChecksumRange {
     uint32_t offset = 0;  // first byte

@@ -1,6 +1,7 @@
 // InspectorRows: integers of both byte orders, floats, the byte's bits and the character at the caret.
 #include "app/tools/InspectorValues.h"
 
+#include "app/texts/ProgramTexts.h"
 #include "common/ShiftJis.h"
 
 #include <array>
@@ -12,20 +13,11 @@
 
 namespace {
 
-constexpr std::string_view kInvalid = "無効";
-constexpr std::string_view kIncomplete = "不完全";
-constexpr std::string_view kControl = "(制御文字)";
-constexpr std::string_view kDenormal = " (非正規化数)";
+constexpr std::string_view kInvalid = kTextInspectorInvalid;
+constexpr std::string_view kIncomplete = kTextInspectorIncomplete;
 constexpr size_t kLabelColumn = 23;
 
-constexpr std::array<std::string_view, 22> kLabels = {
-    "8ビット符号付き",        "8ビット符号なし",
-    "16ビット符号付き(LE)",   "16ビット符号なし(LE)",   "16ビット符号付き(BE)",   "16ビット符号なし(BE)",
-    "32ビット符号付き(LE)",   "32ビット符号なし(LE)",   "32ビット符号付き(BE)",   "32ビット符号なし(BE)",
-    "64ビット符号付き(LE)",   "64ビット符号なし(LE)",   "64ビット符号付き(BE)",   "64ビット符号なし(BE)",
-    "32ビット浮動小数点(LE)", "32ビット浮動小数点(BE)", "64ビット浮動小数点(LE)", "64ビット浮動小数点(BE)",
-    "2進数",                  "Shift-JIS",              "UTF-16LE",               "UTF-8",
-};
+constexpr std::span<const char* const> kLabels = kTextInspectorLabels;
 
 // The first `size` bytes as an unsigned number in the given byte order; the caller checked
 // that they are there.
@@ -81,7 +73,7 @@ bool IsControl(char32_t codePoint) noexcept
 std::string CharacterText(char32_t codePoint, std::string_view shown)
 {
     if (IsControl(codePoint))
-        return CodePointText(codePoint) + " " + std::string(kControl);
+        return CodePointText(codePoint) + " " + kTextInspectorControl;
     if (shown.empty())
         return CodePointText(codePoint);
     return std::string(shown) + " " + CodePointText(codePoint);
@@ -90,7 +82,7 @@ std::string CharacterText(char32_t codePoint, std::string_view shown)
 std::string ShiftJisText(std::span<const uint8_t> bytes, const InspectorCodePage& codePage)
 {
     if (bytes.empty())
-        return std::string(InspectorPastEnd);
+        return std::string(kTextInspectorPastEnd);
     const uint8_t lead = bytes[0];
     size_t length = 1;
     if (IsSjisLeadByte(lead)) {
@@ -113,7 +105,7 @@ std::string ShiftJisText(std::span<const uint8_t> bytes, const InspectorCodePage
 std::string Utf16Text(std::span<const uint8_t> bytes, const InspectorCodePage& codePage)
 {
     if (bytes.size() < 2)
-        return std::string(InspectorPastEnd);
+        return std::string(kTextInspectorPastEnd);
     const char32_t first = ReadUnsigned(bytes, 2, false);
     char32_t codePoint = first;
     if (first >= 0xDC00 && first <= 0xDFFF)
@@ -132,7 +124,7 @@ std::string Utf16Text(std::span<const uint8_t> bytes, const InspectorCodePage& c
 std::string Utf8Text(std::span<const uint8_t> bytes, const InspectorCodePage& codePage)
 {
     if (bytes.empty())
-        return std::string(InspectorPastEnd);
+        return std::string(kTextInspectorPastEnd);
     const uint8_t lead = bytes[0];
     size_t length = 0;
     char32_t codePoint = 0;
@@ -177,12 +169,12 @@ std::string FloatTextOf(Float value)
         return "NaN (" + HexNumber(std::bit_cast<Bits>(value), 2 * sizeof(Bits)) + ")";
     }
     if (std::isinf(value))
-        return value > 0 ? "+∞" : "-∞";
+        return value > 0 ? kTextInspectorPlusInfinity : kTextInspectorMinusInfinity;
     char digits[64] = {};
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     std::string text(digits, end);
     if (std::fpclassify(value) == FP_SUBNORMAL)
-        text += kDenormal;
+        text += kTextInspectorDenormal;
     return text;
 }
 
@@ -204,8 +196,8 @@ std::vector<InspectorRow> InspectorRows(std::span<const uint8_t> bytes, const In
             if (size == 1 && bigEndian)
                 continue;
             if (bytes.size() < size) {
-                texts.emplace_back(InspectorPastEnd);
-                texts.emplace_back(InspectorPastEnd);
+                texts.emplace_back(kTextInspectorPastEnd);
+                texts.emplace_back(kTextInspectorPastEnd);
                 continue;
             }
             const uint64_t value = ReadUnsigned(bytes, size, bigEndian);
@@ -216,7 +208,7 @@ std::vector<InspectorRow> InspectorRows(std::span<const uint8_t> bytes, const In
     for (const size_t size : {4, 8}) {
         for (const bool bigEndian : {false, true}) {
             if (bytes.size() < size)
-                texts.emplace_back(InspectorPastEnd);
+                texts.emplace_back(kTextInspectorPastEnd);
             else if (size == 4)
                 texts.push_back(
                     FloatText(std::bit_cast<float>(static_cast<uint32_t>(ReadUnsigned(bytes, 4, bigEndian)))));
@@ -225,7 +217,7 @@ std::vector<InspectorRow> InspectorRows(std::span<const uint8_t> bytes, const In
         }
     }
     if (bytes.empty()) {
-        texts.emplace_back(InspectorPastEnd);
+        texts.emplace_back(kTextInspectorPastEnd);
     } else {
         std::string bits;
         for (int bit = 7; bit >= 0; --bit) {

@@ -11,9 +11,6 @@
 // The most bytes any row reads.
 inline constexpr size_t InspectorByteCount = 8;
 
-// What a row shows when the bytes it reads go past the end of the data.
-inline constexpr std::string_view InspectorPastEnd = "—";
-
 // The code page the pane's texts are in (932 on the program's side). The conversions are the
 // system's; the tests supply a small table.
 class InspectorCodePage {
@@ -33,7 +30,7 @@ struct InspectorRow {
 
 // The rows for the bytes at the caret: `bytes` holds those that exist, at most
 // InspectorByteCount (fewer near the end of the data, none at its end). A row whose bytes are
-// not all there shows InspectorPastEnd. The row count and labels never change.
+// not all there shows kTextInspectorPastEnd. The row count and labels never change.
 [[nodiscard]] std::vector<InspectorRow> InspectorRows(std::span<const uint8_t> bytes,
                                                       const InspectorCodePage& codePage);
 

@@ -1,7 +1,6 @@
 // Filter texts and list items, Shift-JIS aware, and the editing of the filter list.
 #include "app/ui/FileFilterList.h"
 
-#include "app/settings/Preferences.h"
 #include "common/ShiftJis.h"
 
 #include <utility>
@@ -129,8 +128,8 @@ void FileFilterList::create(std::string_view explanation, std::string_view patte
     selected_ = static_cast<int>(items_.size()) - 1;
 }
 
-void FileFilterList::reset()
+void FileFilterList::reset(std::string_view fileFilter)
 {
-    items_ = FilterItemsOf(DefaultFileFilter);
+    items_ = FilterItemsOf(fileFilter);
     selected_ = -1;
 }

@@ -67,8 +67,8 @@ public:
 
     // Appends an item and selects it.
     void create(std::string_view explanation, std::string_view pattern);
-    // The single all-files item, nothing selected.
-    void reset();
+    // The items of `fileFilter` (the program's default filter), nothing selected.
+    void reset(std::string_view fileFilter);
 
     [[nodiscard]] std::string fileFilter() const { return FileFilterOf(items_); }
 

@@ -167,13 +167,13 @@ WindowRun ReplaceInWindow(const Bytes& document, Bytes& after)
     windowRun = &run;
     TFormVornalix form(std::make_unique<NoBackup>());
     form.Show();
-    Editor.QX_SetData(form.ControlHandle, document.data(), static_cast<int>(document.size()));
+    Editor.QX_SetData(form.ControlHandle(), document.data(), static_cast<int>(document.size()));
     Application.ProcessMessages();
     const HHOOK hook = SetWindowsHookExA(WH_CBT, Answer, nullptr, GetCurrentThreadId());
     form.Action(ActionId::FindReplace).Execute();
     UnhookWindowsHookEx(hook);
-    after.resize(static_cast<size_t>(Editor.QX_GetDataSize(form.ControlHandle)));
-    Editor.QX_GetData(form.ControlHandle, after.data(), 0, static_cast<int>(after.size()));
+    after.resize(static_cast<size_t>(Editor.QX_GetDataSize(form.ControlHandle())));
+    Editor.QX_GetData(form.ControlHandle(), after.data(), 0, static_cast<int>(after.size()));
     windowRun = nullptr;
     return run;
 }

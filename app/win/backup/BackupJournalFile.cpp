@@ -47,6 +47,33 @@ bool WriteRecord(AFilePtr& file, HWND control, const std::vector<JournalRegion>&
 
 } // namespace
 
+bool ReadAt(AFilePtr& file, uint64_t offset, void* out, size_t count)
+{
+    return file.Seek(static_cast<int64_t>(offset), AFilePtr::kBegin) && (count == 0 || file.Read(out, count, 1) == 1);
+}
+
+bool StampOfFile(AFilePtr& file, std::string_view name, JournalBase& stamp)
+{
+    FILETIME lastWrite{};
+    JournalBase read{std::string(name)};
+    if (!file.Size(read.size) || !file.Times(nullptr, nullptr, &lastWrite) ||
+        !file.Identity(read.volume, read.fileIndex) ||
+        !BaseSample(read.size, [&](uint64_t offset, void* out, size_t count) { return ReadAt(file, offset, out, count); },
+                    read.sample) ||
+        !file.Seek(0, AFilePtr::kBegin))
+        return false;
+    read.writeTime = uint64_t{lastWrite.dwHighDateTime} << 32 | lastWrite.dwLowDateTime;
+    read.identified = true;
+    stamp = std::move(read);
+    return true;
+}
+
+bool StampOfFile(std::string_view name, JournalBase& stamp)
+{
+    AFilePtr file;
+    return file.Open(name, AFilePtr::kReadShared) && StampOfFile(file, name, stamp);
+}
+
 std::vector<JournalRegion> ControlChanges(HWND control)
 {
     const int count = Editor.QX_GetChanges(control, nullptr, 0);

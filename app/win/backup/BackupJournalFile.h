@@ -6,7 +6,19 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+class AFilePtr;
+
+// `count` bytes at `offset` of an open file; false when fewer came.
+[[nodiscard]] bool ReadAt(AFilePtr& file, uint64_t offset, void* out, size_t count);
+
+// A file's size, last-write time, identity and sample from an open handle, which is left at the
+// file's start: what a journal on it records as its base.
+[[nodiscard]] bool StampOfFile(AFilePtr& file, std::string_view name, JournalBase& stamp);
+// The same for a file by name, opened shared for a moment; false when it cannot be.
+[[nodiscard]] bool StampOfFile(std::string_view name, JournalBase& stamp);
 
 // Gives `path` a new journal on `base`; with no base (an empty name), it holds one record of the
 // control's whole data. The file is replaced whole (ReplaceFileContents), so a kill meanwhile

@@ -4,7 +4,6 @@
 #include "app/backup/BackupRules.h"
 #include "app/win/backup/BackupJournalFile.h"
 #include "app/win/backup/BackupStorage.h"
-#include "app/win/documents/DocumentSource.h"
 #include "app/win/system/EditorLibrary.h"
 #include "app/win/system/EditorProcess.h"
 #include "app/texts/ProgramTexts.h"

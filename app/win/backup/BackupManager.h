@@ -3,7 +3,7 @@
 #include "app/backup/Profile.h"
 #include "app/backup/StartArguments.h"
 #include "app/win/backup/BackupService.h"
-#include "app/win/documents/FileFlusher.h"
+#include "app/win/backup/FileFlusher.h"
 #include "common/win/AMutex.h"
 
 #include <windows.h>

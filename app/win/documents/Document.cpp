@@ -1,6 +1,8 @@
 // LoadDocument and WriteDocument over the bound control.
 #include "app/win/documents/Document.h"
 
+#include "app/win/backup/BackupJournalFile.h"
+
 #include "app/win/system/EditorLibrary.h"
 #include "app/texts/ProgramTexts.h"
 #include "common/win/MessageBox.h"

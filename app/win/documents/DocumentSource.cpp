@@ -2,40 +2,10 @@
 #include "app/win/documents/DocumentSource.h"
 
 #include "app/backup/BackupRules.h"
+#include "app/win/backup/BackupJournalFile.h"
 #include "common/win/FileSystem.h"
 
 #include <algorithm>
-
-namespace {
-
-bool ReadAt(AFilePtr& file, uint64_t offset, void* out, size_t count)
-{
-    return file.Seek(static_cast<int64_t>(offset), AFilePtr::kBegin) && (count == 0 || file.Read(out, count, 1) == 1);
-}
-
-} // namespace
-
-bool StampOfFile(AFilePtr& file, std::string_view name, JournalBase& stamp)
-{
-    FILETIME lastWrite{};
-    JournalBase read{std::string(name)};
-    if (!file.Size(read.size) || !file.Times(nullptr, nullptr, &lastWrite) ||
-        !file.Identity(read.volume, read.fileIndex) ||
-        !BaseSample(read.size, [&](uint64_t offset, void* out, size_t count) { return ReadAt(file, offset, out, count); },
-                    read.sample) ||
-        !file.Seek(0, AFilePtr::kBegin))
-        return false;
-    read.writeTime = uint64_t{lastWrite.dwHighDateTime} << 32 | lastWrite.dwLowDateTime;
-    read.identified = true;
-    stamp = std::move(read);
-    return true;
-}
-
-bool StampOfFile(std::string_view name, JournalBase& stamp)
-{
-    AFilePtr file;
-    return file.Open(name, AFilePtr::kReadShared) && StampOfFile(file, name, stamp);
-}
 
 bool FileDocumentSource::open(std::string_view name, uint64_t& size)
 {

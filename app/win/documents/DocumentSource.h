@@ -20,12 +20,6 @@ public:
     [[nodiscard]] virtual JournalBase base() const = 0;
 };
 
-// A file's size, last-write time, identity and sample from an open handle, which is left at the
-// file's start.
-[[nodiscard]] bool StampOfFile(AFilePtr& file, std::string_view name, JournalBase& stamp);
-// The same for a file by name, opened shared for a moment; false when it cannot be.
-[[nodiscard]] bool StampOfFile(std::string_view name, JournalBase& stamp);
-
 // A plain file, opened shared for reading. Its base is the file itself, unless it changed while
 // it was read.
 class FileDocumentSource final : public DocumentSource {

@@ -2,20 +2,35 @@
 #pragma once
 #include "app/backup/BackupJournal.h"
 #include "app/documents/DocumentHost.h"
-#include "app/win/system/EditorControl.h"
+#include "app/win/backup/BackupService.h"
 #include "app/win/documents/SystemFileClock.h"
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 class AHourglass;
-class TFormVornalix;
+class EditorControl;
+class TFileDialog;
+class TForm;
+
+// What the document commands use of the main window.
+struct DocumentWindow {
+    TForm& owner;                            // owns the dialogs and boxes
+    EditorControl& control;                  // the window's control, once the window made it
+    std::unique_ptr<BackupService>& backup;  // this editor's backup manager
+    TFileDialog& openDialog;
+    TFileDialog& saveDialog;
+    const bool& showHint;                    // the preference the save query follows
+    std::function<void()> refreshStatus;     // shows the session's state; reads only
+    std::function<void()> namesChanged;      // the combo box shows the editing list's names again
+};
 
 class FormDocumentHost final : public DocumentHost {
 public:
-    explicit FormDocumentHost(TFormVornalix& form);
+    explicit FormDocumentHost(DocumentWindow window);
     ~FormDocumentHost() override;
     FormDocumentHost(const FormDocumentHost&) = delete;
     FormDocumentHost& operator=(const FormDocumentHost&) = delete;
@@ -25,6 +40,7 @@ public:
     bool newDocument() override;
     bool readDocument(std::string_view file) override;
     bool writeDocument(std::string_view name) override;
+    bool controlModified() override;
     void setControlModified(bool modified) override;
     bool controlReadOnly() override;
     void setControlReadOnly(bool on) override;
@@ -45,6 +61,10 @@ public:
     // The next read of `backup` is a recovery: the file is read as a backup, not as a document.
     void ExpectRecovery(const std::string& backup) { recovery_ = backup; }
 
+    [[nodiscard]] HWND OwnerHandle() const;
+    [[nodiscard]] HWND ControlHandle() const;
+    void FocusControl() const noexcept;
+
 private:
     // What the next writeBackup starts the backup from, set by each read or write.
     struct BackupStart {
@@ -55,8 +75,7 @@ private:
 
     bool readBackup(std::string_view file);
 
-    TFormVornalix& form_;
-    EditorControl control_{nullptr};
+    DocumentWindow window_;
     SystemFileClock clock_;
     std::unique_ptr<AHourglass> hourglass_;
     int waitDepth_ = 0;

@@ -2,7 +2,7 @@
 #include "app/win/documents/TFrameHistory.h"
 
 #include "app/texts/ProgramTexts.h"
-#include "app/win/main/ToolImages.h"
+#include "app/win/documents/ToolImages.h"
 #include "app/win/ui/TActionList.h"
 
 #include <algorithm>

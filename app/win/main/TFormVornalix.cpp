@@ -1,18 +1,16 @@
-// TFormVornalix: layout, actions and menus, life-cycle handlers, status and preferences.
+// TFormVornalix: layout, actions and menus, life-cycle handlers, status, and the handlers' forwards into the features.
 #include "app/win/main/TFormVornalix.h"
 
+#include "app/settings/WindowState.h"
+#include "app/texts/ProgramTexts.h"
+#include "app/win/documents/ToolImages.h"
 #include "app/win/system/EditorLibrary.h"
 #include "app/win/system/EditorProcess.h"
-#include "app/texts/ProgramTexts.h"
-#include "app/win/main/ToolImages.h"
-#include "app/win/ui/Dpi.h"
 #include "app/win/ui/TApplication.h"
-#include "app/settings/WindowState.h"
 
 #include "common/AError.h"
 #include "common/PathString.h"
 #include "common/win/AHourglass.h"
-#include "common/win/MessageBox.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
@@ -32,14 +30,31 @@ constexpr int kSplitterWidth = 4;
 // Posted at activation: the check of the shown file runs after the activation is over.
 constexpr UINT kCheckShownFileMessage = WM_APP + 1;
 
-// The window whose RefreshStatus the control's notification runs; the notification takes
+// The window whose ControlChanged the control's notification runs; the notification takes
 // no arguments, and a process has one main window.
 TFormVornalix* notifyTarget = nullptr;
+
+// The action a handler serving several actions runs for.
+ActionId IdOf(const TAction& sender) noexcept { return static_cast<ActionId>(sender.Id()); }
 
 } // namespace
 
 TFormVornalix::TFormVornalix(std::unique_ptr<BackupService> backup)
-    : TForm("TFormVornalix"), Backup(backup ? std::move(backup) : std::make_unique<NoBackup>())
+    : TForm("TFormVornalix"), backup_(backup ? std::move(backup) : std::make_unique<NoBackup>()),
+      documents_({*this, control_, backup_, OpenDialog, SaveDialog, preferences_.showHint, [this] { RefreshStatus(); },
+                  [this] { EditorHistory.ShowNames(); }},
+                 EditorHistory.History(), preferences_.openPath, [this] { RefreshActionStates(); }),
+      find_(*this, control_, StatusBar, preferences_.showHint, [this] { RefreshActionStates(); }),
+      edit_(*this, control_, MainMenu, FrameInspector,
+            [this] {
+                Documents().ReadOnlyChosen();
+                ShowReadOnlyPanel();
+            }),
+      settings_(*this, ActionList, preferences_, control_, [this] { ApplyPreferences(); }),
+      help_(*this, control_),
+      inspector_(*this, FrameInspector, SplitterInspector, control_, preferences_,
+                 [this](bool shown) { InspectorLayoutChanged(shown); }),
+      checksum_(*this, control_)
 {
     SetCaption(kTextMainCaption);
     SetClientSize(458, 289);
@@ -57,14 +72,11 @@ TFormVornalix::TFormVornalix(std::unique_ptr<BackupService> backup)
     SaveDialog.SetOptions(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING);
     Timer.SetInterval(30000);
     Timer.OnTimer = [this] { TimerTimer(); };
-    SetUpInspector();
 }
 
 TFormVornalix::~TFormVornalix()
 {
     Timer.SetEnabled(false);
-    TimerInspector.SetEnabled(false);
-    Application.OnIdle = nullptr;
     DestroyHandle();
     if (notifyTarget == this)
         notifyTarget = nullptr;
@@ -78,30 +90,30 @@ TMenuItem& TFormVornalix::MenuItem(std::string_view name) const
     return *item;
 }
 
-void TFormVornalix::FocusControl() const noexcept
+void TFormVornalix::FocusControl() const noexcept { control_.Focus(); }
+
+void TFormVornalix::SetPreferences(const ::Preferences& preferences)
 {
-    if (ControlHandle)
-        ::SetFocus(ControlHandle);
+    preferences_ = preferences;
+    ApplyPreferences();
 }
 
 // ---------------------------------------------------------------------------------------
 // Actions and menus
 
+// A failure in a handler reaches the toolkit's handling, which shows it with this window as
+// the owner.
 void TFormVornalix::BindHandler(ActionId action, void (TFormVornalix::*handler)(TAction& sender))
 {
-    Action(action).OnExecute = [this, handler](TAction& sender) {
-        try {
-            (this->*handler)(sender);
-        } catch (const std::bad_alloc&) {
-            ShowOutOfMemory(Handle());
-        }
-    };
+    Action(action).OnExecute = [this, handler](TAction& sender) { (this->*handler)(sender); };
 }
 
 void TFormVornalix::CreateActions()
 {
-    for (const ActionInfo& info : ActionTable) {
+    for (size_t i = 0; i < ActionCount; ++i) {
+        const ActionInfo& info = ActionTable[i];
         TAction& action = ActionList.Add(info.name, info.category, info.caption, info.hint, info.defaultShortcut);
+        action.SetId(static_cast<int>(i));
         action.SetEnabled(info.enabled);
         action.SetVisible(info.visible);
         action.SetImageIndex(info.imageIndex);
@@ -163,17 +175,8 @@ void TFormVornalix::CreateMenus()
             }
         }
     }
-    const auto guarded = [this](void (TFormVornalix::*handler)()) {
-        return [this, handler] {
-            try {
-                (this->*handler)();
-            } catch (const std::bad_alloc&) {
-                ShowOutOfMemory(Handle());
-            }
-        };
-    };
-    MenuItem("MenuEdit").OnClick = guarded(&TFormVornalix::MenuEditClick);
-    MenuItem("MenuEditReadOnly").OnClick = guarded(&TFormVornalix::MenuEditReadOnlyClick);
+    MenuItem("MenuEdit").OnClick = [this] { MenuEditClick(); };
+    MenuItem("MenuEditReadOnly").OnClick = [this] { MenuEditReadOnlyClick(); };
 }
 
 // ---------------------------------------------------------------------------------------
@@ -197,13 +200,7 @@ void TFormVornalix::CreateComponents()
 
     EditorHistory.SetAlign(TAlign::Client);
     EditorHistory.SetActions(ActionList, ImageList);
-    EditorHistory.OnComboHistoryChange = [this] {
-        try {
-            EditorHistoryComboHistoryChange();
-        } catch (const std::bad_alloc&) {
-            ShowOutOfMemory(Handle());
-        }
-    };
+    EditorHistory.OnComboHistoryChange = [this] { EditorHistoryComboHistoryChange(); };
     EditorHistory.Create(PanelEditorTop);
 
     // Right-aligned controls stand right to left in creation order: the pane, then its splitter.
@@ -217,7 +214,7 @@ void TFormVornalix::CreateComponents()
     SplitterInspector.SetControl(&FrameInspector);
     SplitterInspector.SetMinSize(InspectorMinWidth);
     SplitterInspector.OnMoved = [this] {
-        Preferences.inspectorWidth = MulDiv(FrameInspector.Width(), DesignDpi, Dpi());
+        inspector_.SplitterMoved();
         FormResize();
     };
     SplitterInspector.Create(*this);
@@ -228,28 +225,35 @@ void TFormVornalix::CreateComponents()
     PanelClient.Create(*this);
 }
 
+void TFormVornalix::InspectorLayoutChanged(bool shown)
+{
+    MenuItem("MenuToolInspector").SetChecked(shown);
+    Realign();
+    FormResize();
+}
+
 // ---------------------------------------------------------------------------------------
 // Life cycle
 
 void TFormVornalix::FormCreate()
 {
     const AHourglass wait;
-    ControlHandle = Editor.QX_Create(Handle(), PanelClient.Handle(), WS_TABSTOP);
-    if (!ControlHandle)
+    control_ = EditorControl(Editor.QX_Create(Handle(), PanelClient.Handle(), WS_TABSTOP));
+    if (!ControlHandle())
         throw ASystemError("QX_Create");
     notifyTarget = this;
-    Editor.QX_SetNotifyChanged(ControlHandle, NotifyChanged);
+    Editor.QX_SetNotifyChanged(ControlHandle(), NotifyChanged);
     FocusControl();
 
-    LoadPreferencesAndState();
-    ShowInspector(Preferences.inspectorShown);
+    settings_.Load();
+    inspector_.Show(preferences_.inspectorShown);
 
-    const TStartArguments start = Backup->Start(Handle());
-    Editor.QX_SetModified(ControlHandle, !SameName(start.FileToLoad, start.DocumentName));
-    RefreshStatus();
+    const TStartArguments start = backup_->Start(Handle());
+    Editor.QX_SetModified(ControlHandle(), !SameName(start.FileToLoad, start.DocumentName));
+    Documents().ControlChanged();
     if (start.RecoveryStart)
-        DocumentsHost.ExpectRecovery(start.FileToLoad);
-    LoadDocument(start.FileToLoad, start.DocumentName, start.ReadOnly);
+        documents_.ExpectRecovery(start.FileToLoad);
+    Documents().LoadDocument(start.FileToLoad, start.DocumentName, start.ReadOnly);
     // Several files dropped on the program's icon: one editor each for the others.
     for (const std::string& further : start.FurtherFiles)
         ActionFileEditorOpen(Handle(), further);
@@ -262,32 +266,30 @@ void TFormVornalix::FormClose() { DragAcceptFiles(Handle(), FALSE); }
 
 // The main window is destroyed before its children: a checksum run stops before the control
 // frees the data it reads, whichever way the window goes.
-void TFormVornalix::FormDestroy() { checksumRun_.Stop(); }
+void TFormVornalix::FormDestroy() { checksum_.Stop(); }
 
 void TFormVornalix::FormResize()
 {
-    if (!ControlHandle)
+    if (!ControlHandle())
         return;
     const RECT client = PanelClient.ClientRect();
-    MoveWindow(ControlHandle, client.left + 1, client.top + 1, client.right - client.left - 2,
+    MoveWindow(ControlHandle(), client.left + 1, client.top + 1, client.right - client.left - 2,
                client.bottom - client.top - 2, TRUE);
-    ShowWindow(ControlHandle, SW_SHOW);
+    ShowWindow(ControlHandle(), SW_SHOW);
 }
-
-void TFormVornalix::PanelClientEnter() { FocusControl(); }
 
 void TFormVornalix::FormCloseQuery(bool& canClose)
 {
-    canClose = QuerySave(ExitQueryText);
+    canClose = Documents().QuerySave(kTextQueryExit);
     if (canClose)
-        StorePreferencesAndState();
+        settings_.Store();
 }
 
 bool TFormVornalix::FormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
     case WM_DROPFILES:
-        DropFiles(reinterpret_cast<HDROP>(wParam));
+        documents_.DropFiles(reinterpret_cast<HDROP>(wParam));
         result = 0;
         return true;
     case WM_ACTIVATE:
@@ -295,12 +297,12 @@ bool TFormVornalix::FormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
             PostMessageA(Handle(), kCheckShownFileMessage, 0, 0);
         return false;
     case kCheckShownFileMessage:
-        CheckShownFile();
+        documents_.CheckShownFile();
         result = 0;
         return true;
     case WM_DPICHANGED:
         // The components follow in the toolkit's own handling.
-        ScaleControlFont(HIWORD(wParam), Dpi());
+        settings_.ScaleControlFont(HIWORD(wParam), Dpi());
         return false;
     case WM_QUERYENDSESSION:
         result = QueryEndSession(lParam) ? TRUE : FALSE;
@@ -317,19 +319,6 @@ bool TFormVornalix::FormMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
     }
 }
 
-void TFormVornalix::CheckShownFile()
-{
-    // A modal window of ours is up: the next activation checks.
-    if (!IsWindowEnabled(Handle()))
-        return;
-    try {
-        Documents.CheckShownFile();
-    } catch (const std::bad_alloc&) {
-        ShowOutOfMemory(Handle());
-    }
-    RefreshActionStates();
-}
-
 bool TFormVornalix::QueryEndSession(LPARAM flags)
 {
     // A critical end does not wait for answers: nothing is asked, and the backup stays.
@@ -337,9 +326,10 @@ bool TFormVornalix::QueryEndSession(LPARAM flags)
     if (flags & ENDSESSION_CRITICAL)
         return true;
     try {
-        sessionAsked_ = QuerySave(ExitQueryText);
+        sessionAsked_ = Documents().QuerySave(kTextQueryExit);
     } catch (const std::bad_alloc&) {
-        ShowOutOfMemory(Handle());
+        // The answer to the system is still due: the session's end is refused.
+        Application.HandleException(Handle());
     }
     return sessionAsked_;
 }
@@ -348,62 +338,61 @@ void TFormVornalix::EndSession()
 {
     // The end may come while a checksum run dispatches sent messages: its workers stop first,
     // so they neither read what goes below nor slow the backup.
-    checksumRun_.Stop();
+    checksum_.Stop();
     Timer.SetEnabled(false);
-    StorePreferencesAndState();
-    if (!sessionAsked_ && Documents.ModifiedFlag()) {
+    settings_.Store();
+    if (!sessionAsked_ && Documents().ModifiedFlag()) {
         // Ended without asking: the backup and this editor's record stay as after a crash,
         // so the next start recovers the unsaved changes.
-        Backup->WriteBackup(ControlHandle);
-        (void)Backup.release();
+        backup_->WriteBackup(ControlHandle());
+        (void)backup_.release();
     }
     // Any other end cleans up as a close does: the manager's end deletes the backup.
-    Backup = std::make_unique<NoBackup>();
+    backup_ = std::make_unique<NoBackup>();
     FormClose();
     DestroyHandle();
 }
 
 // ---------------------------------------------------------------------------------------
-// Documents and preferences
+// Preferences, status and enabling
 
 void TFormVornalix::ApplyPreferences()
 {
-    Editor.QX_SetTabSize(ControlHandle, Preferences.tabSize);
-    SetShowHint(Preferences.showHint);
-    Timer.SetInterval(BackupTimerInterval(Preferences.backupInterval));
-    OpenDialog.SetFilter(Preferences.fileFilter);
-    SaveDialog.SetFilter(Preferences.fileFilter);
+    Editor.QX_SetTabSize(ControlHandle(), preferences_.tabSize);
+    SetShowHint(preferences_.showHint);
+    Timer.SetInterval(BackupTimerInterval(preferences_.backupInterval));
+    OpenDialog.SetFilter(preferences_.fileFilter);
+    SaveDialog.SetFilter(preferences_.fileFilter);
 }
-
-// ---------------------------------------------------------------------------------------
-// Status and enabling
 
 void TFormVornalix::NotifyChanged()
 {
-    if (!notifyTarget)
-        return;
-    notifyTarget->inspectorStale_ = true;
-    notifyTarget->RefreshStatus();
+    if (notifyTarget)
+        notifyTarget->ControlChanged();
+}
+
+void TFormVornalix::ControlChanged()
+{
+    inspector_.DataChanged();
+    Documents().ControlChanged();
 }
 
 void TFormVornalix::RefreshStatus()
 {
-    if (!ControlHandle)
+    if (!ControlHandle())
         return;
-    if (!Documents.ModifiedFlag()) {
-        const bool modified = Documents.NoteControlModified(Editor.QX_IsModified(ControlHandle));
-        EditorHistory.SetSaveEnabled(modified);
-        Action(ActionId::FileSave).SetEnabled(modified);
-        StatusBar.SetPanelText(1, modified ? kTextModifiedMark : "");
-    }
-    StatusBar.SetPanelText(0, std::to_string(Editor.QX_GetDataSize(ControlHandle)));
+    const bool modified = Documents().ModifiedFlag();
+    EditorHistory.SetSaveEnabled(modified);
+    Action(ActionId::FileSave).SetEnabled(modified);
+    StatusBar.SetPanelText(1, modified ? kTextModifiedMark : "");
+    StatusBar.SetPanelText(0, std::to_string(Editor.QX_GetDataSize(ControlHandle())));
     ShowReadOnlyPanel();
     StatusBar.Repaint();
 }
 
 void TFormVornalix::ShowReadOnlyPanel()
 {
-    const int width = Documents.OpenedReadOnly() ? Scaled(kReadOnlyPanelWidth) : 0;
+    const int width = Documents().OpenedReadOnly() ? Scaled(kReadOnlyPanelWidth) : 0;
     if (StatusBar.PanelWidth(kReadOnlyPanel) == width)
         return;
     StatusBar.SetPanelText(kReadOnlyPanel, width ? kTextReadOnlyMark : "");
@@ -418,21 +407,10 @@ void TFormVornalix::ChangeScale(int multiplier, int divisor)
     TForm::ChangeScale(multiplier, divisor);
 }
 
-void TFormVornalix::ScaleControlFont(int multiplier, int divisor)
-{
-    LOGFONTA font{};
-    COLORREF color = 0;
-    if (!ControlHandle || multiplier == divisor || !Editor.QX_GetLogFont(ControlHandle, &font, &color))
-        return;
-    font.lfHeight = MulDiv(font.lfHeight, multiplier, divisor);
-    font.lfWidth = MulDiv(font.lfWidth, multiplier, divisor);
-    Editor.QX_SetLogFont(ControlHandle, &font, &color);
-}
-
 void TFormVornalix::RefreshActionStates()
 {
-    Action(ActionId::FindNext).SetEnabled(!FindBytes.empty());
-    Action(ActionId::FindPrev).SetEnabled(!FindBytes.empty());
+    Action(ActionId::FindNext).SetEnabled(find_.CanSearchAgain());
+    Action(ActionId::FindPrev).SetEnabled(find_.CanSearchAgain());
     const int count = EditorHistory.ComboHistory.Count();
     const int selected = EditorHistory.ComboHistory.ItemIndex();
     Action(ActionId::EditorBackward).SetEnabled(selected + 1 != count);
@@ -440,3 +418,56 @@ void TFormVornalix::RefreshActionStates()
     Action(ActionId::EditorDeleteHistory).SetEnabled(selected >= 0 && selected < count - 1);
     FocusControl();
 }
+
+// ---------------------------------------------------------------------------------------
+// The backup tick
+
+void TFormVornalix::TimerTimer()
+{
+    // Undo and redo change the data without the control's flag: its changes since the last
+    // backup tell as well. A base file changed by another program needs a backup of its own.
+    if (!ControlHandle() ||
+        (!Editor.QX_IsModified(ControlHandle()) && Editor.QX_GetChanges(ControlHandle(), nullptr, 0) <= 0 &&
+         !backup_->BaseChanged()))
+        return;
+    // A backup that could not be written leaves the flag set, so the next tick tries again.
+    if (backup_->WriteBackup(ControlHandle()))
+        Editor.QX_SetModified(ControlHandle(), false);
+}
+
+// ---------------------------------------------------------------------------------------
+// Handlers: each forwards to the feature that owns the command.
+
+void TFormVornalix::PanelClientEnter() { FocusControl(); }
+void TFormVornalix::EditorHistoryComboHistoryChange() { documents_.ComboHistoryChange(); }
+void TFormVornalix::MenuEditClick() { edit_.EditMenuOpening(); }
+void TFormVornalix::MenuEditReadOnlyClick() { edit_.SwitchReadOnly(); }
+void TFormVornalix::ActionFileNewExecute(TAction&) { documents_.FileNew(); }
+void TFormVornalix::ActionFileOpenExecute(TAction&) { documents_.FileOpen(); }
+void TFormVornalix::ActionFileEditorNewExecute(TAction&) { documents_.FileEditorNew(); }
+void TFormVornalix::ActionFileEditorOpenExecute(TAction&) { documents_.FileEditorOpen(); }
+void TFormVornalix::ActionFileSaveExecute(TAction&) { documents_.FileSave(); }
+void TFormVornalix::ActionFileSaveAsExecute(TAction&) { documents_.FileSaveAs(); }
+// Closing goes through FormCloseQuery like every other way of closing the window.
+void TFormVornalix::ActionFileExitExecute(TAction&) { Close(); }
+void TFormVornalix::ActionHelpContentsExecute(TAction&) { help_.Contents(); }
+void TFormVornalix::ActionHelpKeywordExecute(TAction&) { help_.Keyword(); }
+void TFormVornalix::ActionHelpAboutExecute(TAction&) { help_.About(); }
+void TFormVornalix::ActionFindFindExecute(TAction&) { find_.Find(); }
+void TFormVornalix::ActionFindNextExecute(TAction&) { find_.FindNext(); }
+void TFormVornalix::ActionFindPrevExecute(TAction&) { find_.FindPrev(); }
+void TFormVornalix::ActionFindReplaceExecute(TAction&) { find_.Replace(); }
+void TFormVornalix::ActionFindStringExecute(TAction&) { find_.FindString(); }
+void TFormVornalix::ActionJumpBytePosExecute(TAction&) { find_.JumpBytePos(); }
+void TFormVornalix::ActionPrefFontExecute(TAction&) { settings_.ChangeFont(); }
+void TFormVornalix::ActionPrefBgColorExecute(TAction&) { settings_.ChangeBackgroundColor(); }
+void TFormVornalix::ActionPrefSettingsExecute(TAction&) { settings_.Settings(); }
+void TFormVornalix::ActionJumpDocTopExecute(TAction& sender) { edit_.Move(IdOf(sender)); }
+void TFormVornalix::ActionMoveLeftExecute(TAction& sender) { edit_.Move(IdOf(sender)); }
+void TFormVornalix::ActionEditUndoExecute(TAction& sender) { edit_.Edit(IdOf(sender)); }
+void TFormVornalix::ActionBookMark0Execute(TAction& sender) { edit_.GoBookMark(IdOf(sender)); }
+void TFormVornalix::ActionSetBookMark0Execute(TAction& sender) { edit_.SetBookMark(IdOf(sender)); }
+void TFormVornalix::ActionOthersTabExecute(TAction&) { edit_.Tab(); }
+void TFormVornalix::ActionEditorBackwardExecute(TAction& sender) { documents_.RunEditorCommand(IdOf(sender)); }
+void TFormVornalix::ActionToolInspectorExecute(TAction&) { inspector_.Toggle(); }
+void TFormVornalix::ActionToolChecksumExecute(TAction&) { checksum_.Run(); }

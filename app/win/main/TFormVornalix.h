@@ -1,16 +1,19 @@
-// TFormVornalix: the editor's main window: one control, its actions, menus, tool bar and status bar.
+// TFormVornalix: the editor's main window: one control, the components around it, and the features it composes.
 #pragma once
 #include "app/settings/ActionTable.h"
-#include "app/documents/DocumentSession.h"
 #include "app/settings/Preferences.h"
-#include "app/find/TextPattern.h"
 #include "app/win/backup/BackupService.h"
-#include "app/win/tools/ChecksumRun.h"
-#include "app/win/documents/FormDocumentHost.h"
+#include "app/win/documents/DocumentCommands.h"
 #include "app/win/documents/TFrameHistory.h"
+#include "app/win/find/FindCommands.h"
+#include "app/win/main/EditCommands.h"
+#include "app/win/main/HelpCommands.h"
+#include "app/win/settings/PreferenceCommands.h"
+#include "app/win/system/EditorControl.h"
+#include "app/win/tools/ChecksumCommand.h"
+#include "app/win/tools/InspectorPane.h"
 #include "app/win/tools/TFrameInspector.h"
 #include "app/win/ui/TActionList.h"
-#include "app/win/ui/TComboBox.h"
 #include "app/win/ui/TFileDialog.h"
 #include "app/win/ui/TForm.h"
 #include "app/win/ui/TImageList.h"
@@ -19,19 +22,15 @@
 #include "app/win/ui/TSplitter.h"
 #include "app/win/ui/TStatusBar.h"
 #include "app/win/ui/TTimer.h"
-#include "app/win/ui/TToolBar.h"
 
-#include "common/_CVec.h"
-
-#include <cstdint>
 #include <memory>
-#include <string>
 #include <string_view>
 
 // The window hosts exactly one editing control in PanelClient and reaches it only through the
-// bound exports with ControlHandle. Every action runs a handler named after it; the handlers
-// of the documents, the editing list, find and replace, the jump, settings and about dialogs
-// are the places those commands fill in.
+// bound exports. It creates the components, binds each action to the handler named after it,
+// and each handler forwards to the feature that owns the command and its state: documents and
+// the editing list, find and replace, the edit commands, preferences, help, the inspector pane
+// and the checksums. A new feature adds its object and its bindings here, nothing else.
 class TFormVornalix final : public TForm {
 public:
     explicit TFormVornalix(std::unique_ptr<BackupService> backup);
@@ -51,35 +50,25 @@ public:
     TFileDialog OpenDialog{TFileDialog::Kind::Open};
     TFileDialog SaveDialog{TFileDialog::Kind::Save};
     TTimer Timer;
-    // Brings the inspector pane up to date after a burst of keys (see RefreshInspector).
-    TTimer TimerInspector;
 
-    HWND ControlHandle = nullptr;
-    ::Preferences Preferences;
-    _CVec<uint8_t> FindBytes;
-    // Empty when FindBytes match exactly; after a text search, one flag per byte for the ASCII
-    // letters that match either case.
-    _CVec<uint8_t> FindCaseFlags;
-    TextSearchEntry LastTextSearch;
-    _CVec<uint8_t> ReplaceBytes;
-    std::unique_ptr<BackupService> Backup;
-    // The shown document with its modified flag and name, and the editing list.
-    FormDocumentHost DocumentsHost{*this};
-    DocumentSession Documents{DocumentsHost, EditorHistory.History(), Preferences.openPath};
+    // The editing control, made when the window is.
+    [[nodiscard]] HWND ControlHandle() const noexcept { return control_.Handle(); }
+    [[nodiscard]] const ::Preferences& Preferences() const noexcept { return preferences_; }
+    // New preferences, put into effect at once.
+    void SetPreferences(const ::Preferences& preferences);
+    // The shown document, its modified flag and name, and the editing list.
+    [[nodiscard]] DocumentSession& Documents() noexcept { return documents_.Session(); }
 
     [[nodiscard]] TAction& Action(ActionId action) const noexcept { return ActionList[IndexOf(action)]; }
     [[nodiscard]] TMenuItem& MenuItem(std::string_view name) const;
 
-    // The status bar and the save action from the control's state; also the control's change
-    // notification, so it only reads the control.
+    // The status bar and the save command from the session's modified flag and the control's
+    // data size; it only reads.
     void RefreshStatus();
     // Find next/previous and the editing-list actions; then the focus to the control.
     void RefreshActionStates();
-    // Tab size, hints, backup timer and file filters from Preferences.
+    // Tab size, hints, backup timer and file filters from the preferences.
     void ApplyPreferences();
-
-    // The shortest time between two changes of the inspector pane's rows, in milliseconds.
-    static constexpr unsigned InspectorInterval = 40;
 
     // The tool images follow the components to another DPI.
     void ChangeScale(int multiplier, int divisor) override;
@@ -100,30 +89,15 @@ private:
     void BindHandler(ActionId action, void (TFormVornalix::*handler)(TAction& sender));
     void FocusControl() const noexcept;
 
-    // Extension points of the documents and preferences commands.
-    bool QuerySave(std::string_view actionText);
-    bool LoadDocument(const std::string& fileToRead, const std::string& documentName, bool readOnly = false);
-    void LoadPreferencesAndState();
-    void StorePreferencesAndState();
-    void DropFiles(HDROP drop);
-    // The shown file against the disk, once the activation that asked for it is over.
-    void CheckShownFile();
+    // The control's change notification.
+    void ControlChanged();
     // Logging off or shutting down: the save query of a close, then what a close stores.
     bool QueryEndSession(LPARAM flags);
     void EndSession();
-    // The status bar's read-only panel follows Documents.OpenedReadOnly.
+    // The status bar's read-only panel follows the session's OpenedReadOnly.
     void ShowReadOnlyPanel();
-    // The control's font scaled by multiplier / divisor: it is stored for 96 DPI and shown at
-    // the window's.
-    void ScaleControlFont(int multiplier, int divisor);
-    // The inspector pane shown or hidden, its menu item checked to match.
-    void ShowInspector(bool shown);
-    // When the message queue goes idle: the pane's rows follow the caret and the data, read
-    // only when the caret, the data size or the data (NotifyChanged) changed. The rows change
-    // at most once per InspectorInterval: a change sooner than that is shown by
-    // TimerInspector at the interval's end, so held or fast keys do not wait for the pane.
-    void RefreshInspector();
-    void SetUpInspector();
+    // The inspector pane was shown or hidden.
+    void InspectorLayoutChanged(bool shown);
 
     // Handlers.
     void PanelClientEnter();
@@ -160,21 +134,21 @@ private:
     void ActionToolInspectorExecute(TAction& sender);
     void ActionToolChecksumExecute(TAction& sender);
 
-    // The edit commands.
-    bool CopySelection();
-    void InsertClipboard();
-    void ShowHelpView(bool index);
-
     static void NotifyChanged();
 
+    EditorControl control_{nullptr};
+    ::Preferences preferences_;
+    std::unique_ptr<BackupService> backup_;
     // The session's end was asked about and the user let it go on.
     bool sessionAsked_ = false;
+
+    // The features, each owning its commands' state.
+    DocumentCommands documents_;
+    FindCommands find_;
+    EditCommands edit_;
+    PreferenceCommands settings_;
+    HelpCommands help_;
+    InspectorPane inspector_;
     // Stopped before the window and the control go, since its workers read the control's data.
-    ChecksumRun checksumRun_;
-    // What the inspector pane shows: the caret and data size it was read at; stale after a
-    // change of the data.
-    int inspectorCaret_ = -1;
-    int inspectorSize_ = -1;
-    bool inspectorStale_ = true;
-    ULONGLONG inspectorShownAt_ = 0;  // GetTickCount64 of the rows' last change
+    ChecksumCommand checksum_;
 };

@@ -12,10 +12,6 @@
 
 #include <memory>
 
-namespace {
-constexpr char kTextCannotInitialise[] = "アプリケーションを初期化できませんでした。\n再インストールが必要です。";
-}
-
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand)
 {
     if (!BindEditorLibrary()) {
@@ -25,6 +21,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand)
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     Application.SetTitle(kTextApplicationTitle);
+    Application.SetUnknownFailureText(kTextSystemUnstable);
     try {
         TFormVornalix form(std::make_unique<BackupManager>());
         Application.SetMainForm(&form);

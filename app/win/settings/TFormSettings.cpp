@@ -84,7 +84,7 @@ void TFormSettings::CreateKeyboardSheet()
     ListKeyboardAction.OnClick = [this] { ListKeyboardActionClick(); };
 
     PlaceLabel(LabelKeyboardShortcut, SheetKeyboard, kTextCurrentShortcut, 310, 8);
-    PlaceLabel(InfoKeyboardShortcut, SheetKeyboard, NoShortcutText, 318, 28);
+    PlaceLabel(InfoKeyboardShortcut, SheetKeyboard, kTextNoShortcut, 318, 28);
     Place(ListKeyboardShortcut, SheetKeyboard, 310, 50, 116, 104);
     for (const ShortcutChoice& choice : ShortcutChoices())
         ListKeyboardShortcut.Add(choice.text);
@@ -322,7 +322,7 @@ void TFormSettings::ButtonFilterDeleteClick()
 
 void TFormSettings::ButtonFilterInitClick()
 {
-    filters_.reset();
+    filters_.reset(kTextDefaultFileFilter);
     ShowFilters();
 }
 

@@ -11,6 +11,12 @@ public:
     explicit EditorControl(HWND control) noexcept : control_(control) {}
 
     [[nodiscard]] HWND Handle() const noexcept { return control_; }
+    // The keyboard focus to the control, as every command gives it back when it is done.
+    void Focus() const noexcept
+    {
+        if (control_)
+            ::SetFocus(control_);
+    }
 
     int dataSize() override;
     int caretPos() override;

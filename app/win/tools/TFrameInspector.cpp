@@ -3,7 +3,7 @@
 
 #include "app/win/system/Clipboard.h"
 #include "app/texts/ProgramTexts.h"
-#include "app/win/system/ShiftJisCodePage.h"
+#include "app/win/tools/ShiftJisCodePage.h"
 
 #include <windowsx.h>
 

@@ -21,7 +21,7 @@ protected:
     // A new main window, shown, with the preferences the registry holds now.
     void OpenWindow();
     [[nodiscard]] TFormVornalix& form() const { return *form_; }
-    [[nodiscard]] HWND control() const { return form_->ControlHandle; }
+    [[nodiscard]] HWND control() const { return form_->ControlHandle(); }
 
     // The bytes the control shows.
     [[nodiscard]] std::string shown() const;

@@ -15,7 +15,7 @@ MainFormHarness::MainFormHarness()
     form_ = std::make_unique<TFormVornalix>(std::move(backup));
     form_->Show();
     SetForegroundWindow(form_->Handle());
-    SetFocus(form_->ControlHandle);
+    SetFocus(form_->ControlHandle());
     pump();
 }
 

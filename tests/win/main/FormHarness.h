@@ -49,7 +49,7 @@ public:
     MainFormHarness& operator=(const MainFormHarness&) = delete;
 
     [[nodiscard]] TFormVornalix& form() noexcept { return *form_; }
-    [[nodiscard]] HWND control() const noexcept { return form_->ControlHandle; }
+    [[nodiscard]] HWND control() const noexcept { return form_->ControlHandle(); }
     [[nodiscard]] RecordingBackup& backup() noexcept { return *backup_; }
 
     // A key as the keyboard gives it: key-down to the focused window, through the program's

@@ -72,7 +72,7 @@ TEST(AboutCommand, ShowsTheDialogModallyCentredOnTheMainWindowAndGivesTheFocusBa
 
         // The command began elsewhere; it ends on the control all the same.
         form.EditorHistory.ComboHistory.SetFocus();
-        ASSERT_NE(GetFocus(), form.ControlHandle);
+        ASSERT_NE(GetFocus(), form.ControlHandle());
 
         AboutSeen seen;
         std::thread watcher(WatchAbout, form.Handle(), std::ref(seen));
@@ -90,7 +90,7 @@ TEST(AboutCommand, ShowsTheDialogModallyCentredOnTheMainWindowAndGivesTheFocusBa
         // The dialog is gone, the main window usable again and the control has the focus.
         EXPECT_EQ(FindAboutDialog(), nullptr);
         EXPECT_TRUE(IsWindowEnabled(form.Handle()));
-        EXPECT_EQ(GetFocus(), form.ControlHandle);
+        EXPECT_EQ(GetFocus(), form.ControlHandle());
     }
     RegDeleteTreeA(HKEY_CURRENT_USER, ARegistry::ProgramKey().c_str());
 }

@@ -3,6 +3,7 @@
 
 #include "common/win/FileSystem.h"
 #include "tests/win/support/Process.h"
+#include "tests/win/support/TempDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -134,11 +135,12 @@ TEST(AboutDialog, SystemPanelShowsOperatingSystemComputerAndUser)
     }
 }
 
-// A file whose version resource lacks the program's strings (this test program has none):
+// A file whose version resource lacks the program's strings (this one has no resource at all):
 // the dialog still opens, with the program's lines empty and the computer's rows filled.
 TEST(AboutDialog, OpensWithEmptyProgramLinesWithoutAVersionResource)
 {
-    TDialogAbout dialog(nullptr, ProgramPath());
+    const TempDocument unversioned("about_unversioned", "MZ");
+    TDialogAbout dialog(nullptr, unversioned.path());
     ASSERT_NO_THROW(dialog.Show());
     EXPECT_EQ(WindowText(dialog.InfoAppName), "");
     EXPECT_EQ(WindowText(dialog.InfoAppVersion), "");

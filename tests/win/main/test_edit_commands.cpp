@@ -44,8 +44,9 @@ TEST(MainWindowStatus, BackupTickLeavesTheMarkStanding)
     ASSERT_TRUE(Editor.QX_IsModified(harness.control()));
     const int writesBefore = harness.backup().writes;
 
-    form.Preferences.backupInterval = 1;
-    form.ApplyPreferences();
+    ::Preferences preferences = form.Preferences();
+    preferences.backupInterval = 1;
+    form.SetPreferences(preferences);
     EXPECT_EQ(form.Timer.Interval(), 1000u);
     ASSERT_TRUE(harness.pumpUntil([&] { return harness.backup().writes > writesBefore; }, 5000));
     EXPECT_FALSE(Editor.QX_IsModified(harness.control()));
@@ -57,8 +58,8 @@ TEST(MainWindowStatus, BackupTickLeavesTheMarkStanding)
     EXPECT_FALSE(harness.pumpUntil([&] { return harness.backup().writes > writesAfter; }, 1600));
 
     // An interval of 0 seconds gives a timer that never ticks.
-    form.Preferences.backupInterval = 0;
-    form.ApplyPreferences();
+    preferences.backupInterval = 0;
+    form.SetPreferences(preferences);
     EXPECT_EQ(form.Timer.Interval(), 0u);
     EXPECT_FALSE(form.Timer.Ticking());
 }

@@ -35,7 +35,7 @@ TEST(HighDpi, TheMainWindowFollowsTheDpiOfItsMonitor)
     EXPECT_EQ(main.StatusBar.Width(), MulDiv(140, dpi, 96));
     EXPECT_EQ(main.ImageList.ImageSize(), MulDiv(16, dpi, 96));
     EXPECT_GE(HeightOf(main.EditorHistory.ToolBar.Handle()), MulDiv(23, dpi, 96));
-    const int fontHeight = ControlFontHeight(main.ControlHandle);
+    const int fontHeight = ControlFontHeight(main.ControlHandle());
     const int toolBarHeight = HeightOf(main.EditorHistory.ToolBar.Handle());
 
     // Moved to a monitor of twice the DPI, and back: everything follows, and the texts fit.
@@ -47,12 +47,12 @@ TEST(HighDpi, TheMainWindowFollowsTheDpiOfItsMonitor)
     EXPECT_EQ(main.Dpi(), 2 * dpi);
     EXPECT_EQ(main.StatusBar.Width(), MulDiv(140, 2 * dpi, 96));
     EXPECT_EQ(main.ImageList.ImageSize(), MulDiv(16, 2 * dpi, 96));
-    EXPECT_EQ(ControlFontHeight(main.ControlHandle), 2 * fontHeight);
+    EXPECT_EQ(ControlFontHeight(main.ControlHandle()), 2 * fontHeight);
     EXPECT_GT(HeightOf(main.EditorHistory.ToolBar.Handle()), toolBarHeight);
     EXPECT_EQ(Describe(ClippedTexts(main.Handle())), "");
 
     SendMessageA(main.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&frame));
     EXPECT_EQ(main.StatusBar.Width(), MulDiv(140, dpi, 96));
-    EXPECT_EQ(ControlFontHeight(main.ControlHandle), fontHeight);
+    EXPECT_EQ(ControlFontHeight(main.ControlHandle()), fontHeight);
     EXPECT_EQ(HeightOf(main.EditorHistory.ToolBar.Handle()), toolBarHeight);
 }

@@ -1,6 +1,6 @@
 // The inspector pane in the main window: the menu item's check mark, the splitter sharing
 // the width between the pane and the control, and the code page of its characters.
-#include "app/win/system/ShiftJisCodePage.h"
+#include "app/win/tools/ShiftJisCodePage.h"
 #include "tests/win/main/FormHarness.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +46,7 @@ TEST(InspectorPane, CheckMarkFollowsThePaneAndTheSplitterSharesTheWidthWithTheCo
     DragSplitter(form.SplitterInspector.Handle(), -100);
     EXPECT_EQ(form.FrameInspector.Width(), pane + 100);
     EXPECT_EQ(WidthOf(control), fullWidth - pane - 100 - splitter) << "the control gives the pane its room";
-    EXPECT_EQ(form.Preferences.inspectorWidth, MulDiv(pane + 100, 96, form.Dpi()));
+    EXPECT_EQ(form.Preferences().inspectorWidth, MulDiv(pane + 100, 96, form.Dpi()));
     // Dragged past either end, the pane and the control each keep their minimum.
     DragSplitter(form.SplitterInspector.Handle(), 5000);
     EXPECT_EQ(form.FrameInspector.Width(), form.Scaled(InspectorMinWidth));

@@ -61,7 +61,7 @@ protected:
 
 TEST_F(RegistryTest, ProgramKeyIsTheCompanyKeyAndTheProgramFileName)
 {
-    EXPECT_EQ(ARegistry::ProgramKey(), "Software\\KORVANI\\win_registry");
+    EXPECT_EQ(ARegistry::ProgramKey(), "Software\\KORVANI\\win_settings");
 }
 
 TEST_F(RegistryTest, CreationRecordsTheEncodingAndReadingTheValueSize)
@@ -91,7 +91,7 @@ TEST_F(RegistryTest, WithNoKeyAtAllEveryPreferenceHasItsDefault)
     LoadPreferences(store, preferences, shortcuts);
     EXPECT_TRUE(preferences.showHint);
     EXPECT_EQ(preferences.backupInterval, 30);
-    EXPECT_EQ(preferences.fileFilter, DefaultFileFilter);
+    EXPECT_EQ(preferences.fileFilter, kTextDefaultFileFilter);
     EXPECT_EQ(preferences.tabSize, 4);
     EXPECT_EQ(preferences.openPath, "");
     EXPECT_EQ(shortcuts, DefaultShortcuts());
@@ -110,7 +110,7 @@ TEST_F(RegistryTest, StoredTextsThatAreNoValueReadAsTheRulesSay)
     ActionShortcuts shortcuts = DefaultShortcuts();
     LoadPreferences(store, preferences, shortcuts);
     EXPECT_EQ(preferences.tabSize, 0);
-    EXPECT_EQ(preferences.fileFilter, DefaultFileFilter);
+    EXPECT_EQ(preferences.fileFilter, kTextDefaultFileFilter);
     EXPECT_EQ(preferences.backupInterval, INT_MAX);
     EXPECT_TRUE(preferences.showHint);
     EXPECT_EQ(registry.ReadInt("Preference", "window left", -7), -7);

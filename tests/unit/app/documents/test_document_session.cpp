@@ -22,7 +22,7 @@ public:
     std::map<std::string, uint64_t, std::less<>> writeTimes;
     std::set<std::string, std::less<>> unreadable, readOnlyFiles;
     FakeControl shown{Data(1, 0)};
-    bool controlModified = false;
+    bool controlFlag = false;  // the control's own modified flag
     std::deque<SaveAnswer> answers;
     std::deque<bool> confirmations;  // Yes or No to the questions, in turn; No when none is left
     std::vector<std::string> asked, notices;  // Yes/No questions, warnings
@@ -71,7 +71,8 @@ public:
         rewrite(std::string(name), shown.data_);
         return true;
     }
-    void setControlModified(bool modified) override { controlModified = modified; }
+    bool controlModified() override { return controlFlag; }
+    void setControlModified(bool modified) override { controlFlag = modified; }
     bool controlReadOnly() override { return shown.readOnly_; }
     void setControlReadOnly(bool on) override { shown.readOnly_ = on; }
     void refreshStatus() override {}
@@ -131,7 +132,7 @@ protected:
     void edit()
     {
         window.shown.data_[0] = 0x77;
-        window.controlModified = true;
+        window.controlFlag = true;
         session.NoteControlModified(true);
     }
 
@@ -149,17 +150,17 @@ TEST_F(DocumentSessionTest, RecoveryLoadIsModifiedAndAFailedLoadChangesNothing)
     window.files["C:\\temp\\QX1.tmp"] = Data(5, 0x55);
     ASSERT_TRUE(session.LoadDocument("C:\\temp\\QX1.tmp", A));
     EXPECT_EQ(session.DocumentName(), A);
-    EXPECT_TRUE(window.controlModified);
-    EXPECT_FALSE(session.ModifiedFlag());
+    EXPECT_TRUE(window.controlFlag);
+    EXPECT_TRUE(session.ModifiedFlag());
     // The same name in other letters is no recovery.
     ASSERT_TRUE(session.LoadDocument(A, "c:\\DATA\\A.bin"));
-    EXPECT_FALSE(window.controlModified);
+    EXPECT_FALSE(window.controlFlag);
 
     edit();
     window.unreadable.insert(B);
     EXPECT_FALSE(session.LoadDocument(B, B));
     EXPECT_EQ(window.warnings, 1);
-    EXPECT_TRUE(session.ModifiedFlag() && window.controlModified);
+    EXPECT_TRUE(session.ModifiedFlag() && window.controlFlag);
     EXPECT_EQ(window.shown.data_[0], 0x77);
     EXPECT_EQ(names.Count(), 2);
 }
@@ -318,7 +319,7 @@ TEST_F(DocumentSessionTest, ASaveOverAChangedFileAsksFirstAndADeletedFileIsSaidA
     session.CheckShownFile();
     session.CheckShownFile();
     EXPECT_EQ(window.notices, std::vector<std::string>({DeletedNotice(A)}));
-    EXPECT_TRUE(window.controlModified);
+    EXPECT_TRUE(window.controlFlag);
     EXPECT_TRUE(session.SaveDocument());
     EXPECT_EQ(window.files[A][0], 0x77);
     EXPECT_EQ(window.asked.size(), 2u);

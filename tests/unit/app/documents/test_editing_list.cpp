@@ -1,5 +1,6 @@
 // The editing list: combo-box items, remembered states, views and the list commands.
 #include "app/documents/EditingList.h"
+#include "app/texts/ProgramTexts.h"
 #include "tests/unit/app/documents/FakeControl.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ Names Items(const HistoryNames& names)
 }
 
 const std::string A = "C:\\data\\a.bin", B = "C:\\data\\b.bin", C = "C:\\data\\c.bin";
-const std::string Untitled = UntitledItemText;
+const std::string Untitled = kTextUntitledItem;
 
 } // namespace
 

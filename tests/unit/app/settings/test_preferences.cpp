@@ -79,7 +79,7 @@ TEST(Preferences, NoStoredValuesGiveTheDefaultsAndLayoutShortcuts)
     store.set("Preference", "file filter", "");
     LoadPreferences(store, preferences, shortcuts);
     EXPECT_EQ(preferences.tabSize, 0);
-    EXPECT_EQ(preferences.fileFilter, DefaultFileFilter);
+    EXPECT_EQ(preferences.fileFilter, kTextDefaultFileFilter);
 }
 
 TEST(Preferences, SaveWritesEveryActionThenRecordedAndLoadsBack)

@@ -1,6 +1,7 @@
 // The settings dialog's rules: shortcut items and reassignment, the combos, the file-filter list.
 #include "app/ui/FileFilterList.h"
 #include "app/settings/SettingsRules.h"
+#include "app/texts/ProgramTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -220,7 +221,7 @@ TEST(FileFilter, ButtonsAndEditing)
     EXPECT_EQ(list.fileFilter(), "");
 
     list.create("x", "*.x");
-    list.reset();
+    list.reset(kTextDefaultFileFilter);
     EXPECT_EQ(list.items(), std::vector<std::string>{"すべてのファイル(*.*)"});
     EXPECT_EQ(list.selected(), -1);
     EXPECT_EQ(list.fileFilter(), "すべてのファイル(*.*)|*.*");

@@ -1,5 +1,6 @@
 // The checksum command's rules: which bytes are summed, and the texts of the dialog and the clipboard.
 #include "app/tools/ChecksumReport.h"
+#include "app/texts/ProgramTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // The data inspector's rows against known byte patterns.
 #include "app/tools/InspectorValues.h"
+#include "app/texts/ProgramTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -69,15 +70,15 @@ TEST(InspectorValues, RowsWhoseBytesPassTheEndShowTheDash)
     ASSERT_EQ(rows.size(), InspectorRowCount());
     for (const InspectorRow& row : rows) {
         const bool needsMore = row.label.starts_with("32") || row.label.starts_with("64");
-        EXPECT_EQ(row.text == InspectorPastEnd, needsMore) << row.label << ": " << row.text;
+        EXPECT_EQ(row.text == kTextInspectorPastEnd, needsMore) << row.label << ": " << row.text;
     }
     const std::vector<InspectorRow> none = InspectorRows({}, SmallCodePage());
     ASSERT_EQ(none.size(), InspectorRowCount());
     for (size_t i = 0; i < none.size(); ++i) {
         EXPECT_EQ(none[i].label, rows[i].label);
-        EXPECT_EQ(none[i].text, InspectorPastEnd) << none[i].label;
+        EXPECT_EQ(none[i].text, kTextInspectorPastEnd) << none[i].label;
     }
-    EXPECT_EQ(Text({0x41}, "UTF-16LE"), InspectorPastEnd);
+    EXPECT_EQ(Text({0x41}, "UTF-16LE"), kTextInspectorPastEnd);
 }
 
 TEST(InspectorValues, FloatsShowNanInfinitiesAndDenormals)

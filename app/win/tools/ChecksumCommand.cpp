@@ -1,44 +1,46 @@
-// TFormVornalix: the checksum command.
-#include "app/win/main/TFormVornalix.h"
+// ChecksumCommand: sums the range in worker threads, then shows the dialog.
+#include "app/win/tools/ChecksumCommand.h"
 
-#include "app/tools/ChecksumReport.h"
-#include "app/win/tools/ChecksumRun.h"
-#include "app/win/system/EditorLibrary.h"
 #include "app/texts/ProgramTexts.h"
+#include "app/tools/ChecksumReport.h"
+#include "app/win/system/EditorControl.h"
+#include "app/win/system/EditorLibrary.h"
 #include "app/win/tools/TFormChecksum.h"
+#include "app/win/ui/TApplication.h"
+#include "app/win/ui/TForm.h"
 
 #include "common/win/MessageBox.h"
 
 #include <new>
 #include <optional>
 
-// Sums the selection, or the whole data when nothing is selected, and shows the sums.
-void TFormVornalix::ActionToolChecksumExecute(TAction&)
+void ChecksumCommand::Run()
 {
-    const HWND control = ControlHandle;
+    const HWND control = control_.Handle();
     const std::optional<ChecksumRange> range =
         ChecksumRangeOf(Editor.QX_GetDataSize(control), Editor.QX_GetSelectionBegin(control),
                         Editor.QX_GetSelectionSize(control));
     std::optional<ChecksumDigests> digests;
     try {
         if (range)
-            digests = checksumRun_.Sum(Handle(), control, *range);
+            digests = run_.Sum(owner_.Handle(), control, *range);
     } catch (const std::bad_alloc&) {
-        ShowOutOfMemory(Handle());
-        FocusControl();
+        Application.HandleException(owner_.Handle());
+        control_.Focus();
         return;
     } catch (const ChecksumStopped&) {
         // The window is going away.
         return;
     } catch (...) {
-        // A provider missing or failing, or no threads to be had.
+        // A provider missing or failing, or no threads to be had: said below.
     }
     if (!digests) {
-        ShowMessageBox(Handle(), kTextChecksumFailed, kMessageError);
+        ShowMessageBox(owner_.Handle(), kTextChecksumFailed, kMessageError);
     } else {
-        TFormChecksum dialog(Handle());
+        TFormChecksum dialog(owner_.Handle());
         dialog.SetResult(*range, *digests);
         dialog.ShowModal();
     }
-    FocusControl();
+    control_.Focus();
 }
+

@@ -1,4 +1,4 @@
-// The main window's 16 x 16 tool images, painted by code.
+// The tool images of the main window and its editing-list bar, 16 x 16, painted by code.
 #pragma once
 #include "app/win/ui/TImageList.h"
 

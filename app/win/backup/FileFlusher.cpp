@@ -1,5 +1,5 @@
 // FileFlusher: one thread, one pending path.
-#include "app/win/documents/FileFlusher.h"
+#include "app/win/backup/FileFlusher.h"
 
 #include "common/win/FileCalls.h"
 

@@ -1,5 +1,5 @@
 // ShiftJisCodePage: MultiByteToWideChar and WideCharToMultiByte with code page 932.
-#include "app/win/system/ShiftJisCodePage.h"
+#include "app/win/tools/ShiftJisCodePage.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // The main window's 16 x 16 tool images, painted by code.
-#include "app/win/main/ToolImages.h"
+#include "app/win/documents/ToolImages.h"
 
 #include <initializer_list>
 
