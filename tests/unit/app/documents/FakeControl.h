@@ -1,11 +1,11 @@
 // FakeControl: an in-memory editing control behind ControlAccess, with the control's search,
-// selection and replacement rules, counting the searches and replacements asked of it.
+// selection and replacement rules (ControlAccessSuite holds it to them), counting the searches
+// and replacements asked of it.
 #pragma once
 #include "app/documents/ControlAccess.h"
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <vector>
 
 class FakeControl : public ControlAccess {
@@ -41,23 +41,21 @@ public:
 
     bool findFirst(int nibble, const uint8_t* pattern, int count) override
     {
-        return scanForward(nibble / 2, pattern, count);
+        return scan(FindDirection::First, nibble, pattern, count, false, nullptr);
     }
     bool findNext(int nibble, const uint8_t* pattern, int count) override
     {
-        return scanForward(nibble / 2 + 1, pattern, count);
+        return scan(FindDirection::Next, nibble, pattern, count, false, nullptr);
     }
     bool findPrev(int nibble, const uint8_t* pattern, int count) override
     {
-        ++findCalls_;
-        for (long long k = std::min(nibble / 2 - 1, dataSize() - count); k >= 0; --k)
-            if (std::memcmp(data_.data() + k, pattern, count) == 0)
-                return hit(k, count);
-        return false;
+        return scan(FindDirection::Prev, nibble, pattern, count, false, nullptr);
     }
-
-    // The commands under test here search with exact bytes only.
-    bool findCaseless(FindDirection, int, const uint8_t*, const uint8_t*, int) override { return false; }
+    bool findCaseless(FindDirection direction, int nibble, const uint8_t* pattern, const uint8_t* caseFlags,
+                      int count) override
+    {
+        return scan(direction, nibble, pattern, count, true, caseFlags);
+    }
 
     bool replaceSelection(const uint8_t* bytes, int count) override
     {
@@ -80,11 +78,32 @@ public:
 
 private:
     bool inside(int nibble) const { return nibble >= 0 && nibble < 2 * static_cast<int>(data_.size()); }
-    bool scanForward(long long k, const uint8_t* pattern, int count)
+    // With `fold`, a pattern byte that is an ASCII letter matches either case where its flag is
+    // set (every one without flags).
+    bool scan(FindDirection direction, int nibble, const uint8_t* pattern, int count, bool fold,
+              const uint8_t* caseFlags)
     {
         ++findCalls_;
-        for (; k <= dataSize() - count; ++k)
-            if (std::memcmp(data_.data() + k, pattern, count) == 0)
+        const auto lower = [](uint8_t byte) { return byte >= 'A' && byte <= 'Z' ? byte + 0x20 : byte; };
+        const auto matchesAt = [&](long long k) {
+            for (int i = 0; i < count; ++i) {
+                const uint8_t want = pattern[i], have = data_[static_cast<size_t>(k + i)];
+                const bool letter = lower(want) >= 'a' && lower(want) <= 'z';
+                if (fold && letter && (!caseFlags || caseFlags[i]) ? lower(want) != lower(have) : want != have)
+                    return false;
+            }
+            return true;
+        };
+        if (count <= 0)
+            return false;
+        if (direction == FindDirection::Prev) {
+            for (long long k = std::min(nibble / 2 - 1, dataSize() - count); k >= 0; --k)
+                if (matchesAt(k))
+                    return hit(k, count);
+            return false;
+        }
+        for (long long k = nibble / 2 + (direction == FindDirection::Next ? 1 : 0); k <= dataSize() - count; ++k)
+            if (matchesAt(k))
                 return hit(k, count);
         return false;
     }

@@ -90,47 +90,6 @@ TEST(ReplaceOnModel, EachChoiceActsOnTheOfferedMatch)
     EXPECT_EQ(ended.selectionSize(), 1);
 }
 
-TEST(ReplaceOnModel, OverlappingMatchesAreOfferedInTurn)
-{
-    ModelControl skipped({0x00, 0x00, 0x00});
-    EXPECT_EQ(Answer(skipped, {0x00, 0x00}, {0x11}, {SkipNext, SkipNext}).offered, std::vector<int>({0, 1}));
-    EXPECT_EQ(skipped.bytes(), Data({0x00, 0x00, 0x00}));
-
-    // Replacing the first one leaves no second: the search goes on behind the new bytes.
-    ModelControl replaced({0x00, 0x00, 0x00});
-    const RunResult run = Answer(replaced, {0x00, 0x00}, {0x11}, {ReplaceNext, ReplaceNext});
-    EXPECT_EQ(run.offered, std::vector<int>({0}));
-    EXPECT_EQ(replaced.bytes(), Data({0x11, 0x00}));
-}
-
-TEST(ReplaceOnModel, MatchEndingTheDataIsReplacedAndTheRunStops)
-{
-    ModelControl control({0xAA, 0xBB, 0xCC, 0xBB});
-    const RunResult run = Answer(control, {0xCC, 0xBB}, {0x01}, {ReplaceNext});
-    EXPECT_EQ(run.offered, std::vector<int>({2}));
-    EXPECT_EQ(run.replaced, 1);
-    EXPECT_EQ(control.bytes(), Data({0xAA, 0xBB, 0x01}));
-
-    // A replacement that makes the pattern again at the end is not offered once more.
-    ModelControl grows({0x01, 0x00});
-    EXPECT_EQ(Answer(grows, {0x00}, {0x00, 0x00}, {All}).replaced, 1);
-    EXPECT_EQ(grows.bytes(), Data({0x01, 0x00, 0x00}));
-}
-
-TEST(ReplaceOnModel, EmptyReplacementDeletesEachMatch)
-{
-    ModelControl control({0x00, 0x11, 0x00, 0x00, 0x22, 0x00});
-    const RunResult run = Answer(control, {0x00}, {}, {ReplaceNext, All});
-    EXPECT_EQ(run.offered, std::vector<int>({0, 1}));
-    EXPECT_EQ(run.replaced, 4);
-    EXPECT_EQ(control.bytes(), Data({0x11, 0x22}));
-
-    // Deleting the whole data leaves the byte the control always keeps, and the run ends there.
-    ModelControl whole({0x00, 0x00});
-    EXPECT_EQ(Answer(whole, {0x00}, {}, {All}).replaced, 2);
-    EXPECT_EQ(whole.bytes(), Data({0x00}));
-}
-
 TEST(ReplaceOnModel, ReadOnlyStopsTheRunWithNothingReplaced)
 {
     ModelControl control({0x41, 0x42, 0x41});
