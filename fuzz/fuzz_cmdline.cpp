@@ -1,6 +1,6 @@
 // Fuzz target: command lines through ParseCommandLine and InterpretArguments. The input is
 // the command line; the bytes after its first NUL, if any, are the module path.
-#include "app/StartArguments.h"
+#include "app/backup/StartArguments.h"
 #include "common/ACommandLine.h"
 #include "common/CommandLineParser.h"
 #include "common/PathString.h"

@@ -1,5 +1,5 @@
 // Fuzz target: process-list records from arbitrary bytes, and their composition back.
-#include "app/Profile.h"
+#include "app/backup/Profile.h"
 
 #include <cstdlib>
 

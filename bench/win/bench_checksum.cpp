@@ -7,10 +7,10 @@
 // same system functions, one after the other. The dialog's sums must equal the baseline's.
 // Median of 3 runs (1 in the short form). The full form exits with 1 above 1.5x the baseline;
 // wrong results and probe failures exit with 2.
-#include "app/ActionTable.h"
-#include "app/Preferences.h"
-#include "app/SettingsRules.h"
-#include "app/win/RegistryPreferenceStore.h"
+#include "app/settings/ActionTable.h"
+#include "app/settings/Preferences.h"
+#include "app/settings/SettingsRules.h"
+#include "app/win/settings/RegistryPreferenceStore.h"
 #include "bench/win/BenchClock.h"
 #include "bench/win/PlainFiles.h"
 #include "common/win/ARegistry.h"

@@ -2,8 +2,8 @@
 // control, against a plain program reading, respectively writing and flushing, the same bytes.
 // QX_BENCH_SHORT=1 uses 64 MiB instead of 0x3FFFFFFF bytes. Exits with 1 when a document step
 // takes more than 3x its plain counterpart or the peak memory passes 2 x the size + 128 MiB.
-#include "app/win/Document.h"
-#include "app/win/EditorLibrary.h"
+#include "app/win/documents/Document.h"
+#include "app/win/system/EditorLibrary.h"
 
 #include "bench/win/BenchClock.h"
 #include "bench/win/PlainFiles.h"

@@ -2,7 +2,7 @@
 // hex pattern against the search with ASCII letters of either case, for a 7-letter word that is
 // absent, and present near both ends, each copy searched for from the other one. Prints min and median of 5 runs and the ratio; QX_BENCH_SHORT=1 uses 16 MiB and 3
 // runs. Exits with 1 on a wrong result, and in the full form when a ratio passes 2.
-#include "app/win/EditorLibrary.h"
+#include "app/win/system/EditorLibrary.h"
 
 #include "bench/win/BenchClock.h"
 

@@ -8,9 +8,9 @@
 // The pane's rows are checked against the byte at the caret after each shown run; a wrong row
 // exits with 2. Timing never fails the run: Wine on a shared machine is
 // too noisy for a 10 % bound.
-#include "app/InspectorValues.h"
-#include "app/win/EditorLibrary.h"
-#include "app/win/FormVornalix.h"
+#include "app/tools/InspectorValues.h"
+#include "app/win/system/EditorLibrary.h"
+#include "app/win/main/TFormVornalix.h"
 #include "app/win/ui/TApplication.h"
 
 #include "bench/win/BenchClock.h"
@@ -85,7 +85,7 @@ bool RowShows(TFrameInspector& pane, const std::string& label, const std::string
 // The 8-bit rows against the byte at the caret.
 bool PaneMatchesCaret(TFormVornalix& form)
 {
-    const HWND control = form.ControlHandle;
+    const HWND control = form.ControlHandle();
     const int caret = Editor.QX_GetCaretPos(control);
     uint8_t byte = 0;
     if (!Editor.QX_GetData(control, &byte, caret, 1))
@@ -109,7 +109,7 @@ bool PaneCatchesUp(TFormVornalix& form)
 }
 
 // Longer than the pane's interval between two changes of its rows.
-constexpr DWORD InspectorPause = TFormVornalix::InspectorInterval + 20;
+constexpr DWORD InspectorPause = InspectorPane::Interval + 20;
 
 } // namespace
 
@@ -128,7 +128,7 @@ int main()
     form->Show();
     form->SetBounds(0, 0, 1000, 700);
     SetForegroundWindow(form->Handle());
-    const HWND control = form->ControlHandle;
+    const HWND control = form->ControlHandle();
     SetFocus(control);
 
     std::vector<unsigned char> data = RandomBytes(size);

@@ -8,10 +8,10 @@
 // freshly opened document. Baselines of the same run: a plain read, a write + flush, a memmove.
 // The full form exits with 1 when a target is missed; the short form fails on memory and on
 // wrong results only. Probe failures (a deadline passed, a wrong result) exit with 2.
-#include "app/ActionTable.h"
-#include "app/Preferences.h"
-#include "app/SettingsRules.h"
-#include "app/win/RegistryPreferenceStore.h"
+#include "app/settings/ActionTable.h"
+#include "app/settings/Preferences.h"
+#include "app/settings/SettingsRules.h"
+#include "app/win/settings/RegistryPreferenceStore.h"
 #include "bench/win/BenchClock.h"
 #include "bench/win/PlainFiles.h"
 #include "common/win/ARegistry.h"

@@ -4,7 +4,7 @@
 // QX_BENCH_SHORT=1 measures fewer pages and only reports a missed figure. The full run exits
 // with 1 when the page-down or repaint median passes 1.5 ms and also 2.5 times the plain blits
 // (the ratio the targets stand in on a quiet machine), so a loaded machine does not fail it alone.
-#include "app/win/EditorLibrary.h"
+#include "app/win/system/EditorLibrary.h"
 
 #include "bench/win/BenchClock.h"
 

@@ -3,10 +3,10 @@
 // (65,536 matches) becomes 3 bytes; QX_BENCH_SHORT=1 uses 16 MiB. The window's run counts from
 // the click on "すべて(&A)" to the count message, undo records and change notifications included.
 // Exits with 1 when the window's run takes more than 3 s (0.5 s in the short form).
-#include "app/ControlAccess.h"
-#include "app/ReplaceRun.h"
-#include "app/win/EditorLibrary.h"
-#include "app/win/FormVornalix.h"
+#include "app/documents/ControlAccess.h"
+#include "app/find/ReplaceRun.h"
+#include "app/win/system/EditorLibrary.h"
+#include "app/win/main/TFormVornalix.h"
 #include "app/win/ui/TApplication.h"
 
 #include "bench/QuietView.h"
@@ -167,13 +167,13 @@ WindowRun ReplaceInWindow(const Bytes& document, Bytes& after)
     windowRun = &run;
     TFormVornalix form(std::make_unique<NoBackup>());
     form.Show();
-    Editor.QX_SetData(form.ControlHandle, document.data(), static_cast<int>(document.size()));
+    Editor.QX_SetData(form.ControlHandle(), document.data(), static_cast<int>(document.size()));
     Application.ProcessMessages();
     const HHOOK hook = SetWindowsHookExA(WH_CBT, Answer, nullptr, GetCurrentThreadId());
     form.Action(ActionId::FindReplace).Execute();
     UnhookWindowsHookEx(hook);
-    after.resize(static_cast<size_t>(Editor.QX_GetDataSize(form.ControlHandle)));
-    Editor.QX_GetData(form.ControlHandle, after.data(), 0, static_cast<int>(after.size()));
+    after.resize(static_cast<size_t>(Editor.QX_GetDataSize(form.ControlHandle())));
+    Editor.QX_GetData(form.ControlHandle(), after.data(), 0, static_cast<int>(after.size()));
     windowRun = nullptr;
     return run;
 }

@@ -1,7 +1,8 @@
 # Checks the compiled help file:
-#   cmake -DCHM=... -DPAGES=... -DACTION_TABLE=... -DCHMLS=... -DICONV=... -DWORK=... -P CheckHelpFile.cmake
+#   cmake -DCHM=... -DPAGES=... -DACTION_TABLE=... -DTEXTS=... -DCHMLS=... -DICONV=... -DWORK=... -P CheckHelpFile.cmake
 # CHM: the compiled vornalix.chm; PAGES: the UTF-8 sources it was made from; ACTION_TABLE: the
-# program's table of commands (app/ActionTable.cpp); WORK: a scratch folder.
+# program's table of commands (app/settings/ActionTable.cpp), whose texts are named constants of
+# TEXTS (app/texts/ProgramTexts.h); WORK: a scratch folder.
 # Every fault found is reported; the script fails when there was any.
 cmake_minimum_required(VERSION 3.25)
 
@@ -107,10 +108,11 @@ endforeach()
 
 # --- In step with the program: captions, hints and default shortcuts of every command ---------
 file(READ "${ACTION_TABLE}" table)
-string(REGEX MATCHALL "constexpr const char\\* k[A-Za-z]+ = \"[^\"]*\"" constants "${table}")
+file(READ "${TEXTS}" texts_header)
+string(REGEX MATCHALL "constexpr char kText[A-Za-z0-9]+\\[\\] = \"[^\"\n]*\"" constants "${texts_header}")
 foreach(constant IN LISTS constants)
-  string(REGEX MATCH "(k[A-Za-z]+) = \"([^\"]*)\"" _ "${constant}")
-  set(category_${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
+  string(REGEX MATCH "(kText[A-Za-z0-9]+)\\[\\] = \"([^\"]*)\"" _ "${constant}")
+  set(text_of_${CMAKE_MATCH_1} "${CMAKE_MATCH_2}")
 endforeach()
 
 # The text of a shortcut, as the settings dialog shows it.
@@ -147,7 +149,7 @@ function(shortcut_text expression out)
   set(${out} "${modifiers}${key}" PARENT_SCOPE)
 endfunction()
 
-string(REGEX MATCHALL "\\{\"Action[A-Za-z0-9]+\", *k[A-Za-z]+, *\"[^\"]*\", *\"[^\"]*\", *[^,}]+[^}]*\\}" rows "${table}")
+string(REGEX MATCHALL "\\{\"Action[A-Za-z0-9]+\", *kText[A-Za-z]+, *kText[A-Za-z0-9]+, *kText[A-Za-z0-9]+, *[^,}]+[^}]*\\}" rows "${table}")
 string(REGEX MATCHALL "\\{\"Action" starts "${table}")
 list(LENGTH rows count)
 list(LENGTH starts written)
@@ -155,11 +157,11 @@ if(count EQUAL 0 OR NOT count EQUAL written)
   fault("read ${count} of the ${written} commands in ${ACTION_TABLE}: its layout is no longer the one this check reads")
 endif()
 foreach(row IN LISTS rows)
-  string(REGEX MATCH "^\\{\"(Action[A-Za-z0-9]+)\", *(k[A-Za-z]+), *\"([^\"]*)\", *\"([^\"]*)\", *([^,}]+)(.*)\\}$" _ "${row}")
+  string(REGEX MATCH "^\\{\"(Action[A-Za-z0-9]+)\", *(kText[A-Za-z]+), *(kText[A-Za-z0-9]+), *(kText[A-Za-z0-9]+), *([^,}]+)(.*)\\}$" _ "${row}")
   set(action ${CMAKE_MATCH_1})
-  set(category "${category_${CMAKE_MATCH_2}}")
-  set(caption "${CMAKE_MATCH_3}")
-  set(hint "${CMAKE_MATCH_4}")
+  set(category "${text_of_${CMAKE_MATCH_2}}")
+  set(caption "${text_of_${CMAKE_MATCH_3}}")
+  set(hint "${text_of_${CMAKE_MATCH_4}}")
   set(rest "${CMAKE_MATCH_6}")
   shortcut_text("${CMAKE_MATCH_5}" shortcut)
   set(shortcut_${action} "${shortcut}")
@@ -190,15 +192,15 @@ endforeach()
 
 # The commands page describes the menus in their order, each with its items in their order, as
 # the menus show them (the accelerator letter underlined) with their default shortcut.
-string(REGEX MATCHALL "\\{\"Menu[A-Za-z]+\", *\"[^\"]*\", *k[A-Za-z]+\\}" menus "${table}")
+string(REGEX MATCHALL "\\{\"Menu[A-Za-z]+\", *kText[A-Za-z]+, *k[A-Za-z]+\\}" menus "${table}")
 if(NOT menus)
   fault("found no menus in ${ACTION_TABLE}")
 endif()
 set(menu_at -1)
 set(menu_headings)
 foreach(menu IN LISTS menus)
-  string(REGEX MATCH "\"([^\"]*)\", *(k[A-Za-z]+)" _ "${menu}")
-  set(caption "${CMAKE_MATCH_1}")
+  string(REGEX MATCH "(kText[A-Za-z]+), *(k[A-Za-z]+)" _ "${menu}")
+  set(caption "${text_of_${CMAKE_MATCH_1}}")
   set(array ${CMAKE_MATCH_2})
   string(REGEX REPLACE "&(.)" "<u>\\1</u>" shown "${caption}")
   string(FIND "${text_commands.htm}" "「${shown}」メニュー</h2>" at)
@@ -225,14 +227,14 @@ foreach(i RANGE 0 ${last})
   math(EXPR length "${end} - ${begin}")
   string(SUBSTRING "${text_commands.htm}" ${begin} ${length} section)
   string(REGEX MATCH "${items_${begin}}\\[\\] = \\{[^;]*\\};" block "${table}")
-  string(REGEX MATCHALL "Item\\(\"Menu[A-Za-z]+\", *ActionId::[A-Za-z0-9]+\\)|MenuItemKind::Check, *\"Menu[A-Za-z]+\", *ActionId::[A-Za-z0-9]+, *\"[^\"]*\"" items "${block}")
+  string(REGEX MATCHALL "Item\\(\"Menu[A-Za-z]+\", *ActionId::[A-Za-z0-9]+\\)|MenuItemKind::Check, *\"Menu[A-Za-z]+\", *ActionId::[A-Za-z0-9]+, *kText[A-Za-z]+" items "${block}")
   if(NOT items)
     fault("found no items of ${items_${begin}} in ${ACTION_TABLE}")
   endif()
   set(item_at 0)
   foreach(item IN LISTS items)
-    if(item MATCHES "^MenuItemKind::Check.*\"([^\"]*)\"$")
-      set(shown "${CMAKE_MATCH_1}")
+    if(item MATCHES "^MenuItemKind::Check.*(kText[A-Za-z]+)$")
+      set(shown "${text_of_${CMAKE_MATCH_1}}")
       set(shortcut "なし")
     else()
       string(REGEX MATCH "ActionId::([A-Za-z0-9]+)" _ "${item}")

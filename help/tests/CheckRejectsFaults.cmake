@@ -1,6 +1,6 @@
 # Shows that CheckHelpFile.cmake finds the faults it is there to find: it builds help files with
 # faults put in on purpose and expects the check to fail naming each of them.
-#   cmake -DPAGES=... -DACTION_TABLE=... -DCHMCMD=... -DCHMLS=... -DICONV=... -DCHECK=... -DWORK=...
+#   cmake -DPAGES=... -DACTION_TABLE=... -DTEXTS=... -DCHMCMD=... -DCHMLS=... -DICONV=... -DCHECK=... -DWORK=...
 #         -P CheckRejectsFaults.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -9,7 +9,7 @@ set(failures 0)
 # Runs the check on a help file made from the pages in folder `pages` and expects it to fail
 # with every one of the texts that follow.
 function(expect_rejected what chm pages)
-  execute_process(COMMAND ${CMAKE_COMMAND} -DCHM=${chm} -DPAGES=${pages} -DACTION_TABLE=${ACTION_TABLE}
+  execute_process(COMMAND ${CMAKE_COMMAND} -DCHM=${chm} -DPAGES=${pages} -DACTION_TABLE=${ACTION_TABLE} -DTEXTS=${TEXTS}
                           -DCHMLS=${CHMLS} -DICONV=${ICONV} -DWORK=${WORK}/check -P ${CHECK}
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
   set(said "${out}${err}")

@@ -1,6 +1,6 @@
 // TAction: a named command with category, caption, hint, one shortcut, enabling, visibility and a handler.
 #pragma once
-#include "app/Shortcut.h"
+#include "app/ui/Shortcut.h"
 
 #include <functional>
 #include <map>
@@ -13,6 +13,10 @@ public:
     TAction& operator=(const TAction&) = delete;
 
     [[nodiscard]] const std::string& Name() const noexcept { return name_; }
+    // The program's number for the action, so that a handler serving several actions tells
+    // its sender without looking at names; -1 until set.
+    [[nodiscard]] int Id() const noexcept { return id_; }
+    void SetId(int id) noexcept { id_ = id; }
     [[nodiscard]] const std::string& Category() const noexcept { return category_; }
     [[nodiscard]] const std::string& Caption() const noexcept { return caption_; }
     [[nodiscard]] const std::string& Hint() const noexcept { return hint_; }
@@ -42,6 +46,7 @@ private:
     void Changed();
 
     std::string name_;
+    int id_ = -1;
     std::string category_;
     std::string caption_;
     std::string hint_;

@@ -3,8 +3,6 @@
 
 #include "app/win/ui/TForm.h"
 
-#include "app/win/ProgramTexts.h"
-
 #include "common/win/MessageBox.h"
 
 #include <exception>
@@ -46,7 +44,7 @@ int TApplication::Run()
             try {
                 OnIdle();
             } catch (...) {
-                HandleException(mainForm_ ? mainForm_->Handle() : nullptr);
+                HandleException(nullptr);
             }
         }
         if (GetMessageA(&message, nullptr, 0, 0) <= 0)
@@ -57,7 +55,7 @@ int TApplication::Run()
 
 void TApplication::HandleException(HWND owner) noexcept
 {
-    const HWND root = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
+    const HWND root = owner ? GetAncestor(owner, GA_ROOT) : mainForm_ ? mainForm_->Handle() : nullptr;
     try {
         throw;
     } catch (const std::bad_alloc&) {
@@ -70,7 +68,7 @@ void TApplication::HandleException(HWND owner) noexcept
         }
     } catch (...) {
         try {
-            ShowMessageBox(root, kTextSystemUnstable, kMessageError);
+            ShowMessageBox(root, unknownFailureText_.c_str(), kMessageError);
         } catch (...) {
         }
     }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 class TForm;
 
@@ -25,12 +26,17 @@ public:
     void ProcessMessage(MSG& message);
     // Handles every message waiting, without waiting for more.
     void ProcessMessages();
-    // The standard exception display, called inside a catch block: out of memory as the
-    // out-of-memory box, anything else as an error box with the exception's text.
+    // The one display of a failure, called inside a catch block: out of memory as the
+    // out-of-memory box, a std::exception as an error box with its text, anything else as an
+    // error box with UnknownFailureText. The box belongs to the owner's top-level window, or
+    // to the main form when no owner is given.
     void HandleException(HWND owner) noexcept;
+    // The program's text for a failure that tells nothing about itself.
+    void SetUnknownFailureText(std::string text) { unknownFailureText_ = std::move(text); }
 
 private:
     std::string title_;
+    std::string unknownFailureText_;
     TForm* mainForm_ = nullptr;
 };
 

@@ -1,7 +1,7 @@
 // TFileDialog: the system's file open and save dialogs, with a filter in the "description|patterns|..." form.
 #include "app/win/ui/TFileDialog.h"
 
-#include "app/FileFilterList.h"
+#include "app/ui/FileFilterList.h"
 
 #include <commdlg.h>
 

@@ -1,7 +1,7 @@
 // PlaceWindow and CollapseWindow: dialog placement by anchor code and the shrinking effect of a cancelled dialog.
 #include "app/win/ui/WindowPlacement.h"
 
-#include "app/WindowGeometry.h"
+#include "app/ui/WindowGeometry.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // BackupScene: program copies, registry keys, temporary folders and host processes of the backup tests.
 #include "tests/win/backup/BackupScene.h"
 
-#include "app/BackupRules.h"
-#include "app/win/BackupManager.h"
-#include "app/win/DocumentSource.h"
+#include "app/backup/BackupRules.h"
+#include "app/win/backup/BackupManager.h"
+#include "app/win/documents/DocumentSource.h"
 #include "common/ObjectName.h"
 #include "tests/win/support/Wait.h"
 

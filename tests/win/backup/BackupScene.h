@@ -2,7 +2,7 @@
 #pragma once
 #include "tests/win/backup/host/HostProtocol.h"
 
-#include "app/Profile.h"
+#include "app/backup/Profile.h"
 #include "tests/win/support/Process.h"
 
 #include <windows.h>

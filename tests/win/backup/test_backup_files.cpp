@@ -1,8 +1,8 @@
 // The backup file itself: ticks, foreign "-b" files, damaged lists and kills in mid-write.
 #include "tests/win/backup/RecoveryChecks.h"
 
-#include "app/BackupRules.h"
-#include "app/Profile.h"
+#include "app/backup/BackupRules.h"
+#include "app/backup/Profile.h"
 #include "common/PathString.h"
 #include "tests/win/support/Wait.h"
 

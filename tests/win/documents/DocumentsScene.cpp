@@ -1,8 +1,8 @@
 // DocumentsScene: the main window under test, and reading back what it shows.
 #include "tests/win/documents/DocumentsScene.h"
 
-#include "app/win/EditorLibrary.h"
-#include "app/win/ProgramTexts.h"
+#include "app/win/system/EditorLibrary.h"
+#include "app/texts/ProgramTexts.h"
 #include "common/win/ARegistry.h"
 #include "tests/win/support/ControlHost.h"
 

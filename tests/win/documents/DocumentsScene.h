@@ -1,6 +1,6 @@
 // A main window made in the test process, its own registry key cleared, with a folder of test files.
 #pragma once
-#include "app/win/FormVornalix.h"
+#include "app/win/main/TFormVornalix.h"
 #include "tests/win/documents/DialogDriver.h"
 #include "tests/win/files/TestFolder.h"
 
@@ -21,7 +21,7 @@ protected:
     // A new main window, shown, with the preferences the registry holds now.
     void OpenWindow();
     [[nodiscard]] TFormVornalix& form() const { return *form_; }
-    [[nodiscard]] HWND control() const { return form_->ControlHandle; }
+    [[nodiscard]] HWND control() const { return form_->ControlHandle(); }
 
     // The bytes the control shows.
     [[nodiscard]] std::string shown() const;

@@ -1,6 +1,6 @@
 // The editing list in the main window: walking it, one item per name, deleting, views, picks in the combo box, drops.
-#include "app/win/EditorLibrary.h"
-#include "app/win/ProgramTexts.h"
+#include "app/win/system/EditorLibrary.h"
+#include "app/texts/ProgramTexts.h"
 #include "tests/win/documents/DocumentsScene.h"
 
 #include <shlobj.h>
@@ -58,7 +58,7 @@ TEST_F(EditingList, WalkingDeletingAndOneItemPerName)
 {
     const std::string a = file("a.bin", "A"), b = file("b.bin", "B"), c = file("c.bin", "C");
     for (const auto& name : {a, b, c})
-        ASSERT_TRUE(form().Documents.LoadDocument(name, name));
+        ASSERT_TRUE(form().Documents().LoadDocument(name, name));
     form().RefreshActionStates();
     EXPECT_EQ(items(), Texts({c, b, a, Untitled}));
     EXPECT_EQ(selectedItem(), c);
@@ -81,7 +81,7 @@ TEST_F(EditingList, WalkingDeletingAndOneItemPerName)
     // The same name in other letters is the same item.
     std::string upper = c;
     CharUpperA(upper.data());
-    ASSERT_TRUE(form().Documents.LoadDocument(upper, upper));
+    ASSERT_TRUE(form().Documents().LoadDocument(upper, upper));
     EXPECT_EQ(items(), Texts({c, b, a, Untitled}));
     EXPECT_EQ(selectedItem(), c);
 
@@ -98,7 +98,7 @@ TEST_F(EditingList, WalkingDeletingAndOneItemPerName)
 TEST_F(EditingList, ViewsComeBackUnlessTheFileWasRewritten)
 {
     const std::string a = file("a.bin", std::string(4000, 'a')), b = file("b.bin", "B");
-    ASSERT_TRUE(form().Documents.LoadDocument(a, a));
+    ASSERT_TRUE(form().Documents().LoadDocument(a, a));
     const HWND shownControl = control();
     Editor.QX_SetViewTop(shownControl, 2 * 16 * 20);
     Editor.QX_SetCaretPos(shownControl, 2 * 21 * 16 + 5);
@@ -107,7 +107,7 @@ TEST_F(EditingList, ViewsComeBackUnlessTheFileWasRewritten)
     const int viewTop = Editor.QX_GetViewTop(shownControl), caret = Editor.QX_GetCaretPos(shownControl);
     ASSERT_GT(viewTop, 0);
 
-    ASSERT_TRUE(form().Documents.LoadDocument(b, b));
+    ASSERT_TRUE(form().Documents().LoadDocument(b, b));
     EXPECT_EQ(Editor.QX_BookMark(shownControl, 3), -1);
     run(ActionId::EditorBackward);
     EXPECT_EQ(Editor.QX_GetViewTop(shownControl), viewTop);
@@ -130,8 +130,8 @@ TEST_F(EditingList, ViewsComeBackUnlessTheFileWasRewritten)
 TEST_F(EditingList, CancelAfterAPickInTheComboBoxPutsTheSelectionBack)
 {
     const std::string a = file("a.bin", "A"), b = file("b.bin", "B");
-    ASSERT_TRUE(form().Documents.LoadDocument(a, a));
-    ASSERT_TRUE(form().Documents.LoadDocument(b, b));
+    ASSERT_TRUE(form().Documents().LoadDocument(a, a));
+    ASSERT_TRUE(form().Documents().LoadDocument(b, b));
     type('x');
     dialogs_.reply("中止");
     Pick(form(), 1);
@@ -189,12 +189,12 @@ TEST_F(EditingList, TheDropDownIsAsWideAsTheLongestNameWithinTheScreen)
     EXPECT_EQ(droppedWidth(), box.right - box.left);
 
     const std::string path = file(std::string(60, 'n') + ".bin", "A");
-    ASSERT_TRUE(form().Documents.LoadDocument(path, path));
+    ASSERT_TRUE(form().Documents().LoadDocument(path, path));
     EXPECT_GT(droppedWidth(), textWidth(path));
     EXPECT_GT(droppedWidth(), box.right - box.left);
 
     const std::string longer = file(std::string(200, 'w') + ".bin", "A");
-    ASSERT_TRUE(form().Documents.LoadDocument(longer, longer));
+    ASSERT_TRUE(form().Documents().LoadDocument(longer, longer));
     ASSERT_GT(textWidth(longer), GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(droppedWidth(), GetSystemMetrics(SM_CXSCREEN));
 }

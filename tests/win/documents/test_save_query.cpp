@@ -1,6 +1,6 @@
 // The save query and saving: its texts, the three answers, a failing save, untitled saves, the dialogs' start folders.
-#include "app/win/EditorLibrary.h"
-#include "app/win/ProgramTexts.h"
+#include "app/win/system/EditorLibrary.h"
+#include "app/texts/ProgramTexts.h"
 #include "common/PathString.h"
 #include "tests/win/documents/DocumentsScene.h"
 #include "tests/win/support/Process.h"
@@ -25,7 +25,7 @@ TEST_F(SaveQuery, AnswersDecideWhetherTheCommandGoesOn)
 {
     ASSERT_TRUE(CreateDirectoryA((folder_ / "sub").c_str(), nullptr));
     const std::string a = file("sub\\a.bin", "AAAA");
-    ASSERT_TRUE(form().Documents.LoadDocument(a, a));
+    ASSERT_TRUE(form().Documents().LoadDocument(a, a));
     type('x');
     EXPECT_TRUE(markedModified());
 
@@ -60,7 +60,7 @@ TEST_F(SaveQuery, AnswersDecideWhetherTheCommandGoesOn)
 
     // Save that works: the file holds the changes, then the command goes on.
     const std::string b = file("b.bin", "BB");
-    ASSERT_TRUE(form().Documents.LoadDocument(b, b));
+    ASSERT_TRUE(form().Documents().LoadDocument(b, b));
     type('y');
     dialogs_.clear();
     dialogs_.reply("保存する");
@@ -103,20 +103,25 @@ TEST_F(SaveQuery, UntitledSaveAsksForANameAndCancellingStopsThePendingCommand)
     EXPECT_FALSE(markedModified());
     EXPECT_TRUE(SameName(selectedItem(), saved)) << selectedItem();
     EXPECT_EQ(items().size(), 2u);
-    EXPECT_TRUE(SameName(form().Preferences.openPath, folder_.path()));
+    EXPECT_TRUE(SameName(form().Preferences().openPath, folder_.path()));
 }
 
 TEST_F(SaveQuery, OpenDialogStartsInTheLastFolderItsNearestParentOrTheProgramFolder)
 {
+    const auto rememberFolder = [&](const std::string& folder) {
+        ::Preferences preferences = form().Preferences();
+        preferences.openPath = folder;
+        form().SetPreferences(preferences);
+    };
     const std::string a = file("a.bin", "A");
-    form().Preferences.openPath = folder_.path();
+    rememberFolder(folder_.path());
     dialogs_.reply(a);
     run(ActionId::FileOpen);
     dialogs_.reply("");
-    form().Preferences.openPath = folder_ / "gone\\deeper";
+    rememberFolder(folder_ / "gone\\deeper");
     run(ActionId::FileOpen);
     dialogs_.reply("");
-    form().Preferences.openPath = "Q:\\nowhere";
+    rememberFolder("Q:\\nowhere");
     run(ActionId::FileEditorOpen);
 
     const std::vector<SeenDialog> opens = dialogs_.seenOf("#32770");
@@ -128,5 +133,5 @@ TEST_F(SaveQuery, OpenDialogStartsInTheLastFolderItsNearestParentOrTheProgramFol
     // The chosen file was opened and its folder remembered; cancelling changed nothing.
     EXPECT_EQ(shown(), "A");
     EXPECT_TRUE(SameName(selectedItem(), a));
-    EXPECT_EQ(form().Preferences.openPath, "Q:\\nowhere");
+    EXPECT_EQ(form().Preferences().openPath, "Q:\\nowhere");
 }

@@ -1,5 +1,5 @@
 // Preferences and window state in the registry: written at the first normal close, applied at the next start.
-#include "app/win/EditorLibrary.h"
+#include "app/win/system/EditorLibrary.h"
 #include "common/win/ARegistry.h"
 #include "tests/win/documents/DocumentsScene.h"
 

@@ -1,7 +1,7 @@
 // TestFolder and the plain file helpers of the file tests.
 #include "tests/win/files/TestFolder.h"
 
-#include "app/win/DocumentSource.h"
+#include "app/win/documents/DocumentSource.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,7 +1,7 @@
 // LoadDocument and WriteDocument with a real control: size limit, warnings, round trips.
-#include "app/win/Document.h"
-#include "app/win/EditorLibrary.h"
-#include "app/win/ProgramTexts.h"
+#include "app/win/documents/Document.h"
+#include "app/win/system/EditorLibrary.h"
+#include "app/texts/ProgramTexts.h"
 #include "common/win/WholeFile.h"
 #include "tests/win/files/TestFolder.h"
 #include "tests/win/support/ControlHost.h"

@@ -1,10 +1,10 @@
 // Every file operation of a save and of a backup tick failed in turn, once and from then on: the
 // file holds its old bytes or its new ones, a failure is said, and nothing is left behind.
-#include "app/win/BackupManager.h"
-#include "app/win/Document.h"
-#include "app/win/DocumentSource.h"
-#include "app/win/EditorLibrary.h"
-#include "app/win/ProgramTexts.h"
+#include "app/win/backup/BackupManager.h"
+#include "app/win/documents/Document.h"
+#include "app/win/documents/DocumentSource.h"
+#include "app/win/system/EditorLibrary.h"
+#include "app/texts/ProgramTexts.h"
 #include "common/FileFaults.h"
 #include "common/win/SafeSave.h"
 #include "tests/win/files/TestFolder.h"

@@ -1,5 +1,5 @@
 // AFilePtr and the whole-file queries: modes and sharing, whole items, lengths, names, stamps.
-#include "app/win/SystemFileClock.h"
+#include "app/win/documents/SystemFileClock.h"
 #include "common/PathString.h"
 #include "common/win/AFilePtr.h"
 #include "common/win/FileSystem.h"

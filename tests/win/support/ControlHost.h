@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "app/win/EditorLibrary.h"
+#include "app/win/system/EditorLibrary.h"
 
 #include <vector>
 

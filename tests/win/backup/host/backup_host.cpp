@@ -1,9 +1,9 @@
 // A backup host: the editor's start, backup tick and end around one control, driven by messages.
 #include "tests/win/backup/host/HostProtocol.h"
 
-#include "app/win/BackupManager.h"
-#include "app/win/Document.h"
-#include "app/win/EditorLibrary.h"
+#include "app/win/backup/BackupManager.h"
+#include "app/win/documents/Document.h"
+#include "app/win/system/EditorLibrary.h"
 #include "common/PathString.h"
 #include "common/win/SafeSave.h"
 #include "common/win/WholeFile.h"

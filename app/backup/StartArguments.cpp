@@ -1,0 +1,110 @@
+// InterpretArguments: the option forms of an editor's command line.
+#include "app/backup/StartArguments.h"
+
+#include "common/PathString.h"
+
+#include <vector>
+
+namespace {
+
+using Tokens = std::vector<TCommandToken>;
+
+// The first token after `from` that is not a separator; null when there is none.
+const TCommandToken* NextOperand(const Tokens& tokens, const TCommandToken* from) noexcept
+{
+    const TCommandToken* end = tokens.data() + tokens.size();
+    for (const TCommandToken* token = from + 1; token < end; ++token)
+        if (token->kind != TCommandToken::Kind::Separator)
+            return token;
+    return nullptr;
+}
+
+TStartArguments OpenFile(std::string_view file)
+{
+    TStartArguments start;
+    start.FileToLoad = MakePathString(file);
+    start.DocumentName = start.FileToLoad;
+    return start;
+}
+
+TStartArguments Recover(std::string_view backup, std::string_view name)
+{
+    TStartArguments start;
+    const std::string backupFile = MakePathString(backup);
+    // The backup becomes this editor's own backup file; a name file operations refuse
+    // would leave the recovered document without one.
+    if (!HasDriveLetter(backupFile))
+        return start;
+    start.RecoveryStart = true;
+    start.BackupFile = backupFile;
+    start.FileToLoad = backupFile;
+    if (name != "-null")
+        start.DocumentName = MakePathString(name);
+    return start;
+}
+
+// Names as the shell passes several files, every one with a drive letter: those naming an
+// existing file are opened, the first here, the others in other editors. Any other word
+// (an option spelt differently, a relative name) leaves the line one name.
+TStartArguments OpenSeveral(const Tokens& tokens, const FileExistsCheck& fileExists)
+{
+    std::vector<std::string> names;
+    for (const TCommandToken& token : tokens) {
+        if (token.kind == TCommandToken::Kind::Separator)
+            continue;
+        std::string path = MakePathString(token.text);
+        if (!HasDriveLetter(path))
+            return {};
+        names.push_back(std::move(path));
+    }
+    std::vector<std::string> files;
+    if (names.size() > 1)
+        for (std::string& name : names)
+            if (fileExists(name))
+                files.push_back(std::move(name));
+    if (files.empty())
+        return {};
+    TStartArguments start = OpenFile(files.front());
+    start.FurtherFiles.assign(files.begin() + 1, files.end());
+    return start;
+}
+
+TStartArguments OpenJoined(const Tokens& tokens, const FileExistsCheck& fileExists)
+{
+    std::string joined;
+    for (const TCommandToken& token : tokens)
+        joined += token.text;
+    const size_t first = joined.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    const size_t last = joined.find_last_not_of(' ');
+    const std::string path = MakePathString(std::string_view(joined).substr(first, last - first + 1));
+    if (HasDriveLetter(path) && fileExists(path))
+        return OpenFile(path);
+    return OpenSeveral(tokens, fileExists);
+}
+
+} // namespace
+
+TStartArguments InterpretArguments(const ACommandLine& commandLine, const FileExistsCheck& fileExists)
+{
+    const Tokens& tokens = commandLine.Tokens;
+    if (tokens.empty())
+        return {};
+    const TCommandToken* option = tokens.data();
+
+    if (option->text == "-o" || option->text == "-r") {
+        const TCommandToken* file = NextOperand(tokens, option);
+        if (!file)
+            return {};
+        TStartArguments start = OpenFile(file->text);
+        start.ReadOnly = option->text == "-r";
+        return start;
+    }
+    if (option->text == "-b") {
+        const TCommandToken* backup = NextOperand(tokens, option);
+        const TCommandToken* name = backup ? NextOperand(tokens, backup) : nullptr;
+        return name ? Recover(backup->text, name->text) : TStartArguments{};
+    }
+    return OpenJoined(tokens, fileExists);
+}

@@ -1,0 +1,58 @@
+// Starting further editor processes with CreateProcessA.
+#include "app/win/system/EditorProcess.h"
+
+#include "common/win/AHourglass.h"
+#include "common/win/FileSystem.h"
+#include "common/win/MessageBox.h"
+
+#include <new>
+#include <string>
+
+namespace {
+
+// Runs one new-editor command: hourglass meanwhile, out of memory shown to the owner.
+template <typename Command>
+void RunEditorCommand(HWND owner, Command command)
+{
+    AHourglass hourglass;
+    try {
+        command();
+    } catch (const std::bad_alloc&) {
+        ShowOutOfMemory(owner);
+    }
+}
+
+} // namespace
+
+bool StartEditorProcess(const ACommandLine& commandLine, bool waitForIdle)
+{
+    // CreateProcessA may write into the command line, so it gets its own copy.
+    std::string line = ComposeCommandLine(commandLine);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWDEFAULT;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(commandLine.ProgramPath.c_str(), line.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &process))
+        return false;
+    const bool started = !waitForIdle || WaitForInputIdle(process.hProcess, INFINITE) == 0;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return started;
+}
+
+void ActionFileEditorNew(HWND owner)
+{
+    RunEditorCommand(owner, [] { StartEditorProcess(ACommandLine(ProgramPath()), false); });
+}
+
+void ActionFileEditorOpen(HWND owner, std::string_view chosenFile, bool readOnly)
+{
+    RunEditorCommand(owner, [chosenFile, readOnly] {
+        ACommandLine commandLine(ProgramPath());
+        commandLine.AddArgument(readOnly ? "-r" : "-o");
+        commandLine.AddArgument(chosenFile);
+        StartEditorProcess(commandLine, false);
+    });
+}
