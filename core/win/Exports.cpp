@@ -6,11 +6,8 @@
 #include "core/win/ExportGuard.h"
 #include "core/win/Library.h"
 
-#include "common/win/MessageBox.h"
-
 #include <algorithm>
 #include <cstring>
-#include <new>
 #include <vector>
 
 namespace {
@@ -30,12 +27,8 @@ extern "C" HWND QX_Create(HWND owner, HWND parent, DWORD style)
         Library().owner = owner;
         return CreateWindowExA(WS_EX_ACCEPTFILES, TALVINE_CLASS_NAME, nullptr, style | WS_CHILD, 0, 0,
                                0, 0, parent, nullptr, Library().classModule, nullptr);
-    } catch (const std::bad_alloc&) {
-        ShowOutOfMemory(owner);
-    } catch (const AOverflowError&) {
-        ShowMessageBox(owner, kTextSizeLimit, kMessageError);
     } catch (...) {
-        ShowMessageBox(owner, kTextUnstable, kMessageError);
+        ShowCaughtFailure(owner);
     }
     return nullptr;
 }
