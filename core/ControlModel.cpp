@@ -5,16 +5,19 @@
 #include <utility>
 
 #include "common/AError.h"
+#include "core/SpanReader.h"
 
 namespace {
 
 void ignoreChange() {}
 
+// The most bytes handed over in one call, in and out: each is one system call on the other side.
+constexpr size_t fillPiece = 64u << 20;
+
 } // namespace
 
 ControlModel::ControlModel(ControlView& view, uint32_t sizeLimit)
-    : view_(view), sizeLimit_(std::clamp<uint32_t>(sizeLimit, 1, maxDataSize)), store_(sizeLimit_),
-      notifyChanged_(ignoreChange)
+    : view_(view), sizeLimit_(std::clamp<uint32_t>(sizeLimit, 1, maxDataSize)), notifyChanged_(ignoreChange)
 {
     const uint8_t zero = 0;
     store_.assign(&zero, 1);
@@ -54,12 +57,12 @@ bool ControlModel::setData(const void* bytes, int count)
     return true;
 }
 
-bool ControlModel::readData(size_t count, const GapBuffer::Filler& fill)
+bool ControlModel::readData(size_t count, const AddBuffer::Filler& fill)
 {
     if (count == 0 || count > sizeLimit_)
         return false;
     const size_t oldSize = store_.size();
-    if (!store_.assignFrom(count, fill))
+    if (!store_.assignFrom(count, fillPiece, fill))
         return false;
     showNewData(oldSize);
     return true;
@@ -70,20 +73,16 @@ bool ControlModel::writeData(size_t byte, size_t count, const Taker& take) const
     if (byte > store_.size() || count > store_.size() - byte)
         return false;
     // Pieces of at most 64 MiB: each is one system write on the other side.
-    const auto handOut = [&](const uint8_t* run, size_t from, size_t to) {
-        for (size_t at = from; at < to;) {
-            const size_t piece = std::min<size_t>(to - at, 64u << 20);
+    SpanReader reader;
+    return reader.forward(store_.table(), byte, byte + count, [&](const uint8_t* run, size_t length, uint64_t) {
+        for (size_t at = 0; at < length;) {
+            const size_t piece = std::min<size_t>(length - at, fillPiece);
             if (!take(run + at, piece))
                 return false;
             at += piece;
         }
         return true;
-    };
-    const GapBuffer::Segments data = store_.segments();
-    const size_t end = byte + count;
-    const size_t front = data.frontSize;
-    return (byte >= front || handOut(data.front, byte, std::min(end, front))) &&
-           (end <= front || handOut(data.back, std::max(byte, front) - front, end - front));
+    }) == SpanReader::Walk::Done;
 }
 
 void ControlModel::showNewData(size_t oldSize)
@@ -116,15 +115,12 @@ bool ControlModel::getData(void* buffer, int nibble, int count) const noexcept
     if (nibble < 0 || count < 0 || (count > 0 && !buffer))
         return false;
     const size_t byte = static_cast<size_t>(nibble) >> 1;
-    if (byte > store_.size() || static_cast<size_t>(count) > store_.size() - byte)
-        return false;
-    store_.copyOut(byte, static_cast<size_t>(count), static_cast<uint8_t*>(buffer));
-    return true;
+    return store_.read(byte, static_cast<uint8_t*>(buffer), static_cast<size_t>(count));
 }
 
-void ControlModel::copyBytes(size_t byteOffset, size_t count, uint8_t* out) const noexcept
+bool ControlModel::copyBytes(size_t byteOffset, size_t count, uint8_t* out) const noexcept
 {
-    store_.copyOut(byteOffset, count, out);
+    return store_.read(byteOffset, out, count);
 }
 
 void ControlModel::checkEditSize(size_t removeCount, size_t insertCount) const
@@ -134,20 +130,21 @@ void ControlModel::checkEditSize(size_t removeCount, size_t insertCount) const
         throw AOverflowError();
 }
 
-ControlModel::EditResult ControlModel::spliceEdit(int nibble, size_t removeCount, const _CVec<uint8_t>& putIn,
-                                                  _CVec<uint8_t>& takenOut)
+ControlModel::EditResult ControlModel::spliceEdit(int nibble, uint64_t removeCount, const PieceList& putIn,
+                                                  PieceList& takenOut)
 {
-    checkEditSize(removeCount, putIn.size());
+    const uint64_t insertCount = TotalLength(putIn);
+    checkEditSize(removeCount, insertCount);
     const size_t byte = static_cast<size_t>(nibble) >> 1;
     const int editBegin = nibble & ~1;
     const int64_t editEnd = editBegin + 2 * static_cast<int64_t>(removeCount);
-    const int64_t newNibbles = 2 * static_cast<int64_t>(store_.size() - removeCount + putIn.size());
+    const int64_t newNibbles = 2 * static_cast<int64_t>(store_.size() - removeCount + insertCount);
     EditResult result{{}, scrollRange(), scrollPage(), positions_.topLine};
 
-    takenOut.resize(removeCount);
-    store_.copyOut(byte, removeCount, takenOut.data());
-    store_.replace(byte, removeCount, putIn.data(), putIn.size());
-    changes_.splice(byte, removeCount, putIn.size());
+    PieceList removed = store_.replace(byte, removeCount, putIn);
+    // Nothing below fails: the store and the positions change together.
+    takenOut = std::move(removed);
+    changes_.splice(byte, removeCount, insertCount);
     result.damage = positions_.adjustAfterEdit(newNibbles, editBegin, static_cast<int>(editEnd));
     return result;
 }
@@ -165,14 +162,16 @@ void ControlModel::showEdit(const EditResult& result, ScrollBarSetupper& bar)
         bar.setPosition(positions_.topLine);
 }
 
-ControlModel::EditResult ControlModel::recordEdit(int editPos, size_t removeCount, _CVec<uint8_t>&& inserted)
+ControlModel::EditResult ControlModel::recordEdit(int editPos, size_t removeCount, const uint8_t* inserted,
+                                                  size_t insertCount)
 {
+    checkEditSize(removeCount, insertCount);  // before the bytes are copied in
     const HistoryList::iterator record = history_.beginRecord();
     EditResult result;
     try {
         record->caretBefore = positions_.caret;
         record->editPos = editPos;
-        record->inserted = std::move(inserted);
+        record->inserted = store_.added(inserted, insertCount);
         result = spliceEdit(editPos, removeCount, record->inserted, record->removed);
     } catch (...) {
         history_.commitRecord(record, false);
@@ -199,7 +198,7 @@ bool ControlModel::undo()
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
     History& record = history_.undoRecord();
-    const EditResult result = spliceEdit(record.editPos, record.inserted.size(), record.removed, record.inserted);
+    const EditResult result = spliceEdit(record.editPos, TotalLength(record.inserted), record.removed, record.inserted);
     history_.stepBack();
     notify();
     showEdit(result, bar);
@@ -217,7 +216,7 @@ bool ControlModel::redo()
     ScrollBarSetupper bar(view_);
     History& record = history_.redoRecord();
     showCaretAt(std::clamp(record.caretBefore, 0, positions_.nibbleCount - 1), bar);
-    const EditResult result = spliceEdit(record.editPos, record.removed.size(), record.inserted, record.removed);
+    const EditResult result = spliceEdit(record.editPos, TotalLength(record.removed), record.inserted, record.removed);
     history_.stepForward();
     notify();
     showEdit(result, bar);

@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <functional>
 
-#include "common/_CVec.h"
+#include "core/ByteStore.h"
 #include "core/ChangeMap.h"
 #include "core/ControlView.h"
-#include "core/GapBuffer.h"
 #include "core/History.h"
 #include "core/PositionModel.h"
 
@@ -45,16 +44,18 @@ public:
     // setData with `count` bytes that `fill` writes straight into the store, in pieces in order.
     // False, with nothing changed and nothing shown, when count is 0 or passes the size limit
     // or `fill` fails.
-    bool readData(size_t count, const GapBuffer::Filler& fill);
-    // Hands [byte, byte + count) to `take`, in pieces in order, straight from the store; false
-    // (maybe after some pieces) when the range leaves the data or `take` fails.
+    bool readData(size_t count, const AddBuffer::Filler& fill);
+    // Hands [byte, byte + count) to `take`, in pieces in order, straight from the store where it
+    // holds them in memory; false (maybe after some pieces) when the range leaves the data, a
+    // read fails or `take` fails.
     using Taker = std::function<bool(const uint8_t* bytes, size_t count)>;
     bool writeData(size_t byte, size_t count, const Taker& take) const;
     // False (nothing copied) unless [nibble / 2, nibble / 2 + count) lies inside the data.
     [[nodiscard]] bool getData(void* buffer, int nibble, int count) const noexcept;
     [[nodiscard]] int dataSize() const noexcept { return static_cast<int>(store_.size()); }
-    // Bytes for painting: [byteOffset, byteOffset + count) must lie inside the data.
-    void copyBytes(size_t byteOffset, size_t count, uint8_t* out) const noexcept;
+    // Bytes for painting: [byteOffset, byteOffset + count); false when the range leaves the data
+    // or the bytes cannot be read.
+    [[nodiscard]] bool copyBytes(size_t byteOffset, size_t count, uint8_t* out) const noexcept;
 
     // --- caret and view (moves at a boundary beep and return false)
     bool cursorDown();
@@ -146,12 +147,12 @@ private:
     void checkEditSize(size_t removeCount, size_t insertCount) const;
     // Replaces removeCount bytes at the byte of `nibble` by putIn, the bytes taken out going to
     // takenOut (another array), and moves the positions. Raises before any change or not at all.
-    EditResult spliceEdit(int nibble, size_t removeCount, const _CVec<uint8_t>& putIn, _CVec<uint8_t>& takenOut);
+    EditResult spliceEdit(int nibble, uint64_t removeCount, const PieceList& putIn, PieceList& takenOut);
     // Called after the modified flag is set and the owner notified: once the data has changed
     // the owner hears of it, whatever painting meets.
     void showEdit(const EditResult& result, ScrollBarSetupper& bar);
     // An edit with its undo record: a failed splice leaves no record; a successful one is filed.
-    EditResult recordEdit(int editPos, size_t removeCount, _CVec<uint8_t>&& inserted);
+    EditResult recordEdit(int editPos, size_t removeCount, const uint8_t* inserted, size_t insertCount);
     bool deleteAtCaret(ScrollBarSetupper& bar);
     bool moveCaret(Move move, ScrollBarSetupper& bar);
     // A move of its own: the caret hidden and the scroll bar set once around it.
@@ -164,7 +165,7 @@ private:
 
     ControlView& view_;
     uint32_t sizeLimit_;        // invariant: 1 <= sizeLimit_ <= maxDataSize
-    GapBuffer store_;           // invariant: 1 <= size <= sizeLimit_, 2 x size = positions_.nibbleCount
+    ByteStore store_;           // invariant: 1 <= size <= sizeLimit_, 2 x size = positions_.nibbleCount
     PositionModel positions_;
     HistoryList history_;
     ChangeMap changes_;

@@ -247,9 +247,12 @@ bool ControlModel::find(FindFrom from, int nibble, const void* pattern, int coun
     const ByteSearcher searcher(static_cast<const uint8_t*>(pattern), static_cast<size_t>(count), eitherCase,
                                 static_cast<const uint8_t*>(caseFlags));
     const size_t byte = static_cast<size_t>(nibble) >> 1;
-    const size_t hit = from == FindFrom::Before
-                           ? searcher.findBackward(store_.segments(), byte - 1)
-                           : searcher.findForward(store_.segments(), from == FindFrom::After ? byte + 1 : byte);
+    SpanReader reader;
+    bool readFailed = false;
+    const uint64_t hit = from == FindFrom::Before
+                             ? searcher.findBackward(store_.table(), byte - 1, reader, readFailed)
+                             : searcher.findForward(store_.table(), from == FindFrom::After ? byte + 1 : byte, reader,
+                                                    readFailed);
     if (hit == ByteSearcher::npos)
         return false;
     showHit(hit, static_cast<size_t>(count));

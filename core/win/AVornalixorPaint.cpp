@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int glyphCount = 257;  // the 256 byte values and the blank cell
+constexpr int glyphCount = 258;  // the 256 byte values, the blank cell and the unreadable cell
 
 RECT ToRect(const PageLayout::Rect& rect) noexcept
 {
@@ -36,13 +36,18 @@ void AVornalixor::buildGlyphStrips()
         }
     }
 
-    char digits[2 * 256];
-    char characters[256];
+    // Glyphs past the byte values: the blank cell stays background; the unreadable cell shows
+    // "??", which no byte does, and a blank character.
+    char digits[2 * glyphCount];
+    char characters[glyphCount];
     for (int v = 0; v < 256; ++v) {
         digits[2 * v] = "0123456789ABCDEF"[v >> 4];
         digits[2 * v + 1] = "0123456789ABCDEF"[v & 15];
         characters[v] = v >= 0x20 && v <= 0x7E ? static_cast<char>(v) : '.';
     }
+    digits[2 * blankCell] = digits[2 * blankCell + 1] = characters[blankCell] = ' ';
+    digits[2 * unreadableCell] = digits[2 * unreadableCell + 1] = '?';
+    characters[unreadableCell] = ' ';
     for (int k = 0; k < 2; ++k) {
         for (MemoryDC* strip : {hex[k].get(), chars[k].get()}) {
             strip->selectFont(font);
@@ -78,7 +83,7 @@ void AVornalixor::paintLines(DeviceContext& dc, const LineDamage& damage)
         const size_t firstByte = static_cast<size_t>(first) * PageLayout::lineBytes;
         const size_t endByte = std::min(static_cast<size_t>(contentEnd) * PageLayout::lineBytes, dataSize);
         lineBytes_.resize(endByte - firstByte);
-        model.copyBytes(firstByte, endByte - firstByte, lineBytes_.data());
+        const bool allRead = model.copyBytes(firstByte, endByte - firstByte, lineBytes_.data());
         // Selected bytes: [selectFirst, selectEnd).
         const size_t selectFirst = p.hasSelection() ? static_cast<size_t>(p.selBegin) / 2 : 0;
         const size_t selectEnd = p.hasSelection() ? static_cast<size_t>(p.selEnd) / 2 : 0;
@@ -98,12 +103,17 @@ void AVornalixor::paintLines(DeviceContext& dc, const LineDamage& damage)
             }
 
             const size_t lineFirst = static_cast<size_t>(line) * PageLayout::lineBytes;
+            const size_t lineEnd = std::min(lineFirst + PageLayout::lineBytes, dataSize);
+            // A failed read is retried line by line; a line that still cannot be read shows
+            // its bytes as unreadable, never as the stale bytes of the buffer.
+            const bool lineRead =
+                allRead || model.copyBytes(lineFirst, lineEnd - lineFirst, lineBytes_.data() + (lineFirst - firstByte));
             for (size_t j = 0; j < PageLayout::lineBytes; ++j) {
                 const size_t byte = lineFirst + j;
                 int glyph = blankCell;
                 int colours = 0;
                 if (byte < dataSize) {
-                    glyph = lineBytes_[byte - firstByte];
+                    glyph = lineRead ? lineBytes_[byte - firstByte] : unreadableCell;
                     colours = byte >= selectFirst && byte < selectEnd ? 1 : 0;
                 }
                 const PageLayout::Rect& hexCell = layout.hexCells[row * PageLayout::lineBytes + j];

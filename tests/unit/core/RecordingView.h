@@ -132,7 +132,8 @@ public:
         const size_t first = static_cast<size_t>(line) * 16;
         const size_t count = std::min<size_t>(16, static_cast<size_t>(model->dataSize()) - first);
         uint8_t bytes[16];
-        model->copyBytes(first, count, bytes);
+        if (!model->copyBytes(first, count, bytes))
+            return text + " unreadable";
         for (size_t i = 0; i < count; ++i) {
             const int nibble = static_cast<int>(2 * (first + i));
             const bool selected = p.hasSelection() && nibble >= p.selBegin && nibble < p.selEnd;
@@ -196,7 +197,8 @@ struct TestControl {
     [[nodiscard]] std::vector<uint8_t> bytes() const
     {
         std::vector<uint8_t> out(static_cast<size_t>(model.dataSize()));
-        model.copyBytes(0, out.size(), out.data());
+        if (!model.copyBytes(0, out.size(), out.data()))
+            out.clear();  // unreadable data matches no expected bytes
         return out;
     }
     [[nodiscard]] const PositionModel& p() const { return model.positions(); }
