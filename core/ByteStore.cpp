@@ -15,6 +15,17 @@ PieceList ByteStore::added(const uint8_t* bytes, size_t count)
     return PieceList{added_.append(bytes, count)};
 }
 
+bool ByteStore::addedFrom(size_t count, size_t fillPiece, const AddBuffer::Filler& fill, PieceList& pieces)
+{
+    Piece piece;
+    if (!added_.appendFrom(count, fillPiece, fill, piece))
+        return false;
+    pieces.clear();
+    if (count)
+        pieces.push_back(std::move(piece));
+    return true;
+}
+
 void ByteStore::assign(const uint8_t* bytes, size_t count)
 {
     PieceTable table(added(bytes, count));
@@ -24,10 +35,10 @@ void ByteStore::assign(const uint8_t* bytes, size_t count)
 
 bool ByteStore::assignFrom(size_t count, size_t fillPiece, const AddBuffer::Filler& fill)
 {
-    Piece piece;
-    if (!added_.appendFrom(count, fillPiece, fill, piece))
+    PieceList pieces;
+    if (!addedFrom(count, fillPiece, fill, pieces))
         return false;
-    PieceTable table(PieceList{piece});
+    PieceTable table(pieces);
     take(table);
     base_.reset();
     return true;

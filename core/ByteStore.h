@@ -35,6 +35,9 @@ public:
 
     // The bytes as pieces of the add buffer (none for no bytes).
     [[nodiscard]] PieceList added(const uint8_t* bytes, size_t count);
+    // `count` bytes that `fill` writes into the add buffer in pieces of at most fillPiece bytes,
+    // as pieces; false when fill fails.
+    [[nodiscard]] bool addedFrom(size_t count, size_t fillPiece, const AddBuffer::Filler& fill, PieceList& pieces);
     // As PieceTable::replace.
     PieceList replace(uint64_t offset, uint64_t removeCount, const PieceList& inserted)
     {

@@ -17,9 +17,9 @@ bool ControlModel::typeDigit(int digit)
         view_.beep();
         return false;
     }
-    const int caret = positions_.caret;
+    const int64_t caret = positions_.caret;
     uint8_t old = 0;
-    if (!store_.read(static_cast<size_t>(caret) >> 1, &old, 1)) {
+    if (!store_.read(static_cast<uint64_t>(caret) >> 1, &old, 1)) {
         view_.beep();  // the other digit of an unreadable byte is not known
         return false;
     }
@@ -95,7 +95,6 @@ bool ControlModel::space()
     }
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
-    // caret < nibbleCount <= 0x7FFFFFFE, so caret + 2 stays inside an int
     const EditResult result = recordEdit(positions_.caret + 2, 0, &zeroByte, 1);
     setModified(true, true);
     showEdit(result, bar);
@@ -110,8 +109,8 @@ bool ControlModel::tab()
         view_.beep();
         return false;
     }
-    const size_t padding = static_cast<size_t>(tabSize_ - (positions_.caret / 2) % tabSize_);
-    checkEditSize(0, padding);  // before the zero bytes are made
+    const size_t padding = static_cast<size_t>(tabSize_ - (positions_.caret / 2) % tabSize_);  // 1 .. tabSize
+    checkCopiedIn(0, padding);  // before the zero bytes are made
     const std::vector<uint8_t> zeros(padding);
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
@@ -121,7 +120,7 @@ bool ControlModel::tab()
     return true;
 }
 
-bool ControlModel::insertData(int nibble, const void* bytes, int count)
+bool ControlModel::insertData(int64_t nibble, const void* bytes, int count)
 {
     if (readOnly_) {
         view_.beep();
@@ -129,7 +128,7 @@ bool ControlModel::insertData(int nibble, const void* bytes, int count)
     }
     if (count <= 0 || !bytes || nibble < 0 || nibble > positions_.nibbleCount)
         return false;
-    checkEditSize(0, static_cast<size_t>(count));
+    checkCopiedIn(0, static_cast<size_t>(count));
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
     const EditResult result = recordEdit(nibble, 0, static_cast<const uint8_t*>(bytes), static_cast<size_t>(count));
@@ -159,11 +158,11 @@ bool ControlModel::editSelection(const uint8_t* bytes, size_t count)
         view_.beep();
         return false;
     }
-    const int begin = positions_.selBegin;
-    const int end = positions_.selEnd;
+    const int64_t begin = positions_.selBegin;
+    const int64_t end = positions_.selEnd;
     if (begin < 0 || end - begin < 2)
         return false;
-    const size_t removeCount = static_cast<size_t>(end - begin) / 2;
+    const uint64_t removeCount = static_cast<uint64_t>(end - begin) / 2;
     const bool wholeData = begin == 0 && end == positions_.nibbleCount;
     if (!count && wholeData) {  // the data keeps one byte
         bytes = &zeroByte;

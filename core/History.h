@@ -9,10 +9,10 @@
 // A record holds references, not bytes: deleting a whole file and undoing it costs a few pieces,
 // and the pieces keep their sources (an older base among them) alive while the record lives.
 struct History {
-    int caretBefore = 0;  // caret nibble just before the edit
-    int editPos = 0;      // nibble position of the edit; its byte is editPos / 2
-    PieceList removed;    // what the edit took out
-    PieceList inserted;   // what the edit put in
+    int64_t caretBefore = 0;  // caret nibble just before the edit
+    int64_t editPos = 0;      // nibble position of the edit; its byte is editPos / 2
+    PieceList removed;        // what the edit took out
+    PieceList inserted;       // what the edit put in
 };
 
 // The records split by undoPoint into done records (in front of it) and undone ones (from it on).

@@ -63,6 +63,8 @@ public:
 
 private:
     void measureCell();
+    // Lays the cells out again when the data's size asks for another offset width.
+    void followOffsetWidth();
     void layoutPage(const PageLayout::Rect& client);
     void buildGlyphStrips();
     void paintLines(DeviceContext& dc, const LineDamage& damage);

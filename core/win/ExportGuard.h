@@ -18,3 +18,10 @@ Result Guarded(HWND window, Result guard, Operation operation)
     SetFocus(window);
     return guard;
 }
+
+// The guard around a call of the instance's model.
+template <class Result, class Operation>
+Result OnModel(HWND window, Result guard, Operation operation)
+{
+    return Guarded(window, guard, [&](AVornalixor& self) -> Result { return operation(self.model); });
+}

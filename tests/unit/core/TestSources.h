@@ -67,6 +67,20 @@ private:
     std::vector<uint8_t> bytes_;
 };
 
+// A saved file's stand-in: the bytes of a table frozen at a moment.
+class SnapshotSource : public ByteSource {
+public:
+    explicit SnapshotSource(PieceTable table) : table_(std::move(table)) {}
+    [[nodiscard]] uint64_t size() const noexcept override { return table_.size(); }
+    [[nodiscard]] bool read(uint64_t offset, uint8_t* out, size_t count) const noexcept override
+    {
+        return table_.read(offset, out, count);
+    }
+
+private:
+    PieceTable table_;
+};
+
 // A memory chunk holding `bytes`.
 inline std::shared_ptr<MemoryChunk> ChunkOf(const std::vector<uint8_t>& bytes)
 {

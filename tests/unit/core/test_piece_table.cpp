@@ -68,20 +68,6 @@ bool SamePieces(const PieceList& a, const PieceList& b)
            });
 }
 
-// A saved file stand-in: the bytes of a table frozen at a moment.
-class SnapshotSource : public ByteSource {
-public:
-    explicit SnapshotSource(PieceTable table) : table_(std::move(table)) {}
-    [[nodiscard]] uint64_t size() const noexcept override { return table_.size(); }
-    [[nodiscard]] bool read(uint64_t offset, uint8_t* out, size_t count) const noexcept override
-    {
-        return table_.read(offset, out, count);
-    }
-
-private:
-    PieceTable table_;
-};
-
 // The document rebuilt from the base and the regions, the inserted parts taken from the
 // document: equal to the document when the regions are right.
 PieceList RebuiltFromBase(const ByteStore& store)
