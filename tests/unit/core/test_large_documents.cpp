@@ -129,4 +129,28 @@ TEST_F(LargeDocument, UnreadableBytesAreRefusedAndReportedNotShownAsData)
     EXPECT_EQ(model.caretPos64(), int64_t(16 * kGiB)) << "a failed search moves nothing";
 }
 
+// 64 GiB is 2^32 lines: the bar holds its share of them, and dragging the thumb goes there.
+TEST(LargeDocumentBar, PastTheOldRangeTheBarIsProportionalAndTheThumbTakesTheViewAlong)
+{
+    RecordingView view;
+    ControlModel model(view);
+    view.model = &model;
+    model.resize(8);
+    ASSERT_TRUE(model.openSource(std::make_shared<SyntheticSource>(64 * kGiB)));
+    EXPECT_TRUE(view.barMatches());
+    EXPECT_EQ(view.bar.max, ScrollMapping::proportionalRange);
+    const int end = view.bar.max - view.bar.page + 1;
+    const PositionModel& p = model.positions();
+    ASSERT_TRUE(model.scrollView(ControlModel::ScrollThumbTrack, end / 2));
+    EXPECT_EQ(view.bar.pos, end / 2);
+    EXPECT_NEAR(double(p.topLine) / double(p.lineCount), 0.5, 1e-6);
+    EXPECT_EQ(p.caret / 32, p.topLine) << "the caret came along in its column";
+    ASSERT_TRUE(model.dataEnd());
+    EXPECT_EQ(view.bar.pos, end);
+    EXPECT_TRUE(model.scrollView(ControlModel::ScrollThumbTrack, 0));
+    EXPECT_EQ(p.topLine, 0);
+    EXPECT_TRUE(view.barMatches());
+    EXPECT_EQ(view.staleRow(), -1);
+}
+
 } // namespace
