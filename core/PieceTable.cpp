@@ -76,6 +76,48 @@ PieceTable::BlockPtr PieceTable::makeBlock(Pieces::iterator first, Pieces::itera
     return block;
 }
 
+bool PieceTable::replaceInBlock(size_t b, uint64_t local, uint64_t removeCount, const PieceList& inserted,
+                                PieceList& removed)
+{
+    if (blocks_[b].use_count() != 1)
+        return false;  // a snapshot shares it: the general path copies it
+    Pieces& pieces = blocks_[b]->pieces;
+    // The pieces the removal touches, at most.
+    size_t firstTouched = pieces.size();
+    size_t lastTouched = pieces.size();
+    uint64_t start = 0;
+    for (size_t i = 0; i < pieces.size() && lastTouched == pieces.size(); start += pieces[i++].length) {
+        if (firstTouched == pieces.size() && local < start + pieces[i].length)
+            firstTouched = i;
+        if (local + removeCount < start + pieces[i].length)
+            lastTouched = i;
+    }
+    const size_t touched = std::min(lastTouched, pieces.size() - 1) - std::min(firstTouched, pieces.size() - 1) + 1;
+    const size_t most = pieces.size() + inserted.size() + 2;
+    const size_t least = pieces.size() > touched + 2 ? pieces.size() - touched - 2 : 0;
+    if (most > maxBlockPieces || (blocks_.size() > 1 && least < minBlockPieces))
+        return false;
+    pieces.reserve(most);
+    removed.reserve(touched);
+
+    // Nothing below allocates.
+    const size_t removeFirst = splitAt(pieces, local);
+    const size_t removeEnd = splitAt(pieces, local + removeCount);
+    removed.assign(std::make_move_iterator(pieces.begin() + static_cast<std::ptrdiff_t>(removeFirst)),
+                   std::make_move_iterator(pieces.begin() + static_cast<std::ptrdiff_t>(removeEnd)));
+    pieces.erase(pieces.begin() + static_cast<std::ptrdiff_t>(removeFirst),
+                 pieces.begin() + static_cast<std::ptrdiff_t>(removeEnd));
+    pieces.insert(pieces.begin() + static_cast<std::ptrdiff_t>(removeFirst), inserted.begin(), inserted.end());
+    joinContinuing(pieces, removeFirst > 0 ? removeFirst - 1 : 0,
+                   std::min(pieces.size(), removeFirst + inserted.size() + 1));
+    const uint64_t insertedLength = TotalLength(inserted);
+    blocks_[b]->bytes = blocks_[b]->bytes - removeCount + insertedLength;
+    for (size_t later = b + 1; later < starts_.size(); ++later)
+        starts_[later] = starts_[later] - removeCount + insertedLength;
+    size_ = size_ - removeCount + insertedLength;
+    return true;
+}
+
 PieceList PieceTable::replace(uint64_t offset, uint64_t removeCount, const PieceList& inserted)
 {
     if (offset > size_ || removeCount > size_ - offset)
@@ -87,6 +129,9 @@ PieceList PieceTable::replace(uint64_t offset, uint64_t removeCount, const Piece
     if (!blocks_.empty()) {
         first = offset > 0 ? blockAt(offset - 1) : 0;
         end = offset + removeCount < size_ ? blockAt(offset + removeCount) + 1 : blocks_.size();
+        PieceList removed;
+        if (end == first + 1 && replaceInBlock(first, offset - starts_[first], removeCount, inserted, removed))
+            return removed;
     }
     Pieces window;
     for (size_t b = first; b < end; ++b)

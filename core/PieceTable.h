@@ -48,11 +48,15 @@ private:
         std::vector<Piece> pieces;
         uint64_t bytes = 0;  // invariant: the sum of the pieces' lengths
     };
-    using BlockPtr = std::shared_ptr<const Block>;
+    // A block is changed in place only while no copy of the table shares it.
+    using BlockPtr = std::shared_ptr<Block>;
 
     // The block holding byte `offset` (offset < size_).
     [[nodiscard]] size_t blockAt(uint64_t offset) const noexcept;
     static BlockPtr makeBlock(std::vector<Piece>::iterator first, std::vector<Piece>::iterator last);
+    // The common edit, inside one block that nothing shares and that keeps its bounds, done in
+    // place; false, with nothing changed, when it is not that edit.
+    bool replaceInBlock(size_t b, uint64_t local, uint64_t removeCount, const PieceList& inserted, PieceList& removed);
 
     // Invariants: no block is empty; blocks hold at most maxBlockPieces pieces and, unless there
     // is only one, at least minBlockPieces; no piece is empty; no piece is continued by the one
