@@ -82,17 +82,19 @@ bool PieceTable::replaceInBlock(size_t b, uint64_t local, uint64_t removeCount, 
     if (blocks_[b].use_count() != 1)
         return false;  // a snapshot shares it: the general path copies it
     Pieces& pieces = blocks_[b]->pieces;
-    // The pieces the removal touches, at most.
-    size_t firstTouched = pieces.size();
-    size_t lastTouched = pieces.size();
-    uint64_t start = 0;
-    for (size_t i = 0; i < pieces.size() && lastTouched == pieces.size(); start += pieces[i++].length) {
-        if (firstTouched == pieces.size() && local < start + pieces[i].length)
-            firstTouched = i;
-        if (local + removeCount < start + pieces[i].length)
-            lastTouched = i;
+    // The pieces that hold removed bytes: from the one with byte `local` to the one with the
+    // last removed byte.
+    size_t touched = 0;
+    if (removeCount > 0) {
+        size_t first = 0;
+        uint64_t start = 0;
+        while (local >= start + pieces[first].length)
+            start += pieces[first++].length;
+        size_t last = first;
+        while (local + removeCount > start + pieces[last].length)
+            start += pieces[last++].length;
+        touched = last - first + 1;
     }
-    const size_t touched = std::min(lastTouched, pieces.size() - 1) - std::min(firstTouched, pieces.size() - 1) + 1;
     const size_t most = pieces.size() + inserted.size() + 2;
     const size_t least = pieces.size() > touched + 2 ? pieces.size() - touched - 2 : 0;
     if (most > maxBlockPieces || (blocks_.size() > 1 && least < minBlockPieces))
