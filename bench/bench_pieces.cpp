@@ -5,7 +5,6 @@
 // QX_BENCH_SHORT=1 uses a file of 16 MiB and 1,000 edits instead of 256 MiB and 10,000.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
-#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -20,34 +19,12 @@
 #include <time.h>
 #include <vector>
 
+#include "bench/HeapCount.h"
 #include "bench/QuietView.h"
 #include "core/BlockCache.h"
 #include "core/ControlModel.h"
 #include "tests/unit/core/TestSources.h"
 
-// Heap accounting: every allocation of the process counted with its usable size.
-namespace {
-size_t liveHeapBytes = 0;
-} // namespace
-
-void* operator new(size_t size)
-{
-    void* block = std::malloc(size ? size : 1);
-    if (!block)
-        throw std::bad_alloc();
-    liveHeapBytes += malloc_usable_size(block);
-    return block;
-}
-namespace {
-void release(void* block) noexcept
-{
-    if (block)
-        liveHeapBytes -= malloc_usable_size(block);
-    std::free(block);
-}
-} // namespace
-void operator delete(void* block) noexcept { release(block); }
-void operator delete(void* block, size_t) noexcept { release(block); }
 
 namespace {
 
@@ -262,12 +239,12 @@ void ScatteredEditMemory(benchmark::State& state)
         auto model = std::make_unique<ControlModel>(view);
         model->openSource(std::make_shared<SyntheticSource>(16 * kGiB));
         std::mt19937_64 random(13);
-        const size_t before = liveHeapBytes;
+        const size_t before = HeapCount::liveBytes;
         for (int i = 0; i < editCount(); ++i) {
             model->setCaretPos(static_cast<int64_t>(random() % (32 * kGiB)));
             model->typeDigit(3);
         }
-        results["edit bytes"] = double(liveHeapBytes - before) / editCount();
+        results["edit bytes"] = double(HeapCount::liveBytes - before) / editCount();
     }
 }
 

@@ -134,6 +134,18 @@ struct Reference {
         modified = true;
         ++notes;
     }
+    // New data as setData, newData and openSource give it: all else reset.
+    void load(Bytes bytes)
+    {
+        data = bytes.empty() ? Bytes{0} : std::move(bytes);
+        caret = top = 0;
+        select(-1, -1);
+        marks.fill(-1);
+        done.clear();
+        undone.clear();
+        modified = false;
+        notes += 2;
+    }
     void select(int b, int e)
     {
         selB = b;
@@ -288,14 +300,7 @@ public:
             op << (fresh ? "newData" : "setData(" + std::to_string(bytes.size()) + " bytes)");
             run([&] { return fresh ? model_.newData() : model_.setData(bytes.data(), static_cast<int>(bytes.size())); },
                 [&] {
-                    ref_.data = fresh || bytes.empty() ? Bytes{0} : Bytes(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(std::min(bytes.size(), ref_.limit)));
-                    ref_.caret = ref_.top = 0;
-                    ref_.select(-1, -1);
-                    ref_.marks.fill(-1);
-                    ref_.done.clear();
-                    ref_.undone.clear();
-                    ref_.modified = false;
-                    ref_.notes += 2;
+                    ref_.load(fresh ? Bytes{} : Bytes(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(std::min(bytes.size(), ref_.limit))));
                     return true;
                 });
         } else if (choice < 42) {
@@ -472,14 +477,7 @@ public:
             run([&] { return model_.openSource(source); }, [&] {
                 if (bytes.size() > ref_.limit)
                     return false;
-                ref_.data = bytes.empty() ? Bytes{0} : bytes;
-                ref_.caret = ref_.top = 0;
-                ref_.select(-1, -1);
-                ref_.marks.fill(-1);
-                ref_.done.clear();
-                ref_.undone.clear();
-                ref_.modified = false;
-                ref_.notes += 2;
+                ref_.load(bytes);
                 return true;
             });
         } else {
