@@ -6,6 +6,7 @@
 #include <climits>
 #include <functional>
 
+#include "core/KeyMap.h"
 #include "tests/unit/core/RecordingView.h"
 #include "tests/unit/core/TestSources.h"
 
@@ -61,6 +62,8 @@ TEST_F(LargeDocument, EditsAnywhereCostPiecesAndUndoBringsBackAllOfIt)
     ASSERT_TRUE(model.dataEnd());
     EXPECT_EQ(model.caretPos64(), int64_t(32 * kGiB) - 1);
     EXPECT_TRUE(view.barMatches());
+    RunKeyCommand(MapKey('3', true, true), model, view);  // Ctrl+Shift+3: bookmark 3 at the caret
+    EXPECT_EQ(model.bookMark64(3), int64_t(32 * kGiB) - 1);
     ASSERT_TRUE(model.setCaretPos(int64_t(24 * kGiB)));  // byte 12 GiB
     const uint8_t before = SyntheticByte(12 * kGiB);
     ASSERT_TRUE(model.typeDigit(0xC));
