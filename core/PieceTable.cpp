@@ -2,6 +2,7 @@
 #include "core/PieceTable.h"
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
 #include <stdexcept>
 
@@ -81,6 +82,8 @@ bool PieceTable::replaceInBlock(size_t b, uint64_t local, uint64_t removeCount, 
 {
     if (blocks_[b].use_count() != 1)
         return false;  // a snapshot shares it: the general path copies it
+    // A snapshot let go of it on another thread: its last reads come before the changes here.
+    std::atomic_thread_fence(std::memory_order_acquire);
     Pieces& pieces = blocks_[b]->pieces;
     // The pieces that hold removed bytes: from the one with byte `local` to the one with the
     // last removed byte.
