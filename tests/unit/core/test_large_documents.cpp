@@ -3,8 +3,12 @@
 // with the history going on, and bytes that cannot be read.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <array>
 #include <climits>
 #include <functional>
+#include <random>
+#include <thread>
 
 #include "core/KeyMap.h"
 #include "tests/unit/core/RecordingView.h"
@@ -130,6 +134,49 @@ TEST_F(LargeDocument, UnreadableBytesAreRefusedAndReportedNotShownAsData)
               ControlModel::Found::ReadFailed);
     EXPECT_FALSE(model.writeData(8 * kGiB - 100, 200, [](const uint8_t*, size_t) { return true; }));
     EXPECT_EQ(model.caretPos64(), int64_t(16 * kGiB)) << "a failed search moves nothing";
+}
+
+// Snapshots are read on other threads while the model goes on editing, undoing and rebasing:
+// they keep reading the bytes they were taken with.
+TEST_F(LargeDocument, SnapshotsReadOnOtherThreadsWhileTheModelEdits)
+{
+    std::mt19937_64 random(9);
+    for (int i = 0; i < 300; ++i) {
+        model.setCaretPos(static_cast<int64_t>(random() % (32 * kGiB)));
+        model.typeDigit(5);
+    }
+    const PieceTable snapshot = model.snapshot();
+    // What the snapshot holds at a few hundred places, read before anything goes on.
+    std::vector<std::pair<uint64_t, std::array<uint8_t, 64>>> samples(300);
+    for (auto& [at, bytes] : samples) {
+        at = random() % (snapshot.size() - 64);
+        ASSERT_TRUE(snapshot.read(at, bytes.data(), 64));
+    }
+    std::atomic<bool> editing{true};
+    std::atomic<int> differences{0};
+    const auto readSnapshot = [&](size_t first) {
+        std::array<uint8_t, 64> read{};
+        for (size_t i = first; editing; i = (i + 7) % samples.size())
+            if (!snapshot.read(samples[i].first, read.data(), 64) || read != samples[i].second)
+                ++differences;
+    };
+    std::thread first(readSnapshot, 1), second(readSnapshot, 2);
+    for (int i = 0; i < 2000; ++i) {
+        model.setCaretPos(static_cast<int64_t>(random() % (2 * model.dataSize64())));
+        if (i % 3 == 0)
+            model.deleteByte();
+        else
+            model.typeDigit(i % 16);
+        if (i % 7 == 0)
+            model.undo();
+        if (i % 500 == 0)
+            model.rebase(std::make_shared<SnapshotSource>(model.snapshot()));
+    }
+    editing = false;
+    first.join();
+    second.join();
+    EXPECT_EQ(differences, 0);
+    EXPECT_EQ(snapshot.size(), 16 * kGiB);
 }
 
 // 64 GiB is 2^32 lines: the bar holds its share of them, and dragging the thumb goes there.
