@@ -3,7 +3,6 @@
 // memcpy of the data, and the heap cost of undo records. QX_BENCH_SHORT=1 uses 16 MiB of data
 // instead of 256 MiB.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -16,34 +15,10 @@
 #include <time.h>
 #include <vector>
 
+#include "bench/HeapCount.h"
 #include "bench/QuietView.h"
 #include "core/ControlModel.h"
 
-// Heap accounting: every allocation of the process counted with its usable size.
-namespace {
-size_t liveHeapBytes = 0;
-size_t allocations = 0;
-} // namespace
-
-void* operator new(size_t size)
-{
-    void* block = std::malloc(size ? size : 1);
-    if (!block)
-        throw std::bad_alloc();
-    liveHeapBytes += malloc_usable_size(block);
-    ++allocations;
-    return block;
-}
-namespace {
-void release(void* block) noexcept
-{
-    if (block)
-        liveHeapBytes -= malloc_usable_size(block);
-    std::free(block);
-}
-} // namespace
-void operator delete(void* block) noexcept { release(block); }
-void operator delete(void* block, size_t) noexcept { release(block); }
 
 namespace {
 
@@ -294,14 +269,14 @@ void UndoMemory(benchmark::State& state)
         auto model = std::make_unique<ControlModel>(view);
         const Bytes zeros(digits / 2, 0);
         model->setData(zeros.data(), static_cast<int>(zeros.size()));
-        const size_t before = liveHeapBytes;
-        const size_t allocationsBefore = allocations;
+        const size_t before = HeapCount::liveBytes;
+        const size_t allocationsBefore = HeapCount::allocations;
         const double start = now();
         for (int i = 0; i < digits; ++i)
             model->typeDigit(i & 15);
         state.SetIterationTime(now() - start);
-        results["record bytes"] = double(liveHeapBytes - before) / digits;
-        results["record allocations"] = double(allocations - allocationsBefore) / digits;
+        results["record bytes"] = double(HeapCount::liveBytes - before) / digits;
+        results["record allocations"] = double(HeapCount::allocations - allocationsBefore) / digits;
     }
     state.counters["B/record"] = results["record bytes"];
 }

@@ -4,8 +4,9 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
-#include "core/GapBuffer.h"
+#include "core/SpanReader.h"
 
 class ByteSearcher {
 public:
@@ -22,15 +23,18 @@ public:
     [[nodiscard]] size_t findForward(const uint8_t* text, size_t size, size_t from) const noexcept;
     // Last start k <= from whose whole match lies inside the text, or npos.
     [[nodiscard]] size_t findBackward(const uint8_t* text, size_t size, size_t from) const noexcept;
-    // The same over the two runs of a gap buffer; offsets count over the joined data.
-    [[nodiscard]] size_t findForward(const GapBuffer::Segments& data, size_t from) const noexcept;
-    [[nodiscard]] size_t findBackward(const GapBuffer::Segments& data, size_t from) const noexcept;
+    // The same over a piece table, read through `reader` span by span with pattern length - 1
+    // bytes carried over each span's edge. A read that fails ends the search: npos, with
+    // readFailed set.
+    [[nodiscard]] uint64_t findForward(const PieceTable& table, uint64_t from, SpanReader& reader,
+                                       bool& readFailed) const;
+    [[nodiscard]] uint64_t findBackward(const PieceTable& table, uint64_t from, SpanReader& reader,
+                                        bool& readFailed) const;
 
 private:
     [[nodiscard]] bool eitherCaseAt(size_t offset) const noexcept;
     // text[0, count) against pattern[offset, offset + count).
     [[nodiscard]] bool matches(const uint8_t* text, size_t offset, size_t count) const noexcept;
-    [[nodiscard]] bool matchesAcross(const GapBuffer::Segments& data, size_t start) const noexcept;
 
     const uint8_t* pattern_;
     size_t length_;

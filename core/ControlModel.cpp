@@ -1,20 +1,27 @@
-// ControlModel: construction, whole-data operations, the edit frame, history and flags.
+// ControlModel: construction, the edit frame, history, flags and the int answers of the exports.
 #include "core/ControlModel.h"
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 
 #include "common/AError.h"
+#include "core/ScrollMapping.h"
 
 namespace {
 
 void ignoreChange() {}
 
+// The value where it fits an int, else the export's guard result.
+[[nodiscard]] int intOr(int64_t value, int guard) noexcept
+{
+    return value >= INT_MIN && value <= INT_MAX ? static_cast<int>(value) : guard;
+}
+
 } // namespace
 
-ControlModel::ControlModel(ControlView& view, uint32_t sizeLimit)
-    : view_(view), sizeLimit_(std::clamp<uint32_t>(sizeLimit, 1, maxDataSize)), store_(sizeLimit_),
-      notifyChanged_(ignoreChange)
+ControlModel::ControlModel(ControlView& view, uint64_t sizeLimit)
+    : view_(view), sizeLimit_(std::clamp<uint64_t>(sizeLimit, 1, maxDataSize)), notifyChanged_(ignoreChange)
 {
     const uint8_t zero = 0;
     store_.assign(&zero, 1);
@@ -33,64 +40,22 @@ void ControlModel::setNotifyChanged(void (*notifyFunction)())
     notifyChanged_ = notifyFunction ? notifyFunction : ignoreChange;
 }
 
-int ControlModel::scrollPage() const noexcept
-{
-    return std::min(positions_.pageLines, positions_.bottomLine - positions_.topLine);
-}
+int ControlModel::scrollRange() const noexcept { return ScrollMapping::Range(positions_); }
+int ControlModel::scrollPage() const noexcept { return ScrollMapping::Page(positions_); }
+int ControlModel::scrollPosition() const noexcept { return ScrollMapping::Position(positions_); }
 
-bool ControlModel::setData(const void* bytes, int count)
-{
-    static const uint8_t zero = 0;
-    const uint8_t* source = static_cast<const uint8_t*>(bytes);
-    size_t size = count > 0 && source ? std::min<size_t>(static_cast<size_t>(count), sizeLimit_) : 0;
-    if (size == 0) {
-        source = &zero;
-        size = 1;
-    }
-    // The bytes first: when the block cannot be had, nothing has changed.
-    const size_t oldSize = store_.size();
-    store_.assign(source, size);
-    showNewData(oldSize);
-    return true;
-}
+int ControlModel::dataSize() const noexcept { return intOr(int64_t(store_.size()), -1); }
+int ControlModel::caretPos() const noexcept { return intOr(positions_.caret, -1); }
+int ControlModel::viewTop() const noexcept { return intOr(positions_.topNibble, -1); }
+int ControlModel::selectionStart() const noexcept { return intOr(positions_.selBegin, -1); }
+int ControlModel::selectionSize() const noexcept { return intOr(selectionSize64(), 0); }
+int ControlModel::bookMark(int index) const noexcept { return intOr(bookMark64(index), -1); }
 
-bool ControlModel::readData(size_t count, const GapBuffer::Filler& fill)
+void ControlModel::showNewData(uint64_t oldSize)
 {
-    if (count == 0 || count > sizeLimit_)
-        return false;
-    const size_t oldSize = store_.size();
-    if (!store_.assignFrom(count, fill))
-        return false;
-    showNewData(oldSize);
-    return true;
-}
-
-bool ControlModel::writeData(size_t byte, size_t count, const Taker& take) const
-{
-    if (byte > store_.size() || count > store_.size() - byte)
-        return false;
-    // Pieces of at most 64 MiB: each is one system write on the other side.
-    const auto handOut = [&](const uint8_t* run, size_t from, size_t to) {
-        for (size_t at = from; at < to;) {
-            const size_t piece = std::min<size_t>(to - at, 64u << 20);
-            if (!take(run + at, piece))
-                return false;
-            at += piece;
-        }
-        return true;
-    };
-    const GapBuffer::Segments data = store_.segments();
-    const size_t end = byte + count;
-    const size_t front = data.frontSize;
-    return (byte >= front || handOut(data.front, byte, std::min(end, front))) &&
-           (end <= front || handOut(data.back, std::max(byte, front) - front, end - front));
-}
-
-void ControlModel::showNewData(size_t oldSize)
-{
-    const size_t size = store_.size();
+    const uint64_t size = store_.size();
     changes_.replaceAll(oldSize, size);
-    positions_.resetPositions(static_cast<int>(2 * size));
+    positions_.resetPositions(static_cast<int64_t>(2 * size));
     history_.clear();
     notify();
     {
@@ -102,53 +67,39 @@ void ControlModel::showNewData(size_t oldSize)
     ScrollBarSetupper bar(view_);
     bar.setRange(scrollRange());
     bar.setPage(scrollPage());
-    bar.setPosition(positions_.topLine);
+    bar.setPosition(scrollPosition());
 }
 
-bool ControlModel::newData()
-{
-    const uint8_t zero = 0;
-    return setData(&zero, 1);
-}
-
-bool ControlModel::getData(void* buffer, int nibble, int count) const noexcept
-{
-    if (nibble < 0 || count < 0 || (count > 0 && !buffer))
-        return false;
-    const size_t byte = static_cast<size_t>(nibble) >> 1;
-    if (byte > store_.size() || static_cast<size_t>(count) > store_.size() - byte)
-        return false;
-    store_.copyOut(byte, static_cast<size_t>(count), static_cast<uint8_t*>(buffer));
-    return true;
-}
-
-void ControlModel::copyBytes(size_t byteOffset, size_t count, uint8_t* out) const noexcept
-{
-    store_.copyOut(byteOffset, count, out);
-}
-
-void ControlModel::checkEditSize(size_t removeCount, size_t insertCount) const
+void ControlModel::checkEditSize(uint64_t removeCount, uint64_t insertCount) const
 {
     const uint64_t size = store_.size();
     if (insertCount > sizeLimit_ || size - removeCount + insertCount > sizeLimit_)
         throw AOverflowError();
 }
 
-ControlModel::EditResult ControlModel::spliceEdit(int nibble, size_t removeCount, const _CVec<uint8_t>& putIn,
-                                                  _CVec<uint8_t>& takenOut)
+void ControlModel::checkCopiedIn(uint64_t removeCount, uint64_t insertCount) const
 {
-    checkEditSize(removeCount, putIn.size());
-    const size_t byte = static_cast<size_t>(nibble) >> 1;
-    const int editBegin = nibble & ~1;
-    const int64_t editEnd = editBegin + 2 * static_cast<int64_t>(removeCount);
-    const int64_t newNibbles = 2 * static_cast<int64_t>(store_.size() - removeCount + putIn.size());
-    EditResult result{{}, scrollRange(), scrollPage(), positions_.topLine};
+    if (insertCount > maxBytesCopiedIn)
+        throw AOverflowError();
+    checkEditSize(removeCount, insertCount);
+}
 
-    takenOut.resize(removeCount);
-    store_.copyOut(byte, removeCount, takenOut.data());
-    store_.replace(byte, removeCount, putIn.data(), putIn.size());
-    changes_.splice(byte, removeCount, putIn.size());
-    result.damage = positions_.adjustAfterEdit(newNibbles, editBegin, static_cast<int>(editEnd));
+ControlModel::EditResult ControlModel::spliceEdit(int64_t nibble, uint64_t removeCount, const PieceList& putIn,
+                                                  PieceList& takenOut)
+{
+    const uint64_t insertCount = TotalLength(putIn);
+    checkEditSize(removeCount, insertCount);
+    const uint64_t byte = static_cast<uint64_t>(nibble) >> 1;
+    const int64_t editBegin = nibble & ~int64_t(1);
+    const int64_t editEnd = editBegin + 2 * static_cast<int64_t>(removeCount);
+    const int64_t newNibbles = 2 * static_cast<int64_t>(store_.size() - removeCount + insertCount);
+    EditResult result{{}, scrollRange(), scrollPage(), scrollPosition()};
+
+    PieceList removed = store_.replace(byte, removeCount, putIn);
+    // Nothing below fails: the store and the positions change together.
+    takenOut = std::move(removed);
+    changes_.splice(byte, removeCount, insertCount);
+    result.damage = positions_.adjustAfterEdit(newNibbles, editBegin, editEnd);
     return result;
 }
 
@@ -161,18 +112,20 @@ void ControlModel::showEdit(const EditResult& result, ScrollBarSetupper& bar)
         bar.setRange(scrollRange());
     if (scrollPage() != result.pageBefore)
         bar.setPage(scrollPage());
-    if (positions_.topLine != result.positionBefore)
-        bar.setPosition(positions_.topLine);
+    if (scrollPosition() != result.positionBefore)
+        bar.setPosition(scrollPosition());
 }
 
-ControlModel::EditResult ControlModel::recordEdit(int editPos, size_t removeCount, _CVec<uint8_t>&& inserted)
+ControlModel::EditResult ControlModel::recordEdit(int64_t editPos, uint64_t removeCount, const uint8_t* inserted,
+                                                  size_t insertCount)
 {
+    checkCopiedIn(removeCount, insertCount);  // before the bytes are copied in
     const HistoryList::iterator record = history_.beginRecord();
     EditResult result;
     try {
         record->caretBefore = positions_.caret;
         record->editPos = editPos;
-        record->inserted = std::move(inserted);
+        record->inserted = store_.added(inserted, insertCount);
         result = spliceEdit(editPos, removeCount, record->inserted, record->removed);
     } catch (...) {
         history_.commitRecord(record, false);
@@ -199,11 +152,11 @@ bool ControlModel::undo()
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
     History& record = history_.undoRecord();
-    const EditResult result = spliceEdit(record.editPos, record.inserted.size(), record.removed, record.inserted);
+    const EditResult result = spliceEdit(record.editPos, TotalLength(record.inserted), record.removed, record.inserted);
     history_.stepBack();
     notify();
     showEdit(result, bar);
-    showCaretAt(std::clamp(record.caretBefore, 0, positions_.nibbleCount - 1), bar);
+    showCaretAt(std::clamp<int64_t>(record.caretBefore, 0, positions_.nibbleCount - 1), bar);
     return true;
 }
 
@@ -216,8 +169,8 @@ bool ControlModel::redo()
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
     History& record = history_.redoRecord();
-    showCaretAt(std::clamp(record.caretBefore, 0, positions_.nibbleCount - 1), bar);
-    const EditResult result = spliceEdit(record.editPos, record.removed.size(), record.inserted, record.removed);
+    showCaretAt(std::clamp<int64_t>(record.caretBefore, 0, positions_.nibbleCount - 1), bar);
+    const EditResult result = spliceEdit(record.editPos, TotalLength(record.removed), record.inserted, record.removed);
     history_.stepForward();
     notify();
     showEdit(result, bar);
@@ -232,7 +185,7 @@ void ControlModel::resize(int pageLines)
         positions_.setPageLines(pageLines);
         bar.setRange(scrollRange());
         bar.setPage(scrollPage());
-        bar.setPosition(positions_.topLine);
+        bar.setPosition(scrollPosition());
     }
     view_.placeCaret();
     view_.invalidate(true);
@@ -245,7 +198,7 @@ void ControlModel::fontChanged(int pageLines)
         ScrollBarSetupper bar(view_);
         positions_.setPageLines(pageLines);
         bar.setPage(scrollPage());
-        bar.setPosition(positions_.topLine);
+        bar.setPosition(scrollPosition());
     }
     view_.placeCaret();
     view_.invalidate(true);

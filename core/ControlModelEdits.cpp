@@ -1,16 +1,11 @@
 // ControlModel: the byte edits of the keyboard and the exports, and the two selection edits.
 #include "core/ControlModel.h"
 
-#include <utility>
+#include <vector>
 
 namespace {
 
-[[nodiscard]] _CVec<uint8_t> zeroBytes(size_t count)
-{
-    _CVec<uint8_t> bytes;
-    bytes.resize(count);
-    return bytes;
-}
+const uint8_t zeroByte = 0;
 
 } // namespace
 
@@ -22,13 +17,17 @@ bool ControlModel::typeDigit(int digit)
         view_.beep();
         return false;
     }
+    const int64_t caret = positions_.caret;
+    uint8_t old = 0;
+    if (!store_.read(static_cast<uint64_t>(caret) >> 1, &old, 1)) {
+        view_.beep();  // the other digit of an unreadable byte is not known
+        return false;
+    }
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
-    const int caret = positions_.caret;
-    const uint8_t old = store_.at(static_cast<size_t>(caret) >> 1);
     const uint8_t typed = caret & 1 ? static_cast<uint8_t>((old & 0xF0) | digit)
                                     : static_cast<uint8_t>((old & 0x0F) | (digit << 4));
-    const EditResult result = recordEdit(caret, 1, _CVec<uint8_t>(&typed, 1));
+    const EditResult result = recordEdit(caret, 1, &typed, 1);
     setModified(true, true);
     showEdit(result, bar);
     moveCaret(Move::Right, bar);  // at the last nibble this beeps; the digit stays
@@ -41,7 +40,7 @@ bool ControlModel::deleteAtCaret(ScrollBarSetupper& bar)
         view_.beep();
         return false;
     }
-    const EditResult result = recordEdit(positions_.caret, 1, _CVec<uint8_t>());
+    const EditResult result = recordEdit(positions_.caret, 1, nullptr, 0);
     setModified(true, true);
     showEdit(result, bar);
     return true;
@@ -80,7 +79,7 @@ bool ControlModel::insert()
     }
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
-    const EditResult result = recordEdit(positions_.caret, 0, zeroBytes(1));
+    const EditResult result = recordEdit(positions_.caret, 0, &zeroByte, 1);
     setModified(true, true);
     showEdit(result, bar);
     moveCaret(Move::Left, bar);  // back onto the same nibble of the new byte
@@ -96,8 +95,7 @@ bool ControlModel::space()
     }
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
-    // caret < nibbleCount <= 0x7FFFFFFE, so caret + 2 stays inside an int
-    const EditResult result = recordEdit(positions_.caret + 2, 0, zeroBytes(1));
+    const EditResult result = recordEdit(positions_.caret + 2, 0, &zeroByte, 1);
     setModified(true, true);
     showEdit(result, bar);
     moveCaret(Move::Right, bar);
@@ -111,17 +109,18 @@ bool ControlModel::tab()
         view_.beep();
         return false;
     }
-    const size_t padding = static_cast<size_t>(tabSize_ - (positions_.caret / 2) % tabSize_);
-    checkEditSize(0, padding);  // before the zero bytes are made
+    const size_t padding = static_cast<size_t>(tabSize_ - (positions_.caret / 2) % tabSize_);  // 1 .. tabSize
+    checkCopiedIn(0, padding);  // before the zero bytes are made
+    const std::vector<uint8_t> zeros(padding);
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
-    const EditResult result = recordEdit(positions_.caret, 0, zeroBytes(padding));
+    const EditResult result = recordEdit(positions_.caret, 0, zeros.data(), padding);
     setModified(true, true);
     showEdit(result, bar);
     return true;
 }
 
-bool ControlModel::insertData(int nibble, const void* bytes, int count)
+bool ControlModel::insertData(int64_t nibble, const void* bytes, int count)
 {
     if (readOnly_) {
         view_.beep();
@@ -129,11 +128,10 @@ bool ControlModel::insertData(int nibble, const void* bytes, int count)
     }
     if (count <= 0 || !bytes || nibble < 0 || nibble > positions_.nibbleCount)
         return false;
-    checkEditSize(0, static_cast<size_t>(count));
+    checkCopiedIn(0, static_cast<size_t>(count));
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
-    const EditResult result =
-        recordEdit(nibble, 0, _CVec<uint8_t>(static_cast<const uint8_t*>(bytes), static_cast<size_t>(count)));
+    const EditResult result = recordEdit(nibble, 0, static_cast<const uint8_t*>(bytes), static_cast<size_t>(count));
     setModified(true, true);
     showEdit(result, bar);
     return true;
@@ -160,20 +158,23 @@ bool ControlModel::editSelection(const uint8_t* bytes, size_t count)
         view_.beep();
         return false;
     }
-    const int begin = positions_.selBegin;
-    const int end = positions_.selEnd;
+    const int64_t begin = positions_.selBegin;
+    const int64_t end = positions_.selEnd;
     if (begin < 0 || end - begin < 2)
         return false;
-    const size_t removeCount = static_cast<size_t>(end - begin) / 2;
+    const uint64_t removeCount = static_cast<uint64_t>(end - begin) / 2;
     const bool wholeData = begin == 0 && end == positions_.nibbleCount;
-    _CVec<uint8_t> inserted = count ? _CVec<uint8_t>(bytes, count) : wholeData ? zeroBytes(1) : _CVec<uint8_t>();
+    if (!count && wholeData) {  // the data keeps one byte
+        bytes = &zeroByte;
+        count = 1;
+    }
 
     CaretKidnapper kidnapper(view_);
     ScrollBarSetupper bar(view_);
     positions_.clearSelection();  // its lines lie inside the edit's damage
     EditResult result;
     try {
-        result = recordEdit(begin, removeCount, std::move(inserted));
+        result = recordEdit(begin, removeCount, bytes, count);
     } catch (...) {
         positions_.selBegin = begin;
         positions_.selEnd = end;

@@ -1,17 +1,17 @@
-// ControlModel: caret moves, scrolling, selection commands, bookmarks and search.
+// ControlModel: caret moves, scrolling, selection commands and bookmarks.
 #include "core/ControlModel.h"
 
 #include <algorithm>
 
-#include "core/ByteSearcher.h"
+#include "core/ScrollMapping.h"
 
 bool ControlModel::moveCaret(Move move, ScrollBarSetupper& bar)
 {
-    const int caret = positions_.caret;
-    const int count = positions_.nibbleCount;
-    const int lineStart = caret - caret % PositionModel::lineNibbles;
+    const int64_t caret = positions_.caret;
+    const int64_t count = positions_.nibbleCount;
+    const int64_t lineStart = caret - caret % PositionModel::lineNibbles;
     bool atBoundary = false;
-    int target = caret;
+    int64_t target = caret;
     switch (move) {
     case Move::Down:
         atBoundary = caret >= count - PositionModel::lineNibbles;
@@ -43,7 +43,7 @@ bool ControlModel::moveCaret(Move move, ScrollBarSetupper& bar)
     const LineDamage damage = positions_.setCaret(target);
     if (damage.scrolledLines != 0) {
         view_.applyDamage(damage);
-        bar.setPosition(positions_.topLine);
+        bar.setPosition(scrollPosition());
     }
     view_.placeCaret();
     return true;
@@ -68,18 +68,18 @@ bool ControlModel::lineTop() { return moveCaret(Move::LineTop); }
 
 bool ControlModel::lineEnd() { return moveCaret(Move::LineEnd); }
 
-void ControlModel::showCaretAt(int nibble, ScrollBarSetupper& bar)
+void ControlModel::showCaretAt(int64_t nibble, ScrollBarSetupper& bar)
 {
     const LineDamage damage = positions_.setCaret(nibble);
     view_.placeCaret();
     if (damage.hasLines()) {
         if (damage.scrolledLines != 0)
-            bar.setPosition(positions_.topLine);
+            bar.setPosition(scrollPosition());
         view_.applyDamage(damage);
     }
 }
 
-bool ControlModel::setCaretPos(int nibble)
+bool ControlModel::setCaretPos(int64_t nibble)
 {
     if (nibble < 0 || nibble >= positions_.nibbleCount)
         return false;
@@ -99,7 +99,7 @@ bool ControlModel::dataEnd()
     return setCaretPos(positions_.nibbleCount - 1);
 }
 
-bool ControlModel::setViewTop(int nibble)
+bool ControlModel::setViewTop(int64_t nibble)
 {
     if (nibble < 0 || nibble >= positions_.nibbleCount)
         return false;
@@ -108,7 +108,7 @@ bool ControlModel::setViewTop(int nibble)
     positions_.setTopLine(nibble / PositionModel::lineNibbles);
     view_.invalidate(false);
     view_.placeCaret();
-    bar.setPosition(positions_.topLine);
+    bar.setPosition(scrollPosition());
     return true;
 }
 
@@ -119,9 +119,9 @@ bool ControlModel::scrollView(int scrollCode, int trackPos)
     switch (scrollCode) {
     case ScrollLineUp: delta = -1; break;
     case ScrollLineDown: delta = 1; break;
-    case ScrollPageUp: delta = -int64_t(std::max(p.pageLines, 1)); break;
-    case ScrollPageDown: delta = std::max(p.pageLines, 1); break;
-    case ScrollThumbTrack: delta = int64_t(trackPos) - p.topLine; break;
+    case ScrollPageUp: delta = -std::max<int64_t>(p.pageLines, 1); break;
+    case ScrollPageDown: delta = std::max<int64_t>(p.pageLines, 1); break;
+    case ScrollThumbTrack: delta = ScrollMapping::LineAt(trackPos, p) - p.topLine; break;
     default: break;
     }
     return scrollLines(delta);
@@ -131,12 +131,12 @@ bool ControlModel::scrollLines(int64_t delta)
 {
     CaretKidnapper kidnapper(view_);
     const PositionModel& p = positions_;
-    delta = std::min<int64_t>(delta, int64_t(p.lineCount) - p.topLine - p.pageLines);
-    delta = std::max<int64_t>(delta, -int64_t(p.topLine));
+    delta = std::min<int64_t>(delta, p.lineCount - p.topLine - p.pageLines);
+    delta = std::max<int64_t>(delta, -p.topLine);
     if (delta != 0) {
         ScrollBarSetupper bar(view_);
-        const LineDamage damage = positions_.setTopLine(p.topLine + static_cast<int>(delta));
-        bar.setPosition(p.topLine);
+        const LineDamage damage = positions_.setTopLine(p.topLine + delta);
+        bar.setPosition(scrollPosition());
         view_.placeCaret();
         view_.applyDamage(damage);
     }
@@ -181,32 +181,32 @@ bool ControlModel::hideSelection()
     return true;
 }
 
-bool ControlModel::setSelection(int nibble, int count)
+bool ControlModel::setSelection(int64_t nibble, int64_t count)
 {
-    if (count <= 0 || nibble < 0)
+    if (count <= 0 || nibble < 0 || nibble >= positions_.nibbleCount)
         return false;
-    const int begin = nibble & ~1;
-    const int64_t end = begin + 2 * int64_t(count);
-    if (end > positions_.nibbleCount)
+    const int64_t begin = nibble & ~int64_t(1);
+    if (count > (positions_.nibbleCount - begin) / 2)
         return false;
+    const int64_t end = begin + 2 * count;
     const LineDamage damage = positions_.beginSelection(begin);
-    showSelection(mergeDamage(damage, positions_.stretchSelection(static_cast<int>(end))));
+    showSelection(mergeDamage(damage, positions_.stretchSelection(end)));
     return true;
 }
 
-int ControlModel::selectionSize() const noexcept
+int64_t ControlModel::selectionSize64() const noexcept
 {
     return positions_.hasSelection() ? (positions_.selEnd - positions_.selBegin) / 2 : 0;
 }
 
-int ControlModel::bookMark(int index) const noexcept
+int64_t ControlModel::bookMark64(int index) const noexcept
 {
     return index >= 0 && index < PositionModel::bookmarkSlots ? positions_.bookmarks[index] : -1;
 }
 
 bool ControlModel::goBookMark(int index)
 {
-    const int nibble = bookMark(index);
+    const int64_t nibble = bookMark64(index);
     if (nibble < 0)
         return false;
     CaretKidnapper kidnapper(view_);
@@ -215,7 +215,7 @@ bool ControlModel::goBookMark(int index)
     return true;
 }
 
-bool ControlModel::setBookMark(int index, int nibble)
+bool ControlModel::setBookMark(int index, int64_t nibble)
 {
     if (index < 0 || index >= PositionModel::bookmarkSlots)
         return false;
@@ -226,52 +226,4 @@ bool ControlModel::setBookMark(int index, int nibble)
     if (damage.hasLines())
         view_.applyDamage(damage);
     return true;
-}
-
-void ControlModel::showHit(size_t byte, size_t count)
-{
-    CaretKidnapper kidnapper(view_);
-    ScrollBarSetupper bar(view_);
-    const int begin = static_cast<int>(2 * byte);
-    showCaretAt(begin, bar);
-    const LineDamage damage = positions_.beginSelection(begin);
-    showSelection(mergeDamage(damage, positions_.stretchSelection(begin + static_cast<int>(2 * count))));
-}
-
-bool ControlModel::find(FindFrom from, int nibble, const void* pattern, int count, bool eitherCase,
-                        const void* caseFlags)
-{
-    const int lowest = from == FindFrom::Before ? 2 : 0;  // a position in the first byte has nothing before it
-    if (nibble < lowest || count <= 0 || !pattern)
-        return false;
-    const ByteSearcher searcher(static_cast<const uint8_t*>(pattern), static_cast<size_t>(count), eitherCase,
-                                static_cast<const uint8_t*>(caseFlags));
-    const size_t byte = static_cast<size_t>(nibble) >> 1;
-    const size_t hit = from == FindFrom::Before
-                           ? searcher.findBackward(store_.segments(), byte - 1)
-                           : searcher.findForward(store_.segments(), from == FindFrom::After ? byte + 1 : byte);
-    if (hit == ByteSearcher::npos)
-        return false;
-    showHit(hit, static_cast<size_t>(count));
-    return true;
-}
-
-bool ControlModel::findFirst(int nibble, const void* pattern, int count)
-{
-    return find(FindFrom::Nibble, nibble, pattern, count, false, nullptr);
-}
-
-bool ControlModel::findNext(int nibble, const void* pattern, int count)
-{
-    return find(FindFrom::After, nibble, pattern, count, false, nullptr);
-}
-
-bool ControlModel::findPrev(int nibble, const void* pattern, int count)
-{
-    return find(FindFrom::Before, nibble, pattern, count, false, nullptr);
-}
-
-bool ControlModel::findEitherCase(FindFrom from, int nibble, const void* pattern, const void* caseFlags, int count)
-{
-    return find(from, nibble, pattern, count, true, caseFlags);
 }

@@ -1,15 +1,18 @@
-// History: one undo record (the bytes an edit took out and put in) and the list that files them.
+// History: one undo record (the bytes an edit took out and put in, as pieces that point into
+// their sources) and the list that files them.
 #pragma once
 #include <cstdint>
 
 #include "common/_CLi.h"
-#include "common/_CVec.h"
+#include "core/Piece.h"
 
+// A record holds references, not bytes: deleting a whole file and undoing it costs a few pieces,
+// and the pieces keep their sources (an older base among them) alive while the record lives.
 struct History {
-    int caretBefore = 0;      // caret nibble just before the edit
-    int editPos = 0;          // nibble position of the edit; its byte is editPos / 2
-    _CVec<uint8_t> removed;   // bytes the edit took out
-    _CVec<uint8_t> inserted;  // bytes the edit put in
+    int64_t caretBefore = 0;  // caret nibble just before the edit
+    int64_t editPos = 0;      // nibble position of the edit; its byte is editPos / 2
+    PieceList removed;        // what the edit took out
+    PieceList inserted;       // what the edit put in
 };
 
 // The records split by undoPoint into done records (in front of it) and undone ones (from it on).

@@ -98,7 +98,7 @@ void RunKeyCommand(const KeyCommand& command, ControlModel& model, ControlView& 
     case KeyAction::Delete: model.deleteByte(); break;
     case KeyAction::TypeDigit: model.typeDigit(command.value); break;
     case KeyAction::GoBookMark: model.goBookMark(command.value); break;
-    case KeyAction::SetBookMark: model.setBookMark(command.value, model.caretPos()); break;
+    case KeyAction::SetBookMark: model.setBookMark(command.value, model.caretPos64()); break;
     case KeyAction::SelectionBegin: model.selectionBegin(); break;
     case KeyAction::SelectionEnd: model.selectionEnd(); break;
     case KeyAction::DeleteSelection: model.deleteSelection(); break;

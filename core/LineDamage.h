@@ -1,10 +1,11 @@
 // LineDamage: how far the view scrolled and which lines must be drawn again after a model operation.
 #pragma once
+#include <cstdint>
 
 struct LineDamage {
-    int scrolledLines = 0;  // lines the top line moved by; positive = towards the end of the data
-    int firstLine = -1;     // half-open range [firstLine, endLine) of absolute lines to draw again;
-    int endLine = -1;       // both -1 when nothing is to be drawn
+    int64_t scrolledLines = 0;  // lines the top line moved by; positive = towards the end of the data
+    int64_t firstLine = -1;     // half-open range [firstLine, endLine) of absolute lines to draw
+    int64_t endLine = -1;       // again; both -1 when nothing is to be drawn
 
     [[nodiscard]] bool hasLines() const noexcept { return firstLine >= 0 && firstLine < endLine; }
     // Nothing scrolled and nothing to draw: the view need not be touched.
@@ -12,7 +13,7 @@ struct LineDamage {
     bool operator==(const LineDamage&) const = default;
 
     // Lines [first, end), or nothing when the range is empty.
-    [[nodiscard]] static LineDamage lines(int first, int end) noexcept
+    [[nodiscard]] static LineDamage lines(int64_t first, int64_t end) noexcept
     {
         return first < end ? LineDamage{0, first, end} : LineDamage{};
     }

@@ -3,6 +3,15 @@
 
 #include <cstdint>
 
+int PageLayout::AddressDigitsFor(uint64_t lastOffset) noexcept
+{
+    if (lastOffset <= 0xFFFFFFFFull)
+        return 8;
+    if (lastOffset <= 0xFFFFFFFFFFull)
+        return 10;
+    return lastOffset <= 0xFFFFFFFFFFFFull ? 12 : 16;
+}
+
 void PageLayout::setCell(int width, int height) noexcept
 {
     cell = Rect{0, 0, width > 0 ? width : 1, height > 0 ? height : 1};
@@ -18,10 +27,11 @@ int PageLayout::layoutPage(const Rect& client)
     pageLines = lines < 2 ? 1 : lines;
     const int x0 = marginLeft;
     const int y0 = marginTop;
-    pageRect = Rect{x0, y0, x0 + lineCells * cw, y0 + pageLines * ch};
+    pageRect = Rect{x0, y0, x0 + lineCells() * cw, y0 + pageLines * ch};
 
     const size_t count = static_cast<size_t>(pageLines);
-    addressCells.resize(count * addressCellsPerLine);
+    const int addressCellsPerLine = addressCellCount();
+    addressCells.resize(count * static_cast<size_t>(addressCellsPerLine));
     hexCells.resize(count * lineBytes);
     charCells.resize(count * lineBytes);
     nibblePoints.resize(count * 2 * lineBytes);
@@ -29,7 +39,8 @@ int PageLayout::layoutPage(const Rect& client)
         const int top = y0 + ch * static_cast<int>(i);
         const int bottom = top + ch;
         for (int m = 0; m < addressCellsPerLine; ++m)
-            addressCells[i * addressCellsPerLine + m] = Rect{x0 + cw * 2 * m, top, x0 + cw * (2 * m + 2), bottom};
+            addressCells[i * static_cast<size_t>(addressCellsPerLine) + static_cast<size_t>(m)] =
+                Rect{x0 + cw * 2 * m, top, x0 + cw * (2 * m + 2), bottom};
         for (int j = 0; j < lineBytes; ++j) {
             const int hexLeft = x0 + cw * hexColumn(j);
             const int charLeft = x0 + cw * charColumn(j);
@@ -42,11 +53,11 @@ int PageLayout::layoutPage(const Rect& client)
     return pageLines;
 }
 
-int PageLayout::hitTest(unsigned x, unsigned y, int topNibble, int nibbleCount) const noexcept
+int64_t PageLayout::hitTest(unsigned x, unsigned y, int64_t topNibble, int64_t nibbleCount) const noexcept
 {
     const int64_t cw = cellWidth();
     const int64_t ch = cellHeight();
-    const int64_t hexLeft = marginLeft + hexAreaColumn * cw;
+    const int64_t hexLeft = marginLeft + int64_t(addressDigits) * cw;  // the hex area begins after the offsets
     if (x < hexLeft)
         return -1;
     const int64_t column = (static_cast<int64_t>(x) - hexLeft) / cw;
@@ -66,5 +77,5 @@ int PageLayout::hitTest(unsigned x, unsigned y, int topNibble, int nibbleCount) 
     if (digit == 0)
         return -1;
     const int64_t nibble = 32 * row + topNibble + 8 * group + 2 * byte + (digit == 2 ? 1 : 0);
-    return nibble < nibbleCount ? static_cast<int>(nibble) : -1;
+    return nibble < nibbleCount ? nibble : -1;
 }

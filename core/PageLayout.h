@@ -2,6 +2,8 @@
 // text and page rectangles, the cell rectangles and nibble points of every visible line, and
 // the inverse, which nibble lies under a point.
 #pragma once
+#include <cstdint>
+
 #include "common/ABaseRect.h"
 #include "common/_CVec.h"
 
@@ -10,20 +12,21 @@ public:
     using Rect = ABaseRect<int>;
     using Point = ABasePoint<int>;
 
-    // A line is 78 cells wide: offset (columns 0-7), bytes (10 + 3j + j/4 and the cell after),
-    // characters (62 + j).
+    // With an offset column of d digits a line is d + 70 cells wide: offset (columns 0 to d - 1),
+    // bytes (d + 2 + 3j + j/4 and the cell after), characters (d + 54 + j). With 8 digits: 78
+    // cells, bytes from column 10, characters from 62.
     static constexpr int lineBytes = 16;
-    static constexpr int lineCells = 78;
-    static constexpr int addressCellsPerLine = 4;   // two-digit cells, most significant first
-    static constexpr int hexAreaColumn = 8;         // where the mouse's hex area begins
-    static constexpr int hexAreaCells = 52;         // columns 8 to 59
+    static constexpr int hexAreaCells = 52;         // from the offset column's end to the characters
     static constexpr int groupCells = 13;           // a group of 4 bytes and the blank column before it
 
-    [[nodiscard]] static constexpr int hexColumn(int byteInLine) noexcept
-    {
-        return 10 + 3 * byteInLine + byteInLine / 4;
-    }
-    [[nodiscard]] static constexpr int charColumn(int byteInLine) noexcept { return 62 + byteInLine; }
+    // The offset column's digits for data whose last offset is lastOffset: 8 while it fits, then
+    // 10, 12 and 16.
+    [[nodiscard]] static int AddressDigitsFor(uint64_t lastOffset) noexcept;
+
+    [[nodiscard]] int addressCellCount() const noexcept { return addressDigits / 2; }  // two-digit cells
+    [[nodiscard]] int lineCells() const noexcept { return addressDigits + 70; }
+    [[nodiscard]] int hexColumn(int byteInLine) const noexcept { return addressDigits + 2 + 3 * byteInLine + byteInLine / 4; }
+    [[nodiscard]] int charColumn(int byteInLine) const noexcept { return addressDigits + 54 + byteInLine; }
 
     // Cell of the font. A dimension that is not positive counts as one pixel, so that nothing
     // divides by zero. invariant: cellWidth >= 1 and cellHeight >= 1
@@ -37,17 +40,19 @@ public:
     // The nibble whose digit lies under (x, y) on a page whose first nibble is topNibble, or -1
     // for the offset and character columns, blank columns, margins, rows past the page and
     // digits past the data.
-    [[nodiscard]] int hitTest(unsigned x, unsigned y, int topNibble, int nibbleCount) const noexcept;
+    [[nodiscard]] int64_t hitTest(unsigned x, unsigned y, int64_t topNibble, int64_t nibbleCount) const noexcept;
 
     Rect cell{0, 0, 1, 1};
+    int addressDigits = 8;    // invariant: 8, 10, 12 or 16; layoutPage places the cells for it
     Rect clientRect;          // the last rectangle given to layoutPage
     int marginLeft = 4;       // also the right margin
     int marginTop = 4;        // also the bottom margin
     Rect textRect;            // client less the margins, normalised
-    Rect pageRect;            // 78 cells by pageLines cells from the top-left margin
+    Rect pageRect;            // lineCells() by pageLines cells from the top-left margin
     int pageLines = 1;        // invariant: 1 <= pageLines, textRect.height() / cellHeight below 2 gives 1
-    // Per visible line i: addressCells [4i, 4i + 4), hexCells and charCells [16i, 16i + 16),
-    // nibblePoints [32i, 32i + 32) (the top-left corner of each digit's cell).
+    // Per visible line i, with a = addressCellCount(): addressCells [ai, ai + a), hexCells and
+    // charCells [16i, 16i + 16), nibblePoints [32i, 32i + 32) (the top-left corner of each
+    // digit's cell).
     _CVec<Rect> addressCells;
     _CVec<Rect> hexCells;
     _CVec<Rect> charCells;

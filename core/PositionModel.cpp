@@ -7,9 +7,9 @@
 
 namespace {
 
-[[nodiscard]] int linesFor(int64_t nibbles) noexcept
+[[nodiscard]] int64_t linesFor(int64_t nibbles) noexcept
 {
-    return static_cast<int>((nibbles + PositionModel::lineNibbles - 1) / PositionModel::lineNibbles);
+    return (nibbles + PositionModel::lineNibbles - 1) / PositionModel::lineNibbles;
 }
 
 // Maps a position at or after an edit that replaced [begin, end) and changed the size by delta.
@@ -28,17 +28,17 @@ namespace {
 
 } // namespace
 
-void PositionModel::storeView(int top, int bottom) noexcept
+void PositionModel::storeView(int64_t top, int64_t bottom) noexcept
 {
     topLine = top;
     bottomLine = bottom;
     topNibble = top * lineNibbles;
-    bottomNibble = static_cast<int>(std::min<int64_t>(nibbleCount, int64_t(topNibble) + pageNibbles));
+    bottomNibble = std::min(nibbleCount, topNibble + pageNibbles);
 }
 
-LineDamage PositionModel::scrollDamage(int oldTop, int oldBottom) const noexcept
+LineDamage PositionModel::scrollDamage(int64_t oldTop, int64_t oldBottom) const noexcept
 {
-    const int moved = topLine - oldTop;
+    const int64_t moved = topLine - oldTop;
     LineDamage damage;
     if (moved == 0)
         return damage;
@@ -52,7 +52,7 @@ LineDamage PositionModel::scrollDamage(int oldTop, int oldBottom) const noexcept
     return damage;
 }
 
-LineDamage PositionModel::visibleLines(int firstNibble, int endNibble) const noexcept
+LineDamage PositionModel::visibleLines(int64_t firstNibble, int64_t endNibble) const noexcept
 {
     if (endNibble <= firstNibble)
         return {};
@@ -65,12 +65,12 @@ LineDamage PositionModel::selectionLines() const noexcept
     return hasSelection() ? visibleLines(selBegin, selEnd) : LineDamage{};
 }
 
-LineDamage PositionModel::bookmarkLine(int nibble) const noexcept
+LineDamage PositionModel::bookmarkLine(int64_t nibble) const noexcept
 {
     return nibble < 0 ? LineDamage{} : visibleLines(nibble, nibble + 1);
 }
 
-void PositionModel::resetPositions(int nibbles)
+void PositionModel::resetPositions(int64_t nibbles)
 {
     if (nibbles > maxNibbleCount || nibbles < 2)
         throw AOverflowError();
@@ -83,13 +83,13 @@ void PositionModel::resetPositions(int nibbles)
     bookmarkCount = 0;
 }
 
-LineDamage PositionModel::setPageLines(int lines)
+LineDamage PositionModel::setPageLines(int64_t lines)
 {
-    lines = std::clamp(lines, 1, maxPageLines);
+    lines = std::clamp<int64_t>(lines, 1, maxPageLines);
     if (lines > pageLines) {
         pageLines = lines;
         pageNibbles = lines * lineNibbles;
-        const int top = std::max(0, std::min(topLine, lineCount - lines));
+        const int64_t top = std::max<int64_t>(0, std::min(topLine, lineCount - lines));
         storeView(top, std::min(lineCount, top + lines));
         return LineDamage::lines(topLine, bottomLine);
     }
@@ -101,15 +101,15 @@ LineDamage PositionModel::setPageLines(int lines)
     return {};
 }
 
-LineDamage PositionModel::setTopLine(int line)
+LineDamage PositionModel::setTopLine(int64_t line)
 {
-    const int top = std::max(0, std::min(line, lineCount - pageLines));
-    const int oldTop = topLine;
-    const int oldBottom = bottomLine;
+    const int64_t top = std::max<int64_t>(0, std::min(line, lineCount - pageLines));
+    const int64_t oldTop = topLine;
+    const int64_t oldBottom = bottomLine;
     storeView(top, std::min(lineCount, top + pageLines));
     const LineDamage damage = scrollDamage(oldTop, oldBottom);
 
-    const int column = caret % lineNibbles;
+    const int64_t column = caret % lineNibbles;
     if (caret >= bottomNibble)
         caret = (bottomLine - 1) * lineNibbles + column;
     if (caret < topNibble)
@@ -119,17 +119,17 @@ LineDamage PositionModel::setTopLine(int line)
     return damage;
 }
 
-LineDamage PositionModel::setCaret(int nibble)
+LineDamage PositionModel::setCaret(int64_t nibble)
 {
     caret = nibble;
     if (nibble >= topNibble && nibble < bottomNibble)
         return {};
     if (nibble < topNibble)
         return setTopLine(nibble / lineNibbles);
-    return setTopLine(std::max(0, nibble / lineNibbles + 1 - pageLines));
+    return setTopLine(std::max<int64_t>(0, nibble / lineNibbles + 1 - pageLines));
 }
 
-LineDamage PositionModel::adjustAfterEdit(int64_t newNibbleCount, int editBegin, int editEnd)
+LineDamage PositionModel::adjustAfterEdit(int64_t newNibbleCount, int64_t editBegin, int64_t editEnd)
 {
     if (newNibbleCount > maxNibbleCount || newNibbleCount < 2)
         throw AOverflowError();
@@ -144,26 +144,25 @@ LineDamage PositionModel::adjustAfterEdit(int64_t newNibbleCount, int editBegin,
         return {};
     }
 
-    const int oldLineCount = lineCount;
+    const int64_t oldLineCount = lineCount;
     lineCount = linesFor(newCount);
-    nibbleCount = static_cast<int>(newCount);
+    nibbleCount = newCount;
     const LineDamage editDamage = LineDamage::lines(
-        editBegin / lineNibbles,
-        delta == 0 ? static_cast<int>((end + lineNibbles - 1) / lineNibbles) : std::max(lineCount, oldLineCount));
+        editBegin / lineNibbles, delta == 0 ? (end + lineNibbles - 1) / lineNibbles : std::max(lineCount, oldLineCount));
 
     if (caret >= begin) {
         const int64_t moved = caret < end ? begin : caret + delta;
-        caret = static_cast<int>(std::min(moved, newCount - 1));
+        caret = std::min(moved, newCount - 1);
     }
 
     // The view keeps its top line where it can and is pulled to the caret where it must.
-    const int oldTop = topLine;
-    const int oldBottom = bottomLine;
-    int top = std::max(0, std::min(topLine, lineCount - pageLines));
+    const int64_t oldTop = topLine;
+    const int64_t oldBottom = bottomLine;
+    int64_t top = std::max<int64_t>(0, std::min(topLine, lineCount - pageLines));
     if (caret < top * lineNibbles)
         top = caret / lineNibbles;
-    int bottom = std::min(lineCount, top + pageLines);
-    if (int64_t(caret) >= std::min<int64_t>(newCount, int64_t(top) * lineNibbles + pageNibbles)) {
+    int64_t bottom = std::min(lineCount, top + pageLines);
+    if (caret >= std::min(newCount, top * lineNibbles + pageNibbles)) {
         bottom = caret / lineNibbles + 1;
         top = bottom - pageLines;
     }
@@ -178,21 +177,21 @@ LineDamage PositionModel::adjustAfterEdit(int64_t newNibbleCount, int editBegin,
         if (mappedEnd <= mappedBegin) {
             damage = mergeDamage(damage, clearSelection());
         } else {
-            damage = mergeDamage(damage, beginSelection(static_cast<int>(mappedBegin)));
-            damage = mergeDamage(damage, stretchSelection(static_cast<int>(mappedEnd)));
+            damage = mergeDamage(damage, beginSelection(mappedBegin));
+            damage = mergeDamage(damage, stretchSelection(mappedEnd));
         }
     }
 
     if (bookmarkCount != 0) {
         for (int slot = 0; slot < bookmarkSlots; ++slot) {
-            const int old = bookmarks[slot];
+            const int64_t old = bookmarks[slot];
             if (old < 0)
                 continue;
             int64_t mapped = old < begin ? old : (old < end ? -1 : old + delta);
             if (mapped >= newCount)
                 mapped = -1;
             if (mapped != old)
-                damage = mergeDamage(damage, setBookmarkSlot(slot, static_cast<int>(mapped)));
+                damage = mergeDamage(damage, setBookmarkSlot(slot, mapped));
         }
     }
 
@@ -203,20 +202,20 @@ LineDamage PositionModel::adjustAfterEdit(int64_t newNibbleCount, int editBegin,
     return damage;
 }
 
-LineDamage PositionModel::beginSelection(int nibble)
+LineDamage PositionModel::beginSelection(int64_t nibble)
 {
     LineDamage damage = selectionLines();
-    selBegin = nibble & ~1;
+    selBegin = nibble & ~int64_t(1);
     selEnd = selBegin + 2;
     return mergeDamage(damage, selectionLines());
 }
 
-LineDamage PositionModel::stretchSelection(int nibble)
+LineDamage PositionModel::stretchSelection(int64_t nibble)
 {
     if (!hasSelection())
         return {};
     const LineDamage before = selectionLines();
-    const int end = nibble & ~1;
+    const int64_t end = nibble & ~int64_t(1);
     if (end > selEnd)
         selEnd = end;
     else if (end >= 2 && end - 2 < selBegin)
@@ -233,9 +232,9 @@ LineDamage PositionModel::clearSelection()
     return damage;
 }
 
-LineDamage PositionModel::setBookmarkSlot(int index, int value)
+LineDamage PositionModel::setBookmarkSlot(int index, int64_t value)
 {
-    const int old = bookmarks[index];
+    const int64_t old = bookmarks[index];
     if (old >= 0 && value < 0)
         --bookmarkCount;
     else if (old < 0 && value >= 0)
@@ -247,15 +246,15 @@ LineDamage PositionModel::setBookmarkSlot(int index, int value)
 const char* PositionModel::brokenInvariant() const noexcept
 {
     if (nibbleCount < 2 || nibbleCount > maxNibbleCount || nibbleCount % 2 != 0)
-        return "nibbleCount outside 2..0x7FFFFFFE or odd";
+        return "nibbleCount outside 2..maxNibbleCount or odd";
     if (lineCount != linesFor(nibbleCount))
         return "lineCount is not ceil(nibbleCount / 32)";
     if (pageLines < 1 || pageLines > maxPageLines || pageNibbles != pageLines * lineNibbles)
         return "pageLines or pageNibbles wrong";
-    if (topLine < 0 || topLine > std::max(0, lineCount - pageLines))
+    if (topLine < 0 || topLine > std::max<int64_t>(0, lineCount - pageLines))
         return "topLine outside 0..max(0, lineCount - pageLines)";
     if (bottomLine != std::min(lineCount, topLine + pageLines) || topNibble != topLine * lineNibbles
-        || bottomNibble != std::min<int64_t>(nibbleCount, int64_t(topNibble) + pageNibbles))
+        || bottomNibble != std::min(nibbleCount, topNibble + pageNibbles))
         return "bottomLine, topNibble or bottomNibble out of step with topLine";
     if (caret < 0 || caret >= nibbleCount)
         return "caret outside the data";
@@ -266,7 +265,7 @@ const char* PositionModel::brokenInvariant() const noexcept
             return "selection not an ordered run of whole bytes inside the data";
     }
     int set = 0;
-    for (const int bookmark : bookmarks) {
+    for (const int64_t bookmark : bookmarks) {
         if (bookmark == -1)
             continue;
         if (bookmark < 0 || bookmark >= nibbleCount)

@@ -1,7 +1,8 @@
 // Fuzz target: operation scripts run through ControlModel. Each op is one code byte and its
 // argument bytes; after every op the position invariants, the drawn page and the scroll bar must
 // agree with the model, and at the end undoing everything must give back the last loaded bytes
-// and redoing everything the bytes of the last record.
+// and redoing everything the bytes of the last record. Documents are also opened on sources and
+// rebased as after a save.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -9,6 +10,7 @@
 
 #include "common/AError.h"
 #include "tests/unit/core/RecordingView.h"
+#include "tests/unit/core/TestSources.h"
 
 namespace {
 
@@ -48,8 +50,8 @@ void fail(const char* what, int op)
 
 std::vector<uint8_t> contents(const ControlModel& model)
 {
-    std::vector<uint8_t> bytes(static_cast<size_t>(model.dataSize()));
-    if (!model.getData(bytes.data(), 0, model.dataSize()))
+    std::vector<uint8_t> bytes(static_cast<size_t>(model.dataSize64()));
+    if (!model.getData(bytes.data(), 0, static_cast<int64_t>(bytes.size())))
         fail("getData of the whole data refused", -1);
     return bytes;
 }
@@ -80,7 +82,13 @@ void run(ControlModel& model, Script& script, std::vector<uint8_t>& loaded)
     case 5: model.setTabSize(script.number()); model.tab(); break;
     case 6: { const int at = script.number(); auto b = script.bytes(); model.insertData(at, b.data(), static_cast<int>(b.size())); break; }
     case 7: { auto b = script.bytes(); b.resize(b.size() * 7); model.setData(b.data(), static_cast<int>(b.size())); loaded = contents(model); break; }
-    case 8: model.newData(); loaded = contents(model); break;
+    case 8:
+        if (code & 0x20)
+            model.openSource(std::make_shared<ReadOnlySource>(script.bytes()));
+        else
+            model.newData();
+        loaded = contents(model);
+        break;
     case 9: model.selectionBegin(); break;
     case 10: model.selectionEnd(); break;
     case 11: model.hideSelection(); break;
@@ -89,7 +97,14 @@ void run(ControlModel& model, Script& script, std::vector<uint8_t>& loaded)
     case 14: { auto b = script.bytes(); model.replaceSelection(b.data(), static_cast<int>(b.size())); break; }
     case 15: model.undo(); break;
     case 16: model.redo(); break;
-    case 17: model.clearHistory(); loaded = contents(model); break;
+    case 17:
+        if (code & 0x20) {
+            model.rebase(std::make_shared<SnapshotSource>(model.snapshot()));  // a save: the history stays
+        } else {
+            model.clearHistory();
+            loaded = contents(model);
+        }
+        break;
     case 18: model.cursorDown(); break;
     case 19: model.cursorUp(); break;
     case 20: model.cursorLeft(); break;

@@ -84,9 +84,10 @@ void AVornalixor::showCaret()
 
 void AVornalixor::placeCaret()
 {
+    followOffsetWidth();
     const PositionModel& positions = model.positions();
-    const int index = positions.caret - positions.topNibble;
-    if (index < 0 || static_cast<size_t>(index) >= layout.nibblePoints.size())
+    const int64_t index = positions.caret - positions.topNibble;
+    if (index < 0 || static_cast<uint64_t>(index) >= layout.nibblePoints.size())
         return;
     const PageLayout::Point point = layout.nibblePoints[static_cast<size_t>(index)];
     systemCaret.setPosition(point.x, point.y);
@@ -94,6 +95,7 @@ void AVornalixor::placeCaret()
 
 void AVornalixor::invalidate(bool erase)
 {
+    followOffsetWidth();
     InvalidateRect(window, nullptr, erase);
 }
 

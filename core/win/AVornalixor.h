@@ -50,17 +50,21 @@ public:
     ControlModel model;                     // bytes, positions, history, flags
     bool shiftDown = false;                 // tracked from this window's own key messages
     bool ctrlDown = false;
-    // Glyph strips, index 0 in the normal colours, 1 in the inverse ones: hex strips hold 257
-    // two-cell glyphs (the byte values, then a blank one), character strips 257 one-cell glyphs.
+    // Glyph strips, index 0 in the normal colours, 1 in the inverse ones: hex strips hold 258
+    // two-cell glyphs (the byte values, a blank one and the unreadable one), character strips
+    // 258 one-cell glyphs.
     std::unique_ptr<MemoryDC> hexGlyphs[2];
     std::unique_ptr<MemoryDC> charGlyphs[2];
 
     static constexpr int blankCell = 256;
+    static constexpr int unreadableCell = 257;  // a byte whose source cannot be read
     // Posted to itself: draw the scroll bar with the values the last updates left.
     static constexpr UINT kDrawScrollBar = WM_USER + 0x100;
 
 private:
     void measureCell();
+    // Lays the cells out again when the data's size asks for another offset width.
+    void followOffsetWidth();
     void layoutPage(const PageLayout::Rect& client);
     void buildGlyphStrips();
     void paintLines(DeviceContext& dc, const LineDamage& damage);

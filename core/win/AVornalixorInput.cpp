@@ -103,7 +103,7 @@ void AVornalixor::mouse(WPARAM keys, LPARAM position)
     if (!(keys & MK_LBUTTON))
         return;
     const PositionModel& p = model.positions();
-    const int nibble = layout.hitTest(LOWORD(position), HIWORD(position), p.topNibble, p.nibbleCount);
+    const int64_t nibble = layout.hitTest(LOWORD(position), HIWORD(position), p.topNibble, p.nibbleCount);
     if (nibble >= 0)
         model.setCaretPos(nibble);
 }

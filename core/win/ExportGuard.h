@@ -2,12 +2,7 @@
 // shows its box, gives the focus back to the control and gives the guard result.
 #pragma once
 #include "core/win/AVornalixor.h"
-#include "core/win/ControlTexts.h"
-
-#include "common/AError.h"
-#include "common/win/MessageBox.h"
-
-#include <new>
+#include "core/win/FailureBox.h"
 
 template <class Result, class Operation>
 Result Guarded(HWND window, Result guard, Operation operation)
@@ -17,13 +12,16 @@ Result Guarded(HWND window, Result guard, Operation operation)
         return guard;
     try {
         return operation(*self);
-    } catch (const std::bad_alloc&) {
-        ShowOutOfMemory(window);
-    } catch (const AOverflowError&) {
-        ShowMessageBox(window, kTextSizeLimit, kMessageError);
     } catch (...) {
-        ShowMessageBox(window, kTextUnstable, kMessageError);
+        ShowCaughtFailure(window);
     }
     SetFocus(window);
     return guard;
+}
+
+// The guard around a call of the instance's model.
+template <class Result, class Operation>
+Result OnModel(HWND window, Result guard, Operation operation)
+{
+    return Guarded(window, guard, [&](AVornalixor& self) -> Result { return operation(self.model); });
 }

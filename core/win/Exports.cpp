@@ -1,4 +1,4 @@
-// The exports of talvine.dll: each finds the control's instance behind the export guard and
+// The 56 exports of talvine.dll: each finds the control's instance behind the export guard and
 // calls its model or its drawing state.
 #define TALVINE_BUILDING
 #include "talvine.h"
@@ -6,23 +6,7 @@
 #include "core/win/ExportGuard.h"
 #include "core/win/Library.h"
 
-#include "common/win/MessageBox.h"
-
-#include <algorithm>
 #include <cstring>
-#include <new>
-#include <vector>
-
-namespace {
-
-// The guard around a call of the instance's model.
-template <class Result, class Operation>
-Result OnModel(HWND window, Result guard, Operation operation)
-{
-    return Guarded(window, guard, [&](AVornalixor& self) -> Result { return operation(self.model); });
-}
-
-} // namespace
 
 extern "C" HWND QX_Create(HWND owner, HWND parent, DWORD style)
 {
@@ -30,12 +14,8 @@ extern "C" HWND QX_Create(HWND owner, HWND parent, DWORD style)
         Library().owner = owner;
         return CreateWindowExA(WS_EX_ACCEPTFILES, TALVINE_CLASS_NAME, nullptr, style | WS_CHILD, 0, 0,
                                0, 0, parent, nullptr, Library().classModule, nullptr);
-    } catch (const std::bad_alloc&) {
-        ShowOutOfMemory(owner);
-    } catch (const AOverflowError&) {
-        ShowMessageBox(owner, kTextSizeLimit, kMessageError);
     } catch (...) {
-        ShowMessageBox(owner, kTextUnstable, kMessageError);
+        ShowCaughtFailure(owner);
     }
     return nullptr;
 }
@@ -353,62 +333,4 @@ extern "C" bool QX_FindNext(HWND window, int nibble, const void* pattern, int co
 extern "C" bool QX_FindPrev(HWND window, int nibble, const void* pattern, int count)
 {
     return OnModel(window, false, [&](ControlModel& model) { return model.findPrev(nibble, pattern, count); });
-}
-
-// --- the exports beside the 56: whole data without a copy, the changes since a mark, and search
-// with letters of either case
-
-extern "C" bool QX_ReadDataFrom(HWND window, int count, QX_ReadProc read, void* context)
-{
-    if (!read || count <= 0)
-        return false;
-    return OnModel(window, false, [&](ControlModel& model) {
-        return model.readData(static_cast<size_t>(count), [&](uint8_t* out, size_t piece) {
-            return read(context, out, static_cast<int>(piece));
-        });
-    });
-}
-
-extern "C" bool QX_WriteDataTo(HWND window, int nibble, int count, QX_WriteProc write, void* context)
-{
-    if (!write || nibble < 0 || count < 0)
-        return false;
-    return OnModel(window, false, [&](ControlModel& model) {
-        return model.writeData(static_cast<size_t>(nibble) >> 1, static_cast<size_t>(count),
-                               [&](const uint8_t* bytes, size_t piece) {
-                                   return write(context, bytes, static_cast<int>(piece));
-                               });
-    });
-}
-
-extern "C" int QX_GetChanges(HWND window, QX_CHANGE* changes, int capacity)
-{
-    return OnModel(window, -1, [&](ControlModel& model) {
-        const std::vector<ChangedRegion>& regions = model.changes().regions();
-        const size_t copied = changes && capacity > 0 ? std::min<size_t>(regions.size(), capacity) : 0;
-        for (size_t i = 0; i < copied; ++i)
-            changes[i] = {regions[i].offset, regions[i].removed, regions[i].inserted};
-        return static_cast<int>(regions.size());
-    });
-}
-
-extern "C" bool QX_ClearChanges(HWND window)
-{
-    return OnModel(window, false, [](ControlModel& model) {
-        model.clearChanges();
-        return true;
-    });
-}
-
-extern "C" bool QX_FindCaseless(HWND window, int nibble, const void* pattern, const void* caseFlags, int count,
-                                int direction)
-{
-    if (direction < QX_FIND_FIRST || direction > QX_FIND_PREV)
-        return false;
-    const auto from = direction == QX_FIND_FIRST  ? ControlModel::FindFrom::Nibble
-                      : direction == QX_FIND_NEXT ? ControlModel::FindFrom::After
-                                                  : ControlModel::FindFrom::Before;
-    return OnModel(window, false, [&](ControlModel& model) {
-        return model.findEitherCase(from, nibble, pattern, caseFlags, count);
-    });
 }

@@ -1,14 +1,12 @@
 // The control's window procedure: instance lifetime and guarded dispatch.
 #include "core/win/AVornalixor.h"
 #include "core/win/ControlTexts.h"
+#include "core/win/FailureBox.h"
 #include "core/win/Library.h"
 
-#include "common/AError.h"
 #include "common/win/MessageBox.h"
 
 #include <shellapi.h>
-
-#include <new>
 
 namespace {
 
@@ -56,16 +54,8 @@ LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         try {
             if (self->dispatch(message, wParam, lParam))
                 return 0;
-        } catch (const std::bad_alloc&) {
-            ShowOutOfMemory(nullptr);
-            SetFocus(window);
-            return 0;
-        } catch (const AOverflowError&) {
-            ShowMessageBox(nullptr, kTextSizeLimit, kMessageError);
-            SetFocus(window);
-            return 0;
         } catch (...) {
-            ShowMessageBox(nullptr, kTextUnstable, kMessageError);
+            ShowCaughtFailure(nullptr);
             SetFocus(window);
             return 0;
         }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/ControlModel.h"
+#include "core/ScrollMapping.h"
 
 class RecordingView : public ControlView {
 public:
@@ -73,12 +74,12 @@ public:
         const PositionModel& p = model->positions();
         if (rows.size() != static_cast<size_t>(p.pageLines))
             rows.assign(static_cast<size_t>(p.pageLines), "?");
-        const int scrolled = damage.scrolledLines;
-        const int pageLines = p.pageLines;
+        const int64_t scrolled = damage.scrolledLines;
+        const int64_t pageLines = p.pageLines;
         if (scrolled != 0 && scrolled < pageLines && -scrolled < pageLines) {
             std::vector<std::string> moved(rows.size(), "?");  // uncovered rows hold stale pixels
-            for (int row = 0; row < pageLines; ++row) {
-                const int from = row + scrolled;
+            for (int64_t row = 0; row < pageLines; ++row) {
+                const int64_t from = row + scrolled;
                 if (from >= 0 && from < pageLines)
                     moved[static_cast<size_t>(row)] = rows[static_cast<size_t>(from)];
             }
@@ -87,7 +88,7 @@ public:
             rows.assign(rows.size(), "?");
         }
         if (damage.hasLines()) {
-            for (int line = damage.firstLine; line < damage.endLine; ++line)
+            for (int64_t line = damage.firstLine; line < damage.endLine; ++line)
                 if (line >= p.topLine && line < p.topLine + pageLines)
                     rows[static_cast<size_t>(line - p.topLine)] = render(line);
         }
@@ -100,7 +101,7 @@ public:
         checkModel("invalidate");
         const PositionModel& p = model->positions();
         rows.assign(static_cast<size_t>(p.pageLines), "");
-        for (int row = 0; row < p.pageLines; ++row)
+        for (int64_t row = 0; row < p.pageLines; ++row)
             rows[static_cast<size_t>(row)] = render(p.topLine + row);
     }
     void setScrollBar(const ScrollBarFields& fields) override
@@ -119,22 +120,23 @@ public:
     }
 
     // What the window shows for an absolute line: offset, bytes with selection marks, bookmark mark.
-    [[nodiscard]] std::string render(int line) const
+    [[nodiscard]] std::string render(int64_t line) const
     {
         const PositionModel& p = model->positions();
         if (line >= p.lineCount)
             return "";
         std::string text;
-        for (const int bookmark : p.bookmarks)
+        for (const int64_t bookmark : p.bookmarks)
             if (bookmark >= 0 && bookmark / 32 == line)
                 text = "#";
         text += std::to_string(line * 16) + ":";
-        const size_t first = static_cast<size_t>(line) * 16;
-        const size_t count = std::min<size_t>(16, static_cast<size_t>(model->dataSize()) - first);
+        const uint64_t first = static_cast<uint64_t>(line) * 16;
+        const size_t count = static_cast<size_t>(std::min<uint64_t>(16, model->dataSize64() - first));
         uint8_t bytes[16];
-        model->copyBytes(first, count, bytes);
+        if (!model->copyBytes(first, count, bytes))
+            return text + " unreadable";
         for (size_t i = 0; i < count; ++i) {
-            const int nibble = static_cast<int>(2 * (first + i));
+            const int64_t nibble = static_cast<int64_t>(2 * (first + i));
             const bool selected = p.hasSelection() && nibble >= p.selBegin && nibble < p.selEnd;
             char cell[8];
             std::snprintf(cell, sizeof cell, "%c%02X", selected ? '*' : ' ', bytes[i]);
@@ -149,19 +151,20 @@ public:
         const PositionModel& p = model->positions();
         if (rows.size() != static_cast<size_t>(p.pageLines))
             return 0;
-        for (int row = 0; row < p.pageLines; ++row)
+        for (int64_t row = 0; row < p.pageLines; ++row)
             if (rows[static_cast<size_t>(row)] != render(p.topLine + row))
-                return row;
+                return static_cast<int>(row);
         return -1;
     }
 
-    // The bar agrees with the model: range 0 .. lineCount - 1, page, position topLine.
+    // The bar agrees with the model: range 0 .. lineCount - 1, page, position topLine (mapped
+    // in proportion for more lines than the bar holds).
     [[nodiscard]] bool barMatches() const
     {
         const PositionModel& p = model->positions();
         return bar.mask == (ScrollBarFields::Range | ScrollBarFields::Page | ScrollBarFields::Position)
-            && bar.min == 0 && bar.max == p.lineCount - 1
-            && bar.page == std::min(p.pageLines, p.bottomLine - p.topLine) && bar.pos == p.topLine;
+            && bar.min == 0 && bar.max == ScrollMapping::Range(p) && bar.page == ScrollMapping::Page(p)
+            && bar.pos == ScrollMapping::Position(p);
     }
 
 private:
@@ -185,7 +188,7 @@ struct TestControl {
     RecordingView view;
     ControlModel model;
 
-    explicit TestControl(std::vector<uint8_t> bytes = {0}, int pageLines = 4, uint32_t sizeLimit = ControlModel::maxDataSize)
+    explicit TestControl(std::vector<uint8_t> bytes = {0}, int pageLines = 4, uint64_t sizeLimit = ControlModel::maxDataSize)
         : model(view, sizeLimit)
     {
         view.model = &model;
@@ -195,8 +198,9 @@ struct TestControl {
     }
     [[nodiscard]] std::vector<uint8_t> bytes() const
     {
-        std::vector<uint8_t> out(static_cast<size_t>(model.dataSize()));
-        model.copyBytes(0, out.size(), out.data());
+        std::vector<uint8_t> out(static_cast<size_t>(model.dataSize64()));
+        if (!model.copyBytes(0, out.size(), out.data()))
+            out.clear();  // unreadable data matches no expected bytes
         return out;
     }
     [[nodiscard]] const PositionModel& p() const { return model.positions(); }

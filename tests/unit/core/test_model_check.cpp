@@ -1,7 +1,8 @@
 // Randomized check of ControlModel against a plain reference (a vector plus caret, view,
 // selection, bookmarks and undo records), with the position invariants, the scroll bar and the
-// drawn page checked after every step. QX_SEED=<n> runs another sequence; QX_MODEL_STEPS=<n>
-// sets the length.
+// drawn page checked after every step; documents opened on sources and rebased as after a save
+// between the edits, their regions against the base and snapshots checked as well.
+// QX_SEED=<n> runs another sequence; QX_MODEL_STEPS=<n> sets the length.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "common/AError.h"
 #include "tests/unit/core/RebuiltFromChanges.h"
 #include "tests/unit/core/RecordingView.h"
+#include "tests/unit/core/TestSources.h"
 
 namespace {
 
@@ -131,6 +133,18 @@ struct Reference {
     {
         modified = true;
         ++notes;
+    }
+    // New data as setData, newData and openSource give it: all else reset.
+    void load(Bytes bytes)
+    {
+        data = bytes.empty() ? Bytes{0} : std::move(bytes);
+        caret = top = 0;
+        select(-1, -1);
+        marks.fill(-1);
+        done.clear();
+        undone.clear();
+        modified = false;
+        notes += 2;
     }
     void select(int b, int e)
     {
@@ -286,14 +300,7 @@ public:
             op << (fresh ? "newData" : "setData(" + std::to_string(bytes.size()) + " bytes)");
             run([&] { return fresh ? model_.newData() : model_.setData(bytes.data(), static_cast<int>(bytes.size())); },
                 [&] {
-                    ref_.data = fresh || bytes.empty() ? Bytes{0} : Bytes(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(std::min(bytes.size(), ref_.limit)));
-                    ref_.caret = ref_.top = 0;
-                    ref_.select(-1, -1);
-                    ref_.marks.fill(-1);
-                    ref_.done.clear();
-                    ref_.undone.clear();
-                    ref_.modified = false;
-                    ref_.notes += 2;
+                    ref_.load(fresh ? Bytes{} : Bytes(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(std::min(bytes.size(), ref_.limit))));
                     return true;
                 });
         } else if (choice < 42) {
@@ -458,6 +465,21 @@ public:
             const bool value = pick(0, 3) == 0;
             op << "setReadOnly(" << value << ")";
             run([&] { model_.setReadOnly(value); return true; }, [&] { ref_.readOnly = value; return true; });
+        } else if (choice < 97) {
+            // A save: the bytes as they are become the base; nothing else changes.
+            op << "rebase";
+            run([&] { return model_.rebase(std::make_shared<SnapshotSource>(model_.snapshot())); }, [] { return true; });
+        } else if (choice < 98) {
+            const Bytes bytes = randomBytes(pick(0, 3) == 0 ? 0 : pick(1, 160));
+            const bool inMemory = pick(0, 1);
+            op << "openSource(" << bytes.size() << " bytes" << (inMemory ? ", in memory)" : ")");
+            const SourcePtr source = inMemory ? SourcePtr(ChunkOf(bytes)) : std::make_shared<ReadOnlySource>(bytes);
+            run([&] { return model_.openSource(source); }, [&] {
+                if (bytes.size() > ref_.limit)
+                    return false;
+                ref_.load(bytes);
+                return true;
+            });
         } else {
             const bool value = pick(0, 1);
             op << "setModified(" << value << ")";
@@ -519,6 +541,10 @@ private:
             out << "notifications " << notes_ << ", expected " << ref_.notes << "; ";
         if (!changesRebuildTheData(bytes))
             out << "the changes since the mark do not rebuild the data; ";
+        if (!baseChangesRebuildTheData(bytes))
+            out << "the changes against the base do not rebuild the data; ";
+        if (!snapshotStaysAsTaken(bytes))
+            out << "a snapshot changed with the data; ";
         if (const char* broken = p.brokenInvariant())
             out << "invariant: " << broken << "; ";
         if (!view_.problem.empty())
@@ -535,6 +561,30 @@ private:
         return out.str();
     }
 
+    // Today's data is rebuilt from the base by the regions that differ from it.
+    bool baseChangesRebuildTheData(const Bytes& now) const
+    {
+        Bytes base;
+        if (const SourcePtr& source = model_.base()) {
+            base.resize(static_cast<size_t>(source->size()));
+            if (!source->read(0, base.data(), base.size()))
+                return false;
+        }
+        return RebuiltFromChanges(base, now, model_.baseChanges()) == now;
+    }
+
+    // A snapshot reads as the data did when it was taken; now and then a new one is taken.
+    bool snapshotStaysAsTaken(const Bytes& now)
+    {
+        Bytes read(static_cast<size_t>(snapshot_.size()));
+        const bool same = snapshot_.read(0, read.data(), read.size()) && read == snapshotBytes_;
+        if (pick(0, 30) == 0) {
+            snapshot_ = model_.snapshot();
+            snapshotBytes_ = now;
+        }
+        return same;
+    }
+
     // Today's data is rebuilt from the mark by the changes; now and then it becomes the mark.
     bool changesRebuildTheData(const Bytes& now)
     {
@@ -548,6 +598,8 @@ private:
 
     std::mt19937 random_;
     Bytes marked_{0};
+    PieceTable snapshot_;
+    Bytes snapshotBytes_;
     RecordingView view_;
     Reference ref_;
     ControlModel model_;

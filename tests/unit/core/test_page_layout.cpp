@@ -105,3 +105,31 @@ TEST(HitTest, RowsMarginsAndTheEndOfTheData)
     EXPECT_EQ(layout.hitTest(4 + 26 * 8, 4, 0, 10), -1);
     EXPECT_EQ(layout.hitTest(4 + 10 * 8, 4 + 16, 0, 10), -1) << "the line below a short last line";
 }
+
+TEST(PageLayout, OffsetColumnWidensInStepsAndTheCellsFollow)
+{
+    const struct { uint64_t lastOffset; int digits; } steps[] = {
+        {0, 8}, {0xFFFFFFFF, 8}, {0x100000000, 10}, {0xFFFFFFFFFF, 10},
+        {0x10000000000, 12}, {0xFFFFFFFFFFFF, 12}, {0x1000000000000, 16}, {UINT64_MAX, 16},
+    };
+    for (const auto& step : steps)
+        EXPECT_EQ(PageLayout::AddressDigitsFor(step.lastOffset), step.digits) << std::hex << step.lastOffset;
+
+    PageLayout layout;
+    layout.setCell(8, 16);
+    layout.addressDigits = 10;
+    layout.layoutPage({0, 0, 800, 100});
+    ASSERT_EQ(layout.addressCells.size(), 5u * 5);
+    EXPECT_EQ(layout.pageRect.width(), 80 * 8);
+    EXPECT_EQ(layout.addressCells[4], (Rect{4 + 64, 4, 4 + 80, 20}));
+    EXPECT_EQ(layout.hexCells[0].left, 4 + 12 * 8);
+    EXPECT_EQ(layout.hexCells[4].left, 4 + 25 * 8);
+    EXPECT_EQ(layout.charCells[15], (Rect{4 + 79 * 8, 4, 4 + 80 * 8, 20}));
+    // The hit test follows: the old first digit column is now blank, the byte starts two cells on.
+    const int64_t top = int64_t(1) << 33;
+    EXPECT_EQ(layout.hitTest(4 + 10 * 8 + 1, 4, top, top + 1000), -1);
+    EXPECT_EQ(layout.hitTest(4 + 12 * 8 + 1, 4, top, top + 1000), top);
+    EXPECT_EQ(layout.hitTest(4 + 13 * 8 + 1, 4 + 16, top, top + 1000), top + 33);
+    for (int x = 0; x < 4 + 82 * 8; ++x)
+        ASSERT_EQ(layout.hitTest(static_cast<unsigned>(x), 4 + 6, 0, 1000), NibbleByPoints(layout, x)) << "x " << x;
+}

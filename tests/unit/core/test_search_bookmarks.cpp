@@ -1,4 +1,4 @@
-// Search (model and searcher, also across the gap) and the ten bookmark slots.
+// Search (model and searcher, also across piece and chunk edges) and the ten bookmark slots.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -6,6 +6,7 @@
 
 #include "core/ByteSearcher.h"
 #include "tests/unit/core/RecordingView.h"
+#include "tests/unit/core/TestSources.h"
 
 namespace {
 
@@ -70,9 +71,9 @@ TEST(Search, HitScrollsTheCaretIntoViewAndSelects)
     EXPECT_TRUE(t.view.barMatches());
 }
 
-// Every hit must be the byte-by-byte scan's first hit, also when the gap of the store lies
-// anywhere inside or beside a match.
-TEST(Search, SearcherAgreesWithAByteByByteScanAroundTheGap)
+// Every hit must be the byte-by-byte scan's first hit, also when piece edges and the edges of
+// the chunks that pieces are read in lie anywhere inside or beside a match.
+TEST(Search, SearcherAgreesWithAByteByByteScanAcrossPieceEdges)
 {
     std::mt19937 random(11);
     for (int round = 0; round < 300; ++round) {
@@ -80,13 +81,9 @@ TEST(Search, SearcherAgreesWithAByteByByteScanAroundTheGap)
         Bytes data(size);
         for (auto& byte : data)
             byte = static_cast<uint8_t>(random() % 3);
-        GapBuffer store(1u << 20);
-        store.assign(data.data(), data.size());
-        const size_t at = random() % (size + 1);
-        store.replace(at, 0, nullptr, 0);
-        const uint8_t one = 1;
-        store.replace(at, 0, &one, 1);  // moves the gap to `at`
-        data.insert(data.begin() + static_cast<ptrdiff_t>(at), 1);
+        const PieceTable table = ScatteredTable(data, random);
+        SpanReader reader(1 + random() % 7);
+        bool failed = true;
         Bytes pattern(1 + random() % 6);
         for (auto& byte : pattern)
             byte = static_cast<uint8_t>(random() % 3);
@@ -104,8 +101,10 @@ TEST(Search, SearcherAgreesWithAByteByByteScanAroundTheGap)
                 backward = k;
                 break;
             }
-        ASSERT_EQ(searcher.findForward(store.segments(), from), forward) << "round " << round;
-        ASSERT_EQ(searcher.findBackward(store.segments(), from), backward) << "round " << round;
+        ASSERT_EQ(searcher.findForward(table, from, reader, failed), forward) << "round " << round;
+        ASSERT_FALSE(failed);
+        ASSERT_EQ(searcher.findBackward(table, from, reader, failed), backward) << "round " << round;
+        ASSERT_FALSE(failed);
         ASSERT_EQ(searcher.findForward(data.data(), data.size(), from), forward) << "round " << round;
     }
 }
@@ -128,7 +127,7 @@ TEST(Search, LongRunsFindTheFirstHitInEveryBlockPosition)
 // Letters of either case: the same agreement with a scan that folds A-Z/a-z at flagged letters
 // only; the alphabet holds the neighbours that differ from letters by 0x20 ('@' and '`', 0xC1
 // and 0xE1) and all flag choices.
-TEST(SearchEitherCase, SearcherAgreesWithAFoldingScanAroundTheGap)
+TEST(SearchEitherCase, SearcherAgreesWithAFoldingScanAcrossPieceEdges)
 {
     const uint8_t alphabet[] = {'a', 'A', 'b', '@', '`', 0xC1, 0xE1};
     const auto same = [](uint8_t text, uint8_t wanted, bool flagged) {
@@ -141,9 +140,9 @@ TEST(SearchEitherCase, SearcherAgreesWithAFoldingScanAroundTheGap)
         Bytes data(size);
         for (auto& byte : data)
             byte = alphabet[random() % std::size(alphabet)];
-        GapBuffer store(1u << 20);
-        store.assign(data.data(), data.size());
-        store.replace(random() % (size + 1), 0, nullptr, 0);  // the gap anywhere
+        const PieceTable table = ScatteredTable(data, random);
+        SpanReader reader(1 + random() % 7);
+        bool failed = true;
         Bytes pattern(1 + random() % 5), flags(pattern.size());
         for (auto& byte : pattern)
             byte = alphabet[random() % 4];  // letters and '@'
@@ -169,8 +168,9 @@ TEST(SearchEitherCase, SearcherAgreesWithAFoldingScanAroundTheGap)
                 backward = k;
                 break;
             }
-        ASSERT_EQ(searcher.findForward(store.segments(), from), forward) << "round " << round;
-        ASSERT_EQ(searcher.findBackward(store.segments(), from), backward) << "round " << round;
+        ASSERT_EQ(searcher.findForward(table, from, reader, failed), forward) << "round " << round;
+        ASSERT_EQ(searcher.findBackward(table, from, reader, failed), backward) << "round " << round;
+        ASSERT_FALSE(failed);
     }
 }
 

@@ -3,6 +3,7 @@
 // bookmarks, colours and the font are checked as they appear.
 #include "tests/win/support/ControlHost.h"
 #include "tests/win/support/ControlPicture.h"
+#include "tests/win/support/SparseFile.h"
 #include "tests/win/support/Wait.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +68,57 @@ TEST_F(Painting, OffsetHexAndCharacterColumns)
     EXPECT_TRUE(picture.uniform(grid.cells(12, 0), white));
     EXPECT_TRUE(picture.uniform(grid.cells(21, 0, 2), white));
     EXPECT_TRUE(picture.uniform(grid.cells(60, 0, 2), white));
+}
+
+// Past 4 GiB the offset column has 10 digits and the other columns move right by two cells;
+// bytes that cannot be read show "??" and no character.
+TEST_F(Painting, WideOffsetsPastFourGiBAndUnreadableBytes)
+{
+    const uint64_t size = (uint64_t(5) << 30) + 0x64;
+    SparseFile file(L"wide", size);
+    ASSERT_TRUE(file.made());
+    ASSERT_TRUE(file.write(size - 4, "AB\x7F!"));
+    ASSERT_TRUE(Editor.QX_OpenFile(control, file.path().c_str(), 0, nullptr));
+    ASSERT_TRUE(Editor.QX_DataEnd(control));
+    PumpMessages();
+    const int row = static_cast<int>((2 * size - 1) / 32 - Editor.QX_GetViewTop64(control) / 32);
+    {
+        const ControlPicture picture(control);
+        const CellGrid grid(control);
+        EXPECT_TRUE(grid.shows(picture, 0, row, "0140000060", black, white));
+        EXPECT_TRUE(grid.shows(picture, 0, row - 1, "0140000050", black, white));
+        EXPECT_TRUE(picture.uniform(grid.cells(10, row, 2), white)) << "the blank columns after the offset";
+        const char* hex[] = {"41", "42", "7F", "21"};
+        for (int j = 0; j < 4; ++j)
+            EXPECT_TRUE(grid.shows(picture, HexColumn(j) + 2, row, hex[j], black, white)) << "byte " << j;
+        EXPECT_TRUE(grid.shows(picture, CharColumn(0) + 2, row, "AB.!", black, white));
+        EXPECT_TRUE(picture.uniform(grid.cells(HexColumn(4) + 2, row, 2), white)) << "past the data";
+    }
+
+    // A file shared with a writer that cuts it short: the lines that are gone cannot be read.
+    const std::wstring path = file.path() + L".short";
+    HANDLE writer = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER end;
+    end.QuadPart = 4 << 20;
+    ASSERT_TRUE(SetFilePointerEx(writer, end, nullptr, FILE_BEGIN) && SetEndOfFile(writer));
+    ASSERT_TRUE(Editor.QX_OpenFile(control, path.c_str(), QX_OPEN_ALLOW_WRITERS, nullptr));
+    end.QuadPart = 1 << 20;
+    ASSERT_TRUE(SetFilePointerEx(writer, end, nullptr, FILE_BEGIN) && SetEndOfFile(writer));
+    CloseHandle(writer);
+    ASSERT_TRUE(Editor.QX_SetViewTop64(control, 2 * (3 << 20)));
+    PumpMessages();
+    {
+        const ControlPicture picture(control);
+        const CellGrid grid(control);
+        EXPECT_TRUE(grid.shows(picture, 0, 0, "00300000", black, white));
+        EXPECT_TRUE(grid.shows(picture, HexColumn(0), 0, "??", black, white));
+        EXPECT_TRUE(grid.shows(picture, HexColumn(15), 1, "??", black, white));
+        EXPECT_TRUE(picture.uniform(grid.cells(CharColumn(0), 0, 16), white));
+    }
+    Editor.QX_New(control);
+    DeleteFileW(path.c_str());
 }
 
 TEST_F(Painting, ShortLastLineAndLinesBelowTheDataAreBackground)

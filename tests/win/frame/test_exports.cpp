@@ -77,6 +77,36 @@ void ExpectGuardResults(HWND window)
     EXPECT_EQ(Editor.QX_GetTabSize(window), -1);
 }
 
+// The same for the exports beside the 56 that take a window.
+void ExpectExtendedGuardResults(HWND window)
+{
+    unsigned char buffer[4] = {};
+    wchar_t name[8] = {};
+    QX_CHANGE change{};
+    const QX_PIECE piece{0, 1, QX_PIECE_BASE};
+    DWORD detail = 99;
+    EXPECT_FALSE(Editor.QX_OpenFile(window, L"C:\\windows\\win.ini", 0, &detail));
+    EXPECT_EQ(detail, static_cast<DWORD>(QX_OPEN_FAILED));
+    EXPECT_FALSE(Editor.QX_Rebase(window, L"C:\\windows\\win.ini"));
+    EXPECT_EQ(Editor.QX_GetBaseName(window, name, 8), -1);
+    EXPECT_EQ(Editor.QX_GetBaseSize(window), -1);
+    EXPECT_EQ(Editor.QX_GetBaseChanges(window, &change, 1), -1);
+    EXPECT_FALSE(Editor.QX_BuildOnBase(window, &piece, 1, nullptr, nullptr));
+    EXPECT_EQ(Editor.QX_GetDataSize64(window), -1);
+    EXPECT_FALSE(Editor.QX_GetData64(window, buffer, 0, 1));
+    EXPECT_EQ(Editor.QX_GetCaretPos64(window), -1);
+    EXPECT_FALSE(Editor.QX_SetCaretPos64(window, 0));
+    EXPECT_EQ(Editor.QX_GetViewTop64(window), -1);
+    EXPECT_FALSE(Editor.QX_SetViewTop64(window, 0));
+    EXPECT_EQ(Editor.QX_GetSelectionBegin64(window), -1);
+    EXPECT_EQ(Editor.QX_GetSelectionSize64(window), 0);
+    EXPECT_FALSE(Editor.QX_SetSelection64(window, 0, 1));
+    EXPECT_EQ(Editor.QX_BookMark64(window, 0), -1);
+    EXPECT_FALSE(Editor.QX_SetBookMark64(window, 0, 0));
+    EXPECT_EQ(Editor.QX_Find64(window, 0, buffer, nullptr, 1, QX_FIND_FIRST), QX_FIND_FAILED);
+    EXPECT_EQ(Editor.QX_OpenReader(window), nullptr);
+}
+
 } // namespace
 
 TEST(Exports, EveryExportIsBoundByItsUnderscoreName)
@@ -90,7 +120,7 @@ TEST(Exports, EveryExportIsBoundByItsUnderscoreName)
     EXPECT_EQ(bound, 56);
     QX_EXTENDED_EXPORTS(QX_COUNT)
 #undef QX_COUNT
-    EXPECT_EQ(bound, 61);
+    EXPECT_EQ(bound, 85);
     EXPECT_EQ(GetProcAddress(library, "QX_Create"), nullptr) << "only the underscore names are exported";
 }
 
@@ -105,8 +135,14 @@ TEST(Exports, HandlesWithoutInstanceGiveTheGuardResultSilently)
     }
     ExpectGuardResults(destroyed);
     ExpectGuardResults(nullptr);
+    ExpectExtendedGuardResults(destroyed);
+    ExpectExtendedGuardResults(nullptr);
     HWND other = CreateWindowA("STATIC", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ExpectGuardResults(other);
+    ExpectExtendedGuardResults(other);
+    EXPECT_EQ(Editor.QX_ReaderSize(nullptr), -1);
+    EXPECT_FALSE(Editor.QX_ReadAt(nullptr, 0, nullptr, 0));
+    EXPECT_FALSE(Editor.QX_CloseReader(nullptr));
     DestroyWindow(other);
     EXPECT_TRUE(catcher.boxes().empty());
 }
