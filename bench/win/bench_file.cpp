@@ -5,7 +5,7 @@
 // after a one-byte edit against a plain copy with its flush. QX_BENCH_SHORT=1 uses 256 MiB of
 // random bytes instead of 2 GiB and 1,000 edits instead of 10,000. Exits with 1 when a full run
 // misses a target.
-#include "app/win/EditorLibrary.h"
+#include "app/win/system/EditorLibrary.h"
 
 #include "bench/win/BenchClock.h"
 
