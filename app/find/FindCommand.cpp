@@ -15,22 +15,15 @@ FindOutcome RunFind(ControlAccess& control, FindDirection direction, const _CVec
         throw AOverflowError();
     if (!caseFlags.empty() && caseFlags.size() != findBytes.size())
         throw std::invalid_argument("RunFind: one case flag per pattern byte");
-    const int caret = control.caretPos();
     const int count = static_cast<int>(findBytes.size());
-    if (!caseFlags.empty())
-        return control.findCaseless(direction, caret, findBytes.data(), caseFlags.data(), count) ? FindOutcome::Found
-                                                                                                 : FindOutcome::NotFound;
-    bool found = false;
-    switch (direction) {
-    case FindDirection::First:
-        found = control.findFirst(caret, findBytes.data(), count);
-        break;
-    case FindDirection::Next:
-        found = control.findNext(caret, findBytes.data(), count);
-        break;
-    case FindDirection::Prev:
-        found = control.findPrev(caret, findBytes.data(), count);
-        break;
+    const bool caseless = !caseFlags.empty();
+    switch (control.find(direction, control.caretPos(), findBytes.data(), count, caseless,
+                         caseless ? caseFlags.data() : nullptr)) {
+    case FindResult::Found:
+        return FindOutcome::Found;
+    case FindResult::NotFound:
+        return FindOutcome::NotFound;
+    default:
+        return FindOutcome::ReadFailed;
     }
-    return found ? FindOutcome::Found : FindOutcome::NotFound;
 }

@@ -9,6 +9,7 @@ enum class FindOutcome {
     NoPattern,  // nothing remembered to search for: the command does nothing
     Found,      // the control moved the caret onto the match and selected it
     NotFound,   // caret and selection unchanged; the caller shows kTextFindNotFound
+    ReadFailed, // the search met bytes of the document it could not read; the caller says so
 };
 
 // Searches from the caret: First includes the caret's byte, Next starts one byte later,

@@ -145,8 +145,15 @@ inline constexpr char kTextReloadQuestion[] =
 inline constexpr char kTextOverwriteQuestion[] = "は読み込んだ後に他のプログラムによって変更されています。\n上書きしますか？";
 inline constexpr char kTextDeletedNotice[] = "は他のプログラムによって削除されました。\n保存すると、表示中の内容でファイルが作り直されます。";
 
+// A copy refused for its size: the text, the selection's size, the text, the limit, the text.
+inline constexpr char kTextCopyTooLargeSize[] = "選択範囲が大きすぎるため、クリップボードにコピーできません。\n\n選択範囲： ";
+inline constexpr char kTextCopyTooLargeLimit[] = " バイト\nコピーできる大きさ： ";
+inline constexpr char kTextCopyTooLargeEnd[] = " バイトまで";
+
 // Find and replace.
 inline constexpr char kTextFindNotFound[] = "検索対象が見つかりません。";
+// A search that met bytes of the document it could not read (the file under it failed).
+inline constexpr char kTextFindReadFailed[] = "ファイルを読み込めなかったため、検索を最後まで行えませんでした。";
 // After a replacement run of two or more: the count, then this.
 inline constexpr char kTextReplacedCountSuffix[] = " 個のバイト列を置換しました。";
 

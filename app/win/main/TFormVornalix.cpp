@@ -385,7 +385,7 @@ void TFormVornalix::RefreshStatus()
     EditorHistory.SetSaveEnabled(modified);
     Action(ActionId::FileSave).SetEnabled(modified);
     StatusBar.SetPanelText(1, modified ? kTextModifiedMark : "");
-    StatusBar.SetPanelText(0, std::to_string(Editor.QX_GetDataSize(ControlHandle())));
+    StatusBar.SetPanelText(0, std::to_string(control_.dataSize()));
     ShowReadOnlyPanel();
     StatusBar.Repaint();
 }
