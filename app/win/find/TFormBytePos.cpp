@@ -4,7 +4,7 @@
 #include "app/texts/ProgramTexts.h"
 #include "app/win/ui/DialogLook.h"
 
-TFormBytePos::TFormBytePos(HWND owner) : TDialogEntry("TFormBytePos", owner, 300, 172)
+TFormBytePos::TFormBytePos(HWND owner) : TDialogEntry("TFormBytePos", owner, 360, 172)
 {
     SetCaption(kTextBytePosCaption);
     SetShowHint(true);  // this dialog always shows its hints
