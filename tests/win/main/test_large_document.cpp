@@ -149,3 +149,37 @@ TEST_F(LargeDocument, ChecksumOfASelectionPast4GiBSumsItsBytes)
     direct.Add(reinterpret_cast<const uint8_t*>("QXAB"), 4);
     EXPECT_EQ(ChecksumHexTexts(digests), ChecksumHexTexts(direct.Finish()));
 }
+
+// Another program holds the document open for writing and cuts it short: a search that meets
+// the bytes that are gone says the file could not be read, not that nothing was found.
+class ShrunkDocument : public LargeDocument {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(file_.made());
+        writer_ = CreateFileW(file_.path().c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(writer_, INVALID_HANDLE_VALUE);
+        DWORD detail = 0;
+        ASSERT_TRUE(Editor.QX_OpenFile(harness_.control(), file_.path().c_str(), QX_OPEN_ALLOW_WRITERS, &detail));
+        ASSERT_EQ(detail, static_cast<DWORD>(QX_OPENED_WRITERS_ALLOWED));
+        harness_.pump();
+        LARGE_INTEGER end;
+        end.QuadPart = 0x1000;
+        ASSERT_TRUE(SetFilePointerEx(writer_, end, nullptr, FILE_BEGIN) && SetEndOfFile(writer_));
+    }
+    void TearDown() override
+    {
+        if (writer_ != INVALID_HANDLE_VALUE)
+            CloseHandle(writer_);
+    }
+
+    HANDLE writer_ = INVALID_HANDLE_VALUE;
+};
+
+TEST_F(ShrunkDocument, FindSaysTheFileCouldNotBeRead)
+{
+    enter("TFormFind", kPatternHex, 'F');
+    ASSERT_EQ(boxes_.boxes().size(), 1u);
+    EXPECT_EQ(boxes_.boxes()[0].text, "ファイルを読み込めなかったため、検索を最後まで行えませんでした。");
+}
