@@ -64,19 +64,6 @@ protected:
     const _CVec<uint8_t> pattern{std::vector<uint8_t>{0xAB, 0xCD}.data(), 2};
 };
 
-TEST_F(PastFourGiB, FindsForwardAndBackwardWithWholePositions)
-{
-    EXPECT_EQ(RunFind(control, FindDirection::First, pattern), FindOutcome::Found);
-    EXPECT_EQ(control.caretPos(), 2 * (lead + 1));
-    EXPECT_EQ(RunFind(control, FindDirection::Next, pattern), FindOutcome::Found);
-    EXPECT_EQ(control.caretPos(), 2 * (lead + 4));
-    ASSERT_TRUE(control.setCaretPos(2 * control.dataSize() - 1));
-    EXPECT_EQ(RunFind(control, FindDirection::Prev, pattern), FindOutcome::Found);
-    EXPECT_EQ(control.caretPos(), 2 * (lead + 7));
-    EXPECT_EQ(control.selectionSize(), 2);
-    EXPECT_EQ(RunFind(control, FindDirection::Next, pattern), FindOutcome::NotFound);
-}
-
 TEST_F(PastFourGiB, ReplacesEveryMatchAndStopsAtTheEnd)
 {
     ReplaceRun run(control, pattern, _CVec<uint8_t>(std::vector<uint8_t>{0xEE}.data(), 1));
