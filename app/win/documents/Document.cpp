@@ -56,6 +56,16 @@ std::string SaveFailureText(std::string_view name, const SaveResult& result)
     return text + kTextSaveSystemError + std::to_string(result.error);
 }
 
+bool ReadableSharingWrites(const std::wstring& name)
+{
+    const HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
+}
+
 struct Writing {
     AFilePtr& file;
 };
@@ -80,7 +90,9 @@ bool LoadDocument(HWND owner, HWND control, std::string_view file, OpenedAs* ope
             *opened = OpenedAs::Base;
         return true;
     }
-    if (detail == QX_OPEN_SHARING_REFUSED) {
+    // Read-only is offered only where it would open: a file that another program holds without
+    // letting anyone read it cannot be read at all.
+    if (detail == QX_OPEN_SHARING_REFUSED && ReadableSharingWrites(name)) {
         if (ShowMessageBox(owner, kTextOpenSharingRefused, kMessageYesNo) != IDYES)
             return false;
         detail = QX_OPEN_FAILED;
