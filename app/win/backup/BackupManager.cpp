@@ -34,6 +34,8 @@ constexpr uint64_t kJournalSlack = 64u << 20;
 // the journal it has, which its recovery then finds unable to stand on its base, and leaves for
 // the user.
 constexpr uint64_t kWholeRewriteLimit = 0x3FFFFFFF;
+// A recovered document up to this size is written whole when its recovery takes up its journal.
+constexpr uint64_t kSelfContainedSize = 4u << 20;
 
 std::vector<Profile> ReadProcessList(const std::string& path)
 {
@@ -296,6 +298,13 @@ bool BackupManager::ResetBackup(HWND control, const JournalBase& base)
 
 void BackupManager::AdoptBackup(HWND control, const JournalBase& base, uint64_t validEnd)
 {
+    // A small document is written whole: that costs little and leaves the backup in its
+    // plainest form, which needs no other file.
+    const LONGLONG size = Editor.QX_GetDataSize64(control);
+    if (size >= 0 && static_cast<uint64_t>(size) <= kSelfContainedSize) {
+        ResetBackup(control, {});
+        return;
+    }
     Base = base;
     JournalEnd = validEnd;
     FreshSize = validEnd;

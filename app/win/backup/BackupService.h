@@ -32,7 +32,8 @@ public:
     // with the regions where the document differs from it.
     virtual bool ResetBackup(HWND control, const JournalBase& base) = 0;
     // After a recovery start read its document from this process's own backup journal, whole
-    // up to `validEnd`: the backup goes on from there without being written again.
+    // up to `validEnd`: the backup goes on from there without being written again (a small
+    // document is written anew, whole).
     virtual void AdoptBackup(HWND control, const JournalBase& base, uint64_t validEnd) = 0;
     // This process's backup file; empty when it has none.
     [[nodiscard]] virtual std::string BackupPath() const = 0;
