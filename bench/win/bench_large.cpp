@@ -583,6 +583,7 @@ struct AnySizeRow {
 void MeasureOpen(const std::string& document, const char* name, const char* label, double startS,
                  std::vector<AnySizeRow>& rows)
 {
+    std::fprintf(stderr, "bench_large: any size: the editor opens %s\n", label);
     WithEditorOn(document, name, 3600, [&](RunningEditor&, Watch& watch, HWND, double launched) {
         const double open = watch.AnswerAfter(0, "the open") - launched;
         const double limit = std::max(1.2 * startS, 0.5);
@@ -599,6 +600,7 @@ void MeasureSparseSession(const std::string& document, bool isShort, std::vector
 {
     const int edits = isShort ? 1000 : 10000;
     double saveS = 0;
+    std::fprintf(stderr, "bench_large: any size: digits, ticks and edits on the sparse file\n");
     WithEditorOn(document, "bench_any_size", 1, [&](RunningEditor& editor, Watch& watch, HWND control, double) {
         std::string backup;
         Require(WaitFor([&] { return !(backup = BackupFileOf(editor.registryKey(), document)).empty(); }, 30000),
@@ -655,13 +657,14 @@ bool AnySizeFigures(const std::string& folder, const std::string& oneGiB, bool i
     std::vector<AnySizeRow> rows;
     double startS = 0;
     try {
+        std::fprintf(stderr, "bench_large: any size: the editor starts on 1 MiB\n");
         WithEditorOn(small, "bench_any_start", 3600, [&](RunningEditor&, Watch& watch, HWND, double launched) {
             startS = watch.AnswerAfter(0, "the start") - launched;
         });
         rows.push_back({"start on a 1 MiB file", startS, "s", 0, "-"});
         MeasureOpen(sparse, "bench_any_open16", "16 GiB sparse", startS, rows);
         if (!oneGiB.empty())
-            MeasureOpen(oneGiB, "bench_any_open1", "1 GiB random", startS, rows);
+            MeasureOpen(oneGiB, "bench_any_open1", "random document", startS, rows);
         MeasureSparseSession(sparse, isShort, rows);
     } catch (...) {
         DeleteFileA(small.c_str());
