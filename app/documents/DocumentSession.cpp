@@ -100,7 +100,7 @@ bool DocumentSession::LoadDocument(std::string_view file, std::string_view name,
         return false;
     const bool recovered = !SameName(file, name);
     watch_.Hold(name, recovered ? host_.clock().fileVersion(name) : version);
-    if (readOnly || (!recovered && version.readOnly)) {
+    if (readOnly || (!recovered && (version.readOnly || host_.readOnlyByRead()))) {
         host_.setControlReadOnly(true);
         readOnlyByOpen_ = true;
     } else if (readOnlyByOpen_) {

@@ -3,9 +3,19 @@
 
 inline constexpr char kTextCannotReadFile[] = "ファイルを読み込めませんでした。";
 inline constexpr char kTextFileTooLarge[] = "ファイルサイズが大きすぎます。";
+// A file that another program holds open for writing: the question whether to open it anyway.
+inline constexpr char kTextOpenSharingRefused[] =
+    "ほかのプログラムがこのファイルに書き込むために開いているため、ほかからの書き込みを止めて開くことができません。\n"
+    "読み取り専用で開きますか？ 表示中の内容は、そのプログラムの書き込みによって変わることがあります。";
 inline constexpr char kTextCannotWriteFile[] = "ファイルに書き出せませんでした。";
 // Why a save failed: a line after the file's name.
 inline constexpr char kTextSaveNoRoom[] = "ディスクの空き領域が足りません。";
+// The sizes after kTextSaveNoRoom when the room was asked for before saving: needed, then free.
+inline constexpr char kTextSaveRoomNeeded[] = "必要な領域: ";
+inline constexpr char kTextSaveRoomFree[] = " バイト、空き領域: ";
+inline constexpr char kTextBytesUnit[] = " バイト";
+// The old file went aside and could not be put back: its name follows, then the reason.
+inline constexpr char kTextSaveKeptAside[] = "元のファイルは次の名前で残っています: ";
 inline constexpr char kTextSaveDenied[] = "書き込みが許可されていません。";
 inline constexpr char kTextSaveReadOnly[] = "読み取り専用のファイルか、フォルダです。";
 inline constexpr char kTextSaveInUse[] = "ほかのプログラムがファイルを使用しています。";

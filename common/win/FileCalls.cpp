@@ -2,6 +2,12 @@
 #include "common/win/FileCalls.h"
 
 #include "common/FileFaults.h"
+#include "common/win/WideName.h"
+
+#include <cstddef>
+#include <cstring>
+#include <new>
+#include <vector>
 
 namespace {
 
@@ -21,6 +27,12 @@ bool Faulted(FileOperation operation, Result success, Result failure, Result& re
     }
     return true;
 }
+
+// The POSIX-semantics rename of Windows 10 1607, which the headers of an older target leave out:
+// its class and flags, the flags standing where the older form keeps ReplaceIfExists.
+constexpr auto kFileRenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22);
+constexpr DWORD kRenameReplaceIfExists = 0x1;
+constexpr DWORD kRenamePosixSemantics = 0x2;
 
 } // namespace
 
@@ -68,6 +80,32 @@ BOOL FileCalls::Move(const char* from, const char* to, DWORD flags) noexcept
 {
     BOOL result = FALSE;
     return Faulted(FileOperation::Rename, TRUE, FALSE, result) ? result : MoveFileExA(from, to, flags);
+}
+
+BOOL FileCalls::RenameReplacing(HANDLE file, const char* to) noexcept
+{
+    BOOL result = FALSE;
+    if (Faulted(FileOperation::Rename, TRUE, FALSE, result))
+        return result;
+    try {
+        const std::wstring target = WideName(to);
+        if (target.empty()) {
+            SetLastError(ERROR_INVALID_NAME);
+            return FALSE;
+        }
+        const size_t nameBytes = target.size() * sizeof(wchar_t);
+        std::vector<unsigned char> block(offsetof(FILE_RENAME_INFO, FileName) + nameBytes + sizeof(wchar_t));
+        auto* info = reinterpret_cast<FILE_RENAME_INFO*>(block.data());
+        const DWORD flags = kRenameReplaceIfExists | kRenamePosixSemantics;
+        std::memcpy(block.data(), &flags, sizeof flags);
+        info->RootDirectory = nullptr;
+        info->FileNameLength = static_cast<DWORD>(nameBytes);
+        target.copy(info->FileName, target.size());
+        return SetFileInformationByHandle(file, kFileRenameInfoEx, info, static_cast<DWORD>(block.size()));
+    } catch (const std::bad_alloc&) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return FALSE;
+    }
 }
 
 BOOL FileCalls::Remove(const char* name) noexcept

@@ -14,6 +14,10 @@ BOOL Flush(HANDLE file) noexcept;
 BOOL EndHere(HANDLE file) noexcept;
 BOOL SetTimes(HANDLE file, const FILETIME* creation, const FILETIME* lastAccess, const FILETIME* lastWrite) noexcept;
 BOOL Move(const char* from, const char* to, DWORD flags) noexcept;
+// Renames the file open as `file` (with DELETE access) to `to`, replacing it with the POSIX
+// semantics: a target that others hold open, sharing its deletion, is replaced as well. Counted
+// as a rename.
+BOOL RenameReplacing(HANDLE file, const char* to) noexcept;
 BOOL Remove(const char* name) noexcept;
 BOOL SetAttributes(const char* name, DWORD attributes) noexcept;
 // GetTempFileNameA with a system-chosen number, which creates the file.

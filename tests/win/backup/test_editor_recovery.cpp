@@ -119,7 +119,7 @@ TEST(EditorRecovery, ABackupWhoseFileChangedAfterTheCrashIsLeftWhereItIsAndTheUs
     BackupScene scene("bk_editor_base", "vornalix.exe");
     RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\KORVANI\\bk_editor_base\\Preference", "backup_time", REG_SZ, "1", 2);
     const std::string document = scene.filePath("large.bin");
-    std::vector<uint8_t> bytes = RandomBytes(5 << 20, 9);  // large enough to stand on its file
+    std::vector<uint8_t> bytes = RandomBytes(5 << 20, 9);
     ASSERT_TRUE(WriteBytes(document, bytes));
     auto editor = scene.start("-o \"" + document + "\"");
     HWND main = WaitForProcessWindow(editor->id(), kMainClass);
@@ -159,15 +159,16 @@ size_t RecordAt(const std::vector<uint8_t>& journal, int skipped)
 
 TEST(EditorRecovery, ADamagedBackupIsToldNamedAndLeftAndNeverOpensAsIfWhole)
 {
-    // The whole-data record damaged: nothing can be rebuilt. A record in the middle: the
-    // document as it was before it comes back, and the user hears that later changes are lost.
+    // The header damaged (the base's size it names): nothing can be rebuilt. The first of two
+    // records: the document as it was before it (the file's bytes) comes back, and the user
+    // hears that later changes are lost.
     const struct {
         int damagedRecord;
         const char* text;
         std::vector<uint8_t> shown;
     } cases[] = {
-        {0, "バックアップから復帰できませんでした。", {}},
-        {1, "バックアップの一部が壊れていたため", {0x00, 0x11, 0x22, 0x33}},
+        {-1, "バックアップから復帰できませんでした。", {}},
+        {0, "バックアップの一部が壊れていたため", {0x00, 0x11, 0x22, 0x33}},
     };
     for (const auto& [damagedRecord, text, shown] : cases) {
         SCOPED_TRACE(damagedRecord);
@@ -179,7 +180,7 @@ TEST(EditorRecovery, ADamagedBackupIsToldNamedAndLeftAndNeverOpensAsIfWhole)
         HWND main = WaitForProcessWindow(editor->id(), kMainClass);
         ASSERT_NE(main, nullptr);
         const std::string backup = RecordOf(scene.records(), document).value().backupFile;
-        // Two ticks, two records after the one of the whole data.
+        // Two ticks, two records after the header that names the file.
         Type(ControlOf(main), "7");
         ASSERT_TRUE(WaitFor([&] { return BackupBytes(backup) == std::vector<uint8_t>{0x70, 0x11, 0x22, 0x33}; }, 15000));
         Type(ControlOf(main), "A");
@@ -187,7 +188,7 @@ TEST(EditorRecovery, ADamagedBackupIsToldNamedAndLeftAndNeverOpensAsIfWhole)
         editor->terminate();
         ASSERT_TRUE(editor->waitForExit());
         std::vector<uint8_t> journal = ReadBytes(backup);
-        const size_t damaged = RecordAt(journal, damagedRecord) + 20;
+        const size_t damaged = (damagedRecord < 0 ? 0 : RecordAt(journal, damagedRecord)) + 20;
         ASSERT_LT(damaged, journal.size());
         journal[damaged] ^= 0xFF;
         ASSERT_TRUE(WriteBytes(backup, journal));

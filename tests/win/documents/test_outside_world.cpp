@@ -176,7 +176,7 @@ TEST_F(OutsideWorld, ASaveOverAChangedFileAsksAndADeletedFileIsSaidAndWrittenAga
     EXPECT_EQ(editor->dataText(), "51414141");
     EXPECT_EQ(file.text(), "QAAA");
 
-    ASSERT_TRUE(DeleteFileA(file.path().c_str()));
+    ASSERT_TRUE(file.remove());
     ASSERT_TRUE(Reactivate(editor->window()));
     const CaughtBox notice = Answer(*editor, IDOK);
     EXPECT_NE(notice.text.find("削除されました"), std::string::npos) << notice.text;

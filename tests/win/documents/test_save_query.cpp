@@ -4,6 +4,7 @@
 #include "common/PathString.h"
 #include "tests/win/documents/DocumentsScene.h"
 #include "tests/win/support/Process.h"
+#include "tests/win/support/TempDocument.h"
 
 using SaveQuery = DocumentsScene;
 using Texts = std::vector<std::string>;
@@ -41,7 +42,7 @@ TEST_F(SaveQuery, AnswersDecideWhetherTheCommandGoesOn)
     EXPECT_TRUE(markedModified());
 
     // Save, but the file's folder is gone: the warning, and the new document is not made.
-    ASSERT_TRUE(DeleteFileA(a.c_str()) && RemoveDirectoryA((folder_ / "sub").c_str()));
+    ASSERT_TRUE(RemoveHeldFile(a) && RemoveDirectoryA((folder_ / "sub").c_str()));
     dialogs_.clear();
     dialogs_.reply("保存する");
     run(ActionId::FileNew);

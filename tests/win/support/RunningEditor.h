@@ -57,6 +57,8 @@ private:
 };
 
 // Cross-process helpers for the editor's windows.
+// Presses the keys (xdotool names, blank-separated) in an editor's main window.
+bool PressKeysIn(HWND mainWindow, const std::string& keys);
 // The data size the status bar of an editor's main window shows.
 [[nodiscard]] std::string StatusSizeText(HWND mainWindow);
 // The children of a class (at any depth), in window order.
