@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/patching/ByteFormats.h"
+#include "app/patching/FillBytes.h"
 #include "app/patching/HexRecords.h"
 #include "app/patching/NumberPattern.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-Bytes RandomBytes(std::mt19937& random, size_t count)
+Bytes Noise(std::mt19937& random, size_t count)
 {
     Bytes bytes(count);
     for (auto& byte : bytes)
@@ -52,7 +53,7 @@ TEST(CopyFormats, HexStringsAndDumpsReadBackAndAnythingElseIsRefused)
 {
     std::mt19937 random(7);
     for (const size_t count : {1u, 15u, 16u, 17u, 40u}) {
-        const Bytes bytes = RandomBytes(random, count);
+        const Bytes bytes = Noise(random, count);
         for (const ByteFormat format : {ByteFormat::HexString, ByteFormat::HexDump}) {
             const auto back = ParseHexText(FormatBytes(format, bytes.data(), bytes.size(), 0x10000000, 10));
             ASSERT_TRUE(back) << count;
@@ -114,7 +115,7 @@ TEST(HexRecords, BothFormsRoundTripAcrossPagesAndAddressWidths)
     for (const RecordFormat format : {RecordFormat::IntelHex, RecordFormat::SRecord}) {
         for (const uint64_t address : {uint64_t{0}, uint64_t{0xFFF7}, uint64_t{0xFFFFF0}, uint64_t{0xFFFFFFF0}}) {
             const size_t count = address == 0xFFFFFFF0 ? 16 : 100;
-            const Bytes bytes = RandomBytes(random, count);
+            const Bytes bytes = Noise(random, count);
             std::string text;
             ASSERT_EQ(WriteRecords(format, address, count,
                                    [&](uint64_t at, uint8_t* out, size_t n) {
@@ -212,6 +213,19 @@ TEST(NumberSearch, NearFloatsAreFoundAtAnyOffsetInBothDirections)
     EXPECT_FALSE(failed);
     EXPECT_EQ(FindNumber(pattern, data.size() + 1, 0, true, read, failed), kNumberNotFound);
     EXPECT_TRUE(failed);
+}
+
+TEST(Fill, TheUnitRepeatsToTheLastByteAndRandomBytesFollowTheirSeed)
+{
+    const uint8_t unit[] = {1, 2, 3};
+    for (const size_t count : {0u, 1u, 3u, 7u, 1000u}) {
+        const std::vector<uint8_t> bytes = RepeatedBytes(unit, count);
+        ASSERT_EQ(bytes.size(), count);
+        for (size_t i = 0; i < count; ++i)
+            ASSERT_EQ(bytes[i], unit[i % 3]) << count << " at " << i;
+    }
+    EXPECT_EQ(RandomBytes(13, 5), RandomBytes(13, 5));
+    EXPECT_NE(RandomBytes(13, 5), RandomBytes(13, 6));
 }
 
 } // namespace
