@@ -156,7 +156,9 @@ typedef struct QX_PIECE {
 // [nibble / 2, nibble / 2 + count); false when the range leaves the data or cannot be read.
 // QX_WriteDataTo64 as QX_WriteDataTo; false as well when the data cannot be read. QX_Find64
 // searches as QX_FindCaseless when `direction` holds QX_FIND_CASELESS, otherwise as
-// QX_FindFirst, QX_FindNext or QX_FindPrev (`caseFlags` unused), and returns QX_FOUND,
+// QX_FindFirst, QX_FindNext or QX_FindPrev (`caseFlags` unused); with QX_FIND_MASKED,
+// `caseFlags` holds a mask per pattern byte and a data byte d matches pattern byte p where
+// (d & mask) == (p & mask) (0xF0: the high digit known, 0: any byte). It returns QX_FOUND,
 // QX_NOT_FOUND, or QX_FIND_FAILED when it met bytes it could not read (or on the guard).
 //
 // Readers: QX_OpenReader takes a snapshot of the data as it is now, for reading on any thread
@@ -199,6 +201,7 @@ typedef struct QX_PIECE {
 #define QX_FIND_NEXT 1
 #define QX_FIND_PREV 2
 #define QX_FIND_CASELESS 0x100  // with QX_Find64: letters of either case, as QX_FindCaseless
+#define QX_FIND_MASKED 0x200    // with QX_Find64: `caseFlags` are the pattern bytes' masks
 
 #define QX_FOUND 1
 #define QX_NOT_FOUND 0

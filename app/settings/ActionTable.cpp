@@ -79,6 +79,9 @@ const std::array<ActionInfo, ActionCount> ActionTable{{
     {"ActionFindString", kTextCategoryFind, kTextActionFindString, kTextActionFindStringHint, ShiftCtrl('F')},
     {"ActionToolInspector", kTextCategoryTool, kTextActionToolInspector, kTextActionToolInspectorHint, Ctrl('I')},
     {"ActionToolChecksum", kTextCategoryTool, kTextActionToolChecksum, kTextActionToolChecksumHint, ShiftCtrl('C')},
+    {"ActionEditCopyAs", kTextCategoryEdit, kTextActionEditCopyAs, kTextActionEditCopyAsHint, kNone},
+    {"ActionEditPasteHex", kTextCategoryEdit, kTextActionEditPasteHex, kTextActionEditPasteHexHint, kNone},
+    {"ActionEditFill", kTextCategoryEdit, kTextActionEditFill, kTextActionEditFillHint, kNone},
 }};
 // clang-format on
 
@@ -119,6 +122,10 @@ constexpr MenuItemInfo kEditItems[] = {
     Item("MenuEditInsert", ActionId::EditInsert),
     kSeparator,
     {MenuItemKind::Check, "MenuEditReadOnly", ActionId::FileNew, kTextMenuEditReadOnly},
+    kSeparator,
+    Item("MenuEditCopyAs", ActionId::EditCopyAs),
+    Item("MenuEditPasteHex", ActionId::EditPasteHex),
+    Item("MenuEditFill", ActionId::EditFill),
 };
 
 constexpr MenuItemInfo kFindItems[] = {

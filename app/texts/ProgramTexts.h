@@ -60,6 +60,31 @@ inline constexpr char kTextChecksumClose[] = "閉じる";
 inline constexpr char kTextChecksumFailed[] = "チェックサムを計算できませんでした。";
 inline constexpr char kTextChecksumNotCopied[] = "クリップボードにコピーできませんでした。";
 
+// The patching commands: copy as, paste as hex text, fill.
+inline constexpr char kTextCopyAsCaption[] = "形式を指定してコピー";
+inline constexpr char kTextCopyAsFormat[] = "形式";
+inline constexpr const char* kTextCopyAsFormats[] = {"C/C++ の配列", "16 進文字列", "16 進ダンプ", "Base64"};
+inline constexpr char kTextCopyAsPreview[] = "プレビュー (先頭の行):";
+inline constexpr char kTextCopyAsCopy[] = "コピー";
+inline constexpr char kTextPatchCancel[] = "キャンセル";
+inline constexpr char kTextPatchOk[] = "OK";
+inline constexpr char kTextPatchNoSelection[] = "範囲が選択されていません。";
+// "選択範囲が大きすぎます (300,000,000 バイト)。" then the limit's line.
+inline constexpr char kTextPatchTooLargeHead[] = "選択範囲が大きすぎます (";
+inline constexpr char kTextPatchTooLargeTail[] = " バイト)。";
+inline constexpr char kTextCopyAsLimit[] = "形式を指定したコピーは 16 MiB (16,777,216 バイト) までです。";
+inline constexpr char kTextFillLimit[] = "一度に埋められるのは 256 MiB (268,435,456 バイト) までです。";
+inline constexpr char kTextPatchNotCopied[] = "クリップボードにコピーできませんでした。";
+inline constexpr char kTextPatchCannotRead[] = "データを読み込めませんでした。";
+inline constexpr char kTextPasteHexNone[] = "クリップボードの内容は 16 進文字列でも 16 進ダンプでもありません。";
+inline constexpr char kTextPatchReadOnly[] = "編集禁止の文書は変更できません。";
+inline constexpr char kTextFillCaption[] = "選択範囲を埋める";
+inline constexpr char kTextFillWith[] = "埋めるもの";
+inline constexpr const char* kTextFillKinds[] = {"16 進パターン", "テキスト", "乱数"};
+inline constexpr char kTextFillValue[] = "パターン / テキスト:";
+inline constexpr char kTextFillBadPattern[] = "16 進パターンは 2 桁ずつの 16 進数で入力してください (例: DE AD BE EF)。";
+inline constexpr char kTextFillEmpty[] = "埋めるパターンかテキストを入力してください。";
+
 // The find, replace, jump, settings and file-filter dialogs.
 inline constexpr char kTextFindCaption[] = "検索 [Korvani Quillet]";
 inline constexpr char kTextReplaceCaption[] = "置換 [Korvani Quillet]";
@@ -339,6 +364,12 @@ inline constexpr char kTextActionToolInspector[] = "データインスペクタ 
 inline constexpr char kTextActionToolInspectorHint[] = "入力位置のバイトを数値や文字として表示する";
 inline constexpr char kTextActionToolChecksum[] = "チェックサム (&M)...";
 inline constexpr char kTextActionToolChecksumHint[] = "選択領域または文書全体のチェックサムを計算する";
+inline constexpr char kTextActionEditCopyAs[] = "形式を指定してコピー (&A)...";
+inline constexpr char kTextActionEditCopyAsHint[] = "選択領域を C/C++ の配列、16 進文字列、16 進ダンプ、Base64 としてコピーする";
+inline constexpr char kTextActionEditPasteHex[] = "16 進テキストとして貼り付け (&P)";
+inline constexpr char kTextActionEditPasteHexHint[] = "クリップボードの 16 進文字列または 16 進ダンプのバイトを挿入する";
+inline constexpr char kTextActionEditFill[] = "選択範囲を埋める (&L)...";
+inline constexpr char kTextActionEditFillHint[] = "選択領域を 16 進パターン、テキスト、乱数で埋める";
 inline constexpr char kTextMenuFile[] = "ファイル(&F)";
 inline constexpr char kTextMenuEdit[] = "編集(&E)";
 inline constexpr char kTextMenuFind[] = "検索(&Q)";

@@ -134,10 +134,14 @@ extern "C" int QX_Find64(HWND window, LONGLONG nibble, const void* pattern, cons
 {
     ControlModel::FindFrom from{};
     const bool eitherCase = (direction & QX_FIND_CASELESS) != 0;
-    if (!FindFrom(direction & ~QX_FIND_CASELESS, from))
+    const bool masked = (direction & QX_FIND_MASKED) != 0;
+    if ((eitherCase && masked) || !FindFrom(direction & ~(QX_FIND_CASELESS | QX_FIND_MASKED), from))
         return QX_NOT_FOUND;
     return OnModel(window, QX_FIND_FAILED, [&](ControlModel& model) {
-        switch (model.find(from, nibble, pattern, count, eitherCase, eitherCase ? caseFlags : nullptr)) {
+        const ControlModel::Found found =
+            masked ? model.findMasked(from, nibble, pattern, caseFlags, count)
+                   : model.find(from, nibble, pattern, count, eitherCase, eitherCase ? caseFlags : nullptr);
+        switch (found) {
         case ControlModel::Found::Hit: return QX_FOUND;
         case ControlModel::Found::Miss: return QX_NOT_FOUND;
         default: return QX_FIND_FAILED;

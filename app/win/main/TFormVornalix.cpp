@@ -54,7 +54,7 @@ TFormVornalix::TFormVornalix(std::unique_ptr<BackupService> backup)
       help_(*this, control_),
       inspector_(*this, FrameInspector, SplitterInspector, control_, preferences_,
                  [this](bool shown) { InspectorLayoutChanged(shown); }),
-      checksum_(*this, control_)
+      checksum_(*this, control_), patch_(*this, control_)
 {
     SetCaption(kTextMainCaption);
     SetClientSize(458, 289);
@@ -142,6 +142,9 @@ void TFormVornalix::CreateActions()
     BindHandler(A::FindString, &F::ActionFindStringExecute);
     BindHandler(A::ToolInspector, &F::ActionToolInspectorExecute);
     BindHandler(A::ToolChecksum, &F::ActionToolChecksumExecute);
+    BindHandler(A::EditCopyAs, &F::ActionEditCopyAsExecute);
+    BindHandler(A::EditPasteHex, &F::ActionEditPasteHexExecute);
+    BindHandler(A::EditFill, &F::ActionEditFillExecute);
     for (A action : {A::JumpDocTop, A::JumpDocEnd, A::JumpPageUp, A::JumpPageDown, A::JumpLineTop, A::JumpLineEnd})
         BindHandler(action, &F::ActionJumpDocTopExecute);
     for (A action : {A::MoveLeft, A::MoveRight, A::MoveUp, A::MoveDown})
@@ -471,3 +474,6 @@ void TFormVornalix::ActionOthersTabExecute(TAction&) { edit_.Tab(); }
 void TFormVornalix::ActionEditorBackwardExecute(TAction& sender) { documents_.RunEditorCommand(IdOf(sender)); }
 void TFormVornalix::ActionToolInspectorExecute(TAction&) { inspector_.Toggle(); }
 void TFormVornalix::ActionToolChecksumExecute(TAction&) { checksum_.Run(); }
+void TFormVornalix::ActionEditCopyAsExecute(TAction&) { patch_.CopyAs(); }
+void TFormVornalix::ActionEditPasteHexExecute(TAction&) { patch_.PasteHex(); }
+void TFormVornalix::ActionEditFillExecute(TAction&) { patch_.Fill(); }

@@ -11,6 +11,7 @@
 #include "app/win/settings/PreferenceCommands.h"
 #include "app/win/system/EditorControl.h"
 #include "app/win/tools/ChecksumCommand.h"
+#include "app/win/patching/PatchCommands.h"
 #include "app/win/tools/InspectorPane.h"
 #include "app/win/tools/TFrameInspector.h"
 #include "app/win/ui/TActionList.h"
@@ -133,6 +134,9 @@ private:
     void ActionFindStringExecute(TAction& sender);
     void ActionToolInspectorExecute(TAction& sender);
     void ActionToolChecksumExecute(TAction& sender);
+    void ActionEditCopyAsExecute(TAction& sender);
+    void ActionEditPasteHexExecute(TAction& sender);
+    void ActionEditFillExecute(TAction& sender);
 
     static void NotifyChanged();
 
@@ -151,4 +155,5 @@ private:
     InspectorPane inspector_;
     // Stopped before the window and the control go, since its workers read the control's data.
     ChecksumCommand checksum_;
+    PatchCommands patch_;
 };

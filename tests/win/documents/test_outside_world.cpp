@@ -272,7 +272,7 @@ TEST_F(OutsideWorld, ReadOnlyOpensRefuseEditsAndSaySo)
     EXPECT_EQ(editor->dataText(), "41414141");
 
     // The edit menu's last item turns the mode off.
-    ASSERT_TRUE(editor->pressKeys("alt+e Up Return"));
+    ASSERT_TRUE(editor->pressKeys("alt+e Up Up Up Up Return"));
     EXPECT_TRUE(WaitFor([&] { return PanelText(*editor, 2).empty(); })) << PanelText(*editor, 2);
     ASSERT_TRUE(editor->pressKeys("Home 5"));
     EXPECT_EQ(editor->dataText(), "51414141");
