@@ -149,9 +149,6 @@ void TFormCompare::CreateComponents()
     LabelSecond.SetCaption(sides_[1].title);
     LabelSecond.Create(PanelNames);
 
-    StatusBar.SetAlign(TAlign::Bottom);
-    StatusBar.AddPanel(4000);
-    StatusBar.Create(*this);
     ListRegions.SetAlign(TAlign::Bottom);
     ListRegions.SetHeight(kListHeight);
     ListRegions.OnClick = [this] {
@@ -159,6 +156,9 @@ void TFormCompare::CreateComponents()
             ShowRegion(static_cast<size_t>(index));
     };
     ListRegions.Create(*this);
+    StatusBar.SetAlign(TAlign::Bottom);
+    StatusBar.AddPanel(4000);
+    StatusBar.Create(*this);
 }
 
 void TFormCompare::FormCreate()
@@ -191,6 +191,7 @@ void TFormCompare::FormResize()
     for (HWND control : controls_)
         ShowWindow(control, SW_SHOW);
     LabelSecond.SetBounds(half + 6, 3, 0, 0);
+    LabelSecond.SetCaption(sides_[1].title);
 }
 
 void TFormCompare::FormClose()
