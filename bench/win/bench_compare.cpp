@@ -74,7 +74,7 @@ void WritePair(const std::string& first, const std::string& second, size_t size,
 {
     std::vector<uint8_t> chunk(size_t{16} << 20);
     const HANDLE files[2] = {CreateFileA(first.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr),
-                             CreateFileA(second.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr)};
+                             CreateFileA(second.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr)};
     Require(files[0] != INVALID_HANDLE_VALUE && files[1] != INVALID_HANDLE_VALUE, "cannot create the files");
     uint64_t state = 0x9E3779B97F4A7C15ull;
     bool done = true;
@@ -95,10 +95,7 @@ void WritePair(const std::string& first, const std::string& second, size_t size,
         position.QuadPart = at;
         uint8_t byte = 0;
         DWORD moved = 0;
-        const HANDLE reader = CreateFileA(first.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                          OPEN_EXISTING, 0, nullptr);
-        done = SetFilePointerEx(reader, position, nullptr, FILE_BEGIN) && ReadFile(reader, &byte, 1, &moved, nullptr);
-        CloseHandle(reader);
+        done = SetFilePointerEx(files[1], position, nullptr, FILE_BEGIN) && ReadFile(files[1], &byte, 1, &moved, nullptr);
         byte ^= 0xA5;
         done = done && SetFilePointerEx(files[1], position, nullptr, FILE_BEGIN) &&
                WriteFile(files[1], &byte, 1, &moved, nullptr);
