@@ -256,8 +256,13 @@ void MeasureInsertionAware(const std::string& first, const std::string& second, 
                 ++at;
             edited.insert(edited.end(), bytes.begin() + next, bytes.begin() + at);
             std::snprintf(line, sizeof line, "%08zX\t", at);
-            std::snprintf(line + std::strlen(line), sizeof line - std::strlen(line), "%zu\t%08zX\t比較元のみ", length,
-                          edited.size());
+            // The list groups thousands: "1,023".
+            const std::string grouped = length >= 1000 ? std::to_string(length / 1000) + "," +
+                                                             std::string(3 - std::to_string(length % 1000).size(), '0') +
+                                                             std::to_string(length % 1000)
+                                                       : std::to_string(length);
+            std::snprintf(line + std::strlen(line), sizeof line - std::strlen(line), "%s\t%08zX\t比較元のみ",
+                          grouped.c_str(), edited.size());
             at += length;
         }
         expected.push_back(line);
