@@ -5,6 +5,8 @@
 
 #include "core/win/ExportGuard.h"
 
+#include <vector>
+
 namespace {
 
 bool ReadDataFrom(HWND window, uint64_t count, QX_ReadProc read, void* context)
@@ -146,5 +148,21 @@ extern "C" int QX_Find64(HWND window, LONGLONG nibble, const void* pattern, cons
         case ControlModel::Found::Miss: return QX_NOT_FOUND;
         default: return QX_FIND_FAILED;
         }
+    });
+}
+
+// --- marks
+
+extern "C" bool QX_SetMarks(HWND window, const QX_MARK* marks, int count, const COLORREF* colors)
+{
+    if (count < 0 || (count > 0 && !marks))
+        return false;
+    return Guarded(window, false, [&](AVornalixor& self) {
+        std::vector<MarkedRanges::Range> ranges;
+        ranges.reserve(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i)
+            ranges.push_back({marks[i].offset, marks[i].length,
+                              marks[i].kind < QX_MARK_KINDS ? static_cast<int>(marks[i].kind) : -1});
+        return self.setMarks(ranges, colors);
     });
 }

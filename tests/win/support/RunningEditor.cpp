@@ -149,9 +149,11 @@ bool RunningEditor::waitForMainWindow(DWORD timeoutMs)
 
 bool RunningEditor::pressKeys(const std::string& keys) { return PressKeysIn(window_, keys); }
 
+bool RunningEditor::pressKeysIn(HWND window, const std::string& keys) { return PressKeysIn(window, keys); }
+
 bool PressKeysIn(HWND mainWindow, const std::string& keys)
 {
-    // The main window's own X window: a search by class could also find its hint window.
+    // The window's own X window: a search by class could also find its hint window.
     const auto xWindow = reinterpret_cast<uintptr_t>(GetPropA(mainWindow, "__wine_x11_whole_window"));
     if (!xWindow)
         return false;

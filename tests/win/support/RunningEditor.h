@@ -37,6 +37,8 @@ public:
 
     // Presses the keys (xdotool names, blank-separated) in the main window.
     bool pressKeys(const std::string& keys);
+    // Presses the keys in another top-level window (the editor's, or any of this display).
+    static bool pressKeysIn(HWND window, const std::string& keys);
     // A visible top-level window of the editor of the class ("#32770" for a message box).
     [[nodiscard]] HWND waitForWindow(const char* className, DWORD timeoutMs = 10000) const;
     // Waits until no visible window of the class is left.

@@ -143,3 +143,35 @@ TEST(InterpretArguments, SeveralDroppedFilesOpenTheFirstAndPassOnTheRest)
     files.files.insert("C:\\a.bin C:\\c.bin");
     EXPECT_EQ(Start("C:\\a.bin C:\\c.bin", files), Opened("C:\\a.bin C:\\c.bin"));
 }
+
+TEST(InterpretArguments, CompareOptionTakesTwoFilesOrStartsUntitled)
+{
+    FakeFiles files;
+    files.files = {"C:\\a.bin"};
+    const auto compare = [](const std::string& first, const std::string& second) {
+        TStartArguments start;
+        start.CompareStart = true;
+        start.CompareFirst = first;
+        start.CompareSecond = second;
+        return start;
+    };
+    struct Case {
+        const char* arguments;
+        TStartArguments expected;
+    };
+    const Case cases[] = {
+        {"-c C:\\a.bin C:\\b.bin", compare("C:\\a.bin", "C:\\b.bin")},
+        {"\"-c\"  \"C:\\my data\\a b.bin\" \"D:\\表.bin\" ignored", compare("C:\\my data\\a b.bin", "D:\\表.bin")},
+        // Relative names stay as given: the compare window says when one cannot be opened.
+        {"-c a.bin \\\\\\b.bin\\", compare("a.bin", "\\b.bin")},
+        {"-c", Untitled()},
+        {"-c C:\\a.bin", Untitled()},
+        {"-c C:\\a.bin \"\"", Untitled()},
+        // Case-sensitive, as the other options: "-C" is part of a name.
+        {"-C C:\\a.bin", Untitled()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        EXPECT_EQ(Start(c.arguments, files), c.expected);
+    }
+}

@@ -138,6 +138,7 @@ TEST(Preferences, ActionsAddedSinceKeyAssignWasRecordedGetTheirFreeLayoutShortcu
     EXPECT_EQ(shortcuts[IndexOf(ActionId::FindString)], ShiftCtrlKey('F'));
     EXPECT_EQ(shortcuts[IndexOf(ActionId::ToolInspector)], CtrlKey('I'));
     EXPECT_TRUE(shortcuts[IndexOf(ActionId::ToolChecksum)].empty());
+    EXPECT_EQ(shortcuts[IndexOf(ActionId::ToolCompare)], ShiftCtrlKey('O'));
     EXPECT_EQ(shortcuts[IndexOf(ActionId::EditCopy)], ShiftCtrlKey('C'));
 
     // Once stored, an added action's value counts as any other: empty is no shortcut.

@@ -86,7 +86,8 @@ TEST(ActionTable, DefaultShortcutsAsLaidOut)
         if (!shortcut.empty()) {
             EXPECT_TRUE(used.insert(ShortcutToText(shortcut)).second) << ShortcutToText(shortcut);
         }
-    EXPECT_EQ(used.size(), 48u);
+    EXPECT_EQ(textOf(ActionId::ToolCompare), "Shift+Ctrl+O");
+    EXPECT_EQ(used.size(), 49u);
 }
 
 TEST(ActionTable, MenusHoldTheirItemsInOrder)
@@ -107,7 +108,7 @@ TEST(ActionTable, MenusHoldTheirItemsInOrder)
               "MenuEditPasteHex MenuEditFill \n"
               "検索(&Q):MenuFindFind MenuFindNext MenuFindPrev -MenuFindReplace -MenuJumpBytePos -MenuFindString \n"
               "環境(&P):MenuPrefFont MenuPrefBgColor MenuPrefSettings \n"
-              "ツール(&T):MenuToolInspector -MenuToolChecksum \n"
+              "ツール(&T):MenuToolInspector -MenuToolChecksum MenuToolCompare \n"
               "ヘルプ(&H):MenuHelpContents MenuHelpKeyword -MenuHelpAbout \n");
 
     // Each action item runs the action its name says.
@@ -134,7 +135,7 @@ TEST(ActionTable, MovementBookmarkListAndTabActionsAreInNoMenu)
         EXPECT_EQ(IsInMenu(action), expected) << InfoOf(action).name;
         inMenu += IsInMenu(action);
     }
-    EXPECT_EQ(inMenu, 33);
+    EXPECT_EQ(inMenu, 34);
 }
 
 TEST(ActionTable, CategoriesInOrderOfFirstUse)
