@@ -7,6 +7,9 @@ enum class FindDirection { First, Next, Prev };
 // What a search came to: a miss is not a failure; Failed means the search met bytes of the
 // document it could not read (the file under it failed), so a miss cannot be told.
 enum class FindResult { Found, NotFound, Failed };
+// How the pattern's bytes match: exactly; ASCII letters of either case where flagged; or
+// by the bits a mask per byte names (0xF0: the high digit known, 0: any byte).
+enum class FindMatch { Exact, EitherCase, Masked };
 
 // The program reaches the control only through its exports; commands that must be tested
 // without a window take this interface instead. The Windows side passes an adapter over the
@@ -29,10 +32,11 @@ public:
 
     // On a hit the caret goes to the match's first nibble and the match is selected.
     // First searches from the byte holding `nibble`, Next from the byte after it, Prev
-    // backwards from the byte before it. With `caseless`, a pattern byte that is an ASCII
-    // letter matches either case where its byte in `caseFlags` (null: every byte) is nonzero.
-    virtual FindResult find(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count, bool caseless,
-                            const uint8_t* caseFlags) = 0;
+    // backwards from the byte before it. With EitherCase, a pattern byte that is an ASCII
+    // letter matches either case where its byte in `flags` (null: every byte) is nonzero; with
+    // Masked, `flags` holds a mask per pattern byte.
+    virtual FindResult find(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count,
+                            FindMatch match, const uint8_t* flags) = 0;
 
     // One undoable step; false when nothing is selected or the data is read-only.
     virtual bool replaceSelection(const uint8_t* bytes, int count) = 0;
@@ -40,19 +44,19 @@ public:
     // The searches as yes/no questions.
     bool findFirst(int64_t nibble, const uint8_t* pattern, int count)
     {
-        return find(FindDirection::First, nibble, pattern, count, false, nullptr) == FindResult::Found;
+        return find(FindDirection::First, nibble, pattern, count, FindMatch::Exact, nullptr) == FindResult::Found;
     }
     bool findNext(int64_t nibble, const uint8_t* pattern, int count)
     {
-        return find(FindDirection::Next, nibble, pattern, count, false, nullptr) == FindResult::Found;
+        return find(FindDirection::Next, nibble, pattern, count, FindMatch::Exact, nullptr) == FindResult::Found;
     }
     bool findPrev(int64_t nibble, const uint8_t* pattern, int count)
     {
-        return find(FindDirection::Prev, nibble, pattern, count, false, nullptr) == FindResult::Found;
+        return find(FindDirection::Prev, nibble, pattern, count, FindMatch::Exact, nullptr) == FindResult::Found;
     }
     bool findCaseless(FindDirection direction, int64_t nibble, const uint8_t* pattern, const uint8_t* caseFlags,
                       int count)
     {
-        return find(direction, nibble, pattern, count, true, caseFlags) == FindResult::Found;
+        return find(direction, nibble, pattern, count, FindMatch::EitherCase, caseFlags) == FindResult::Found;
     }
 };

@@ -14,6 +14,8 @@ enum class FindOutcome {
 
 // Searches from the caret: First includes the caret's byte, Next starts one byte later,
 // Prev goes backwards from the byte before it.
-// With `caseFlags` (one per pattern byte) the flagged ASCII letters match either case.
+// With `caseFlags` (one per pattern byte) the flagged ASCII letters match either case; with
+// `masks` (one per pattern byte) only the masked bits of each byte count.
 [[nodiscard]] FindOutcome RunFind(ControlAccess& control, FindDirection direction,
-                                  const _CVec<uint8_t>& findBytes, const _CVec<uint8_t>& caseFlags = {});
+                                  const _CVec<uint8_t>& findBytes, const _CVec<uint8_t>& caseFlags = {},
+                                  const _CVec<uint8_t>& masks = {});

@@ -48,7 +48,7 @@ bool ReplaceRun::search()
     if (findCount_ == 0)
         return false;
     const FindResult found =
-        control_.find(FindDirection::First, control_.caretPos(), findBytes_.data(), findCount_, false, nullptr);
+        control_.find(FindDirection::First, control_.caretPos(), findBytes_.data(), findCount_, FindMatch::Exact, nullptr);
     readFailed_ = found == FindResult::Failed;
     if (found != FindResult::Found)
         return false;

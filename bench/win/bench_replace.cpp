@@ -62,13 +62,15 @@ public:
     bool setSelection(int64_t nibble, int64_t count) override { return model_.setSelection(nibble, count); }
     int64_t bookMark(int index) override { return model_.bookMark64(index); }
     bool setBookMark(int index, int64_t nibble) override { return model_.setBookMark(index, nibble); }
-    FindResult find(FindDirection direction, int64_t nibble, const uint8_t* p, int n, bool caseless,
-                    const uint8_t* caseFlags) override
+    FindResult find(FindDirection direction, int64_t nibble, const uint8_t* p, int n, FindMatch match,
+                    const uint8_t* flags) override
     {
         const auto from = direction == FindDirection::First  ? ControlModel::FindFrom::Nibble
                           : direction == FindDirection::Next ? ControlModel::FindFrom::After
                                                              : ControlModel::FindFrom::Before;
-        switch (model_.find(from, nibble, p, n, caseless, caseFlags)) {
+        const bool caseless = match == FindMatch::EitherCase;
+        switch (match == FindMatch::Masked ? model_.findMasked(from, nibble, p, flags, n)
+                                           : model_.find(from, nibble, p, n, caseless, caseless ? flags : nullptr)) {
         case ControlModel::Found::Hit: return FindResult::Found;
         case ControlModel::Found::Miss: return FindResult::NotFound;
         default: return FindResult::Failed;

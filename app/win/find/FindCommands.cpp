@@ -30,7 +30,7 @@ FindCommands::FindCommands(TForm& owner, EditorControl& control, TStatusBar& sta
 
 void FindCommands::Search(FindDirection direction)
 {
-    switch (RunFind(control_, direction, findBytes_, findCaseFlags_)) {
+    switch (RunFind(control_, direction, findBytes_, findCaseFlags_, findMasks_)) {
     case FindOutcome::NotFound:
         ShowMessageBox(owner_.Handle(), kTextFindNotFound, kMessageInformation);
         break;
@@ -46,9 +46,9 @@ void FindCommands::Find()
 {
     TFormFind dialog(owner_.Handle(), showHint_);
     dialog.HandleNeeded();
-    dialog.EditFindTarget.SetText(BytesToHex(findBytes_));
+    dialog.EditFindTarget.SetText(PatternToHex(findBytes_, findMasks_));
     if (dialog.ShowModal() == mrOk) {
-        HexToBytes(dialog.EditFindTarget.Text(), findBytes_);
+        HexToPattern(dialog.EditFindTarget.Text(), findBytes_, findMasks_);
         findCaseFlags_.clear();
         Search(FindDirection::First);
     }
@@ -71,12 +71,13 @@ void FindCommands::Replace()
 {
     TFormReplaceFirst dialog(owner_.Handle(), showHint_);
     dialog.HandleNeeded();
-    dialog.EditFindTarget.SetText(BytesToHex(findBytes_));
+    dialog.EditFindTarget.SetText(PatternToHex(findBytes_, findMasks_));
     dialog.EditReplaceTarget.SetText(BytesToHex(replaceBytes_));
     if (dialog.ShowModal() == mrOk) {
         HexToBytes(dialog.EditFindTarget.Text(), findBytes_);
         HexToBytes(dialog.EditReplaceTarget.Text(), replaceBytes_);
         findCaseFlags_.clear();
+        findMasks_.clear();
         bool readFailed = false;
         const int replaced =
             RunReplaceCommand(owner_.Handle(), control_.Handle(), findBytes_, replaceBytes_, &statusBar_, &readFailed);
@@ -99,6 +100,7 @@ void FindCommands::FindString()
     if (dialog.ShowModal() == mrOk) {
         lastTextSearch_ = dialog.Entry();
         findBytes_ = dialog.Pattern().bytes;
+        findMasks_.clear();
         if (lastTextSearch_.eitherCase)
             findCaseFlags_ = dialog.Pattern().letters;
         else

@@ -24,13 +24,16 @@ bool EditorControl::setBookMark(int index, int64_t nibble)
 }
 
 FindResult EditorControl::find(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count,
-                               bool caseless, const uint8_t* caseFlags)
+                               FindMatch match, const uint8_t* flags)
 {
     const int exportDirection = (direction == FindDirection::First  ? QX_FIND_FIRST
                                  : direction == FindDirection::Next ? QX_FIND_NEXT
                                                                     : QX_FIND_PREV) |
-                                (caseless ? QX_FIND_CASELESS : 0);
-    switch (Editor.QX_Find64(control_, nibble, pattern, caseless ? caseFlags : nullptr, count, exportDirection)) {
+                                (match == FindMatch::EitherCase ? QX_FIND_CASELESS
+                                 : match == FindMatch::Masked   ? QX_FIND_MASKED
+                                                                : 0);
+    switch (Editor.QX_Find64(control_, nibble, pattern, match == FindMatch::Exact ? nullptr : flags, count,
+                             exportDirection)) {
     case QX_FOUND:
         return FindResult::Found;
     case QX_NOT_FOUND:

@@ -28,7 +28,7 @@ public:
     bool setSelection(int64_t nibble, int64_t count) override;
     int64_t bookMark(int index) override;
     bool setBookMark(int index, int64_t nibble) override;
-    FindResult find(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count, bool caseless,
+    FindResult find(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count, FindMatch match,
                     const uint8_t* caseFlags) override;
     bool replaceSelection(const uint8_t* bytes, int count) override;
 

@@ -46,13 +46,13 @@ public:
         return index >= 0 && index <= 9 && (nibble == -1 || inside(nibble)) && (bookmarks_[index] = nibble, true);
     }
 
-    FindResult find(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count, bool caseless,
-                    const uint8_t* caseFlags) override
+    FindResult find(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count, FindMatch match,
+                    const uint8_t* flags) override
     {
         ++findCalls_;
         if (readFails_)
             return FindResult::Failed;
-        return scan(direction, nibble, pattern, count, caseless, caseFlags) ? FindResult::Found : FindResult::NotFound;
+        return scan(direction, nibble, pattern, count, match, flags) ? FindResult::Found : FindResult::NotFound;
     }
 
     bool replaceSelection(const uint8_t* bytes, int count) override
@@ -78,17 +78,23 @@ private:
     int64_t size() const { return lead_ + static_cast<int64_t>(data_.size()); }
     bool inside(int64_t nibble) const { return nibble >= 0 && nibble < 2 * size(); }
     uint8_t at(int64_t byte) const { return byte < lead_ ? 0xFF : data_[static_cast<size_t>(byte - lead_)]; }
-    // With `fold`, a pattern byte that is an ASCII letter matches either case where its flag is
-    // set (every one without flags).
-    bool scan(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count, bool fold,
-              const uint8_t* caseFlags)
+    // EitherCase: a pattern byte that is an ASCII letter matches either case where its flag is
+    // set (every one without flags); Masked: the bits of each byte's mask must match.
+    bool scan(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count, FindMatch match,
+              const uint8_t* flags)
     {
         const auto lower = [](uint8_t byte) { return byte >= 'A' && byte <= 'Z' ? byte + 0x20 : byte; };
         const auto matchesAt = [&](int64_t k) {
             for (int i = 0; i < count; ++i) {
                 const uint8_t want = pattern[i], have = at(k + i);
+                if (match == FindMatch::Masked) {
+                    if (((want ^ have) & flags[i]) != 0)
+                        return false;
+                    continue;
+                }
                 const bool letter = lower(want) >= 'a' && lower(want) <= 'z';
-                if (fold && letter && (!caseFlags || caseFlags[i]) ? lower(want) != lower(have) : want != have)
+                const bool fold = match == FindMatch::EitherCase;
+                if (fold && letter && (!flags || flags[i]) ? lower(want) != lower(have) : want != have)
                     return false;
             }
             return true;

@@ -22,13 +22,16 @@ public:
     bool setSelection(int64_t nibble, int64_t count) override { return test_.model.setSelection(nibble, count); }
     int64_t bookMark(int index) override { return test_.model.bookMark64(index); }
     bool setBookMark(int index, int64_t nibble) override { return test_.model.setBookMark(index, nibble); }
-    FindResult find(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count, bool caseless,
-                    const uint8_t* caseFlags) override
+    FindResult find(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count, FindMatch match,
+                    const uint8_t* flags) override
     {
         const auto from = direction == FindDirection::First  ? ControlModel::FindFrom::Nibble
                           : direction == FindDirection::Next ? ControlModel::FindFrom::After
                                                              : ControlModel::FindFrom::Before;
-        switch (test_.model.find(from, nibble, pattern, count, caseless, caseless ? caseFlags : nullptr)) {
+        const bool caseless = match == FindMatch::EitherCase;
+        switch (match == FindMatch::Masked ? test_.model.findMasked(from, nibble, pattern, flags, count)
+                                           : test_.model.find(from, nibble, pattern, count, caseless,
+                                                              caseless ? flags : nullptr)) {
         case ControlModel::Found::Hit:
             return FindResult::Found;
         case ControlModel::Found::Miss:
