@@ -41,6 +41,10 @@ public:
     // One undoable step; false when nothing is selected or the data is read-only.
     virtual bool replaceSelection(const uint8_t* bytes, int count) = 0;
 
+    // Copies `count` bytes from byte `offset`; false when they lie outside the data or cannot
+    // be read.
+    virtual bool readBytes(int64_t offset, uint8_t* out, int count) = 0;
+
     // The searches as yes/no questions.
     bool findFirst(int64_t nibble, const uint8_t* pattern, int count)
     {

@@ -91,12 +91,19 @@ bool IsFindText(std::string_view text) noexcept
 
 bool IsReplaceEntry(std::string_view findText, std::string_view replaceText) noexcept
 {
-    if (findText.empty() || !IsHexByteText(findText) || !IsHexByteText(replaceText))
+    if (!IsFindText(findText) || !IsPatternText(replaceText))
+        return false;
+    // An unknown replacement digit keeps the digit of the match, so it must lie within it.
+    const size_t lastUnknown = replaceText.find_last_of('?');
+    if (lastUnknown != std::string_view::npos && lastUnknown >= findText.size())
         return false;
     if (findText.size() != replaceText.size())
         return true;
-    for (size_t i = 0; i < findText.size(); ++i)
-        if (HexDigitValue(findText[i]) != HexDigitValue(replaceText[i]))
+    // Same length: a replacement that keeps or repeats every digit would change nothing.
+    for (size_t i = 0; i < findText.size(); ++i) {
+        const int wanted = HexDigitValue(replaceText[i]);
+        if (wanted >= 0 && wanted != HexDigitValue(findText[i]))
             return true;
+    }
     return false;
 }

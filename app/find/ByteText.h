@@ -47,6 +47,7 @@ bool HexToPattern(std::string_view text, _CVec<uint8_t>& bytes, _CVec<uint8_t>& 
 // The search field: a non-empty pattern text (exact bytes, or with '?').
 [[nodiscard]] bool IsFindText(std::string_view text) noexcept;
 
-// The replace dialog: an exact search text, a byte text for the replacement (empty deletes the
-// matches), and the two must stand for different bytes ("a0" and "A0" are the same).
+// The replace dialog: a search pattern, and a replacement pattern (empty deletes the matches)
+// whose unknown digits keep the digits of the match and so lie within its length; a pair that
+// would leave every match as it is ("a0" and "A0", "4?" and "4?", "41" and "4?") is refused.
 [[nodiscard]] bool IsReplaceEntry(std::string_view findText, std::string_view replaceText) noexcept;

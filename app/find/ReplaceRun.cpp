@@ -18,9 +18,11 @@ int ByteCount(size_t size)
 
 } // namespace
 
-ReplaceRun::ReplaceRun(ControlAccess& control, const _CVec<uint8_t>& findBytes, const _CVec<uint8_t>& replaceBytes)
-    : control_(control), findBytes_(findBytes), replaceBytes_(replaceBytes),
-      findCount_(ByteCount(findBytes.size())), replaceCount_(ByteCount(replaceBytes.size()))
+ReplaceRun::ReplaceRun(ControlAccess& control, const _CVec<uint8_t>& findBytes, const _CVec<uint8_t>& replaceBytes,
+                       const _CVec<uint8_t>& findMasks, const _CVec<uint8_t>& replaceMasks)
+    : control_(control), findBytes_(findBytes), replaceBytes_(replaceBytes), findMasks_(findMasks),
+      replaceMasks_(replaceMasks), findCount_(ByteCount(findBytes.size())),
+      replaceCount_(ByteCount(replaceBytes.size()))
 {
 }
 
@@ -47,8 +49,10 @@ bool ReplaceRun::search()
 {
     if (findCount_ == 0)
         return false;
-    const FindResult found =
-        control_.find(FindDirection::First, control_.caretPos(), findBytes_.data(), findCount_, FindMatch::Exact, nullptr);
+    const bool masked = !findMasks_.empty();
+    const FindResult found = control_.find(FindDirection::First, control_.caretPos(), findBytes_.data(), findCount_,
+                                           masked ? FindMatch::Masked : FindMatch::Exact,
+                                           masked ? findMasks_.data() : nullptr);
     readFailed_ = found == FindResult::Failed;
     if (found != FindResult::Found)
         return false;
@@ -66,7 +70,7 @@ bool ReplaceRun::apply(ReplaceChoice choice)
     case ReplaceChoice::ReplaceNext:
     case ReplaceChoice::ReplaceEnd:
     case ReplaceChoice::All:
-        if (!control_.replaceSelection(replaceBytes_.data(), replaceCount_))
+        if (!replaceMatch())
             return false;
         ++replacedCount_;
         if (!placeCaret(match + replaceCount_))  // just past the inserted bytes
@@ -80,6 +84,25 @@ bool ReplaceRun::apply(ReplaceChoice choice)
         return false;
     }
     return choice != ReplaceChoice::ReplaceEnd && !lastPossible_;
+}
+
+// Replaces the selected match; the unknown bits of the replacement come from the match.
+bool ReplaceRun::replaceMatch()
+{
+    if (replaceMasks_.empty())
+        return control_.replaceSelection(replaceBytes_.data(), replaceCount_);
+    _CVec<uint8_t> match;
+    match.resize(static_cast<size_t>(findCount_));
+    if (!control_.readBytes(matchOffset_, match.data(), findCount_)) {
+        readFailed_ = true;
+        return false;
+    }
+    _CVec<uint8_t> bytes = replaceBytes_;
+    for (size_t i = 0; i < bytes.size() && i < replaceMasks_.size(); ++i) {
+        const uint8_t kept = i < match.size() ? match[i] : 0;
+        bytes[i] = static_cast<uint8_t>((bytes[i] & replaceMasks_[i]) | (kept & ~replaceMasks_[i]));
+    }
+    return control_.replaceSelection(bytes.data(), replaceCount_);
 }
 
 // The next search starts at byte `offset`; false when the data ends before it.

@@ -24,8 +24,12 @@ enum class ReplaceChoice : int {
 // finishes the whole run inside the one call, so the caller may hold back painting there.
 class ReplaceRun {
 public:
-    // The byte strings are copied; findBytes must not be empty.
-    ReplaceRun(ControlAccess& control, const _CVec<uint8_t>& findBytes, const _CVec<uint8_t>& replaceBytes);
+    // The byte strings are copied; findBytes must not be empty. With masks (a mask per byte, as
+    // HexToPattern gives them; empty: every bit known), the search matches the known bits of
+    // findBytes, and a replacement byte takes only its known bits, the rest kept from the byte
+    // of the match it lands on (so an unknown replacement byte lies within the match).
+    ReplaceRun(ControlAccess& control, const _CVec<uint8_t>& findBytes, const _CVec<uint8_t>& replaceBytes,
+               const _CVec<uint8_t>& findMasks = {}, const _CVec<uint8_t>& replaceMasks = {});
 
     // First search, from the caret's byte. True when a match is selected and waits for a choice.
     bool start();
@@ -43,17 +47,21 @@ public:
     [[nodiscard]] int replacedCount() const noexcept { return replacedCount_; }
     // Byte offset of the match last found.
     [[nodiscard]] int64_t matchOffset() const noexcept { return matchOffset_; }
-    // The run ended because a search met bytes of the document it could not read.
+    // The run ended because a search, or a replacement keeping bytes of its match, met bytes
+    // of the document it could not read.
     [[nodiscard]] bool readFailed() const noexcept { return readFailed_; }
 
 private:
     bool search();
     bool apply(ReplaceChoice choice);
+    bool replaceMatch();
     bool placeCaret(int64_t offset);
 
     ControlAccess& control_;
     _CVec<uint8_t> findBytes_;
     _CVec<uint8_t> replaceBytes_;
+    _CVec<uint8_t> findMasks_;
+    _CVec<uint8_t> replaceMasks_;
     int findCount_;
     int replaceCount_;
     int64_t matchOffset_ = -1;

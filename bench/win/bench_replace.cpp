@@ -77,6 +77,7 @@ public:
         }
     }
     bool replaceSelection(const uint8_t* bytes, int count) override { return model_.replaceSelection(bytes, count); }
+    bool readBytes(int64_t offset, uint8_t* out, int count) override { return model_.getData(out, 2 * offset, count); }
 
 private:
     ControlModel& model_;

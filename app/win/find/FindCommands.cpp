@@ -72,17 +72,15 @@ void FindCommands::Replace()
     TFormReplaceFirst dialog(owner_.Handle(), showHint_);
     dialog.HandleNeeded();
     dialog.EditFindTarget.SetText(PatternToHex(findBytes_, findMasks_));
-    dialog.EditReplaceTarget.SetText(BytesToHex(replaceBytes_));
+    dialog.EditReplaceTarget.SetText(PatternToHex(replaceBytes_, replaceMasks_));
     if (dialog.ShowModal() == mrOk) {
-        HexToBytes(dialog.EditFindTarget.Text(), findBytes_);
-        HexToBytes(dialog.EditReplaceTarget.Text(), replaceBytes_);
+        HexToPattern(dialog.EditFindTarget.Text(), findBytes_, findMasks_);
+        HexToPattern(dialog.EditReplaceTarget.Text(), replaceBytes_, replaceMasks_);
         findCaseFlags_.clear();
-        findMasks_.clear();
-        bool readFailed = false;
-        const int replaced =
-            RunReplaceCommand(owner_.Handle(), control_.Handle(), findBytes_, replaceBytes_, &statusBar_, &readFailed);
-        const std::string message = ReplacedCountMessage(replaced);
-        if (readFailed)
+        ReplaceRun run(control_, findBytes_, replaceBytes_, findMasks_, replaceMasks_);
+        RunReplaceCommand(owner_.Handle(), control_.Handle(), run, &statusBar_);
+        const std::string message = ReplacedCountMessage(run.replacedCount());
+        if (run.readFailed())
             ShowMessageBox(owner_.Handle(), kTextFindReadFailed, kMessageWarning);
         if (!message.empty())
             ShowMessageBox(owner_.Handle(), message.c_str(), kMessageInformation);

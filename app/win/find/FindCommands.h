@@ -50,5 +50,6 @@ private:
     // Empty unless the hex search holds unknown digits ('?'): then a mask per byte.
     _CVec<uint8_t> findMasks_;
     _CVec<uint8_t> replaceBytes_;
+    _CVec<uint8_t> replaceMasks_;
     TextSearchEntry lastTextSearch_;
 };

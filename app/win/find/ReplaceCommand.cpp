@@ -2,22 +2,13 @@
 #include "app/win/find/ReplaceCommand.h"
 
 #include "app/find/ReplaceRun.h"
-#include "app/win/system/EditorControl.h"
 #include "app/win/ui/PaintingHold.h"
 #include "app/win/find/TFormReplaceNext.h"
 
-int RunReplaceCommand(HWND owner, HWND control, const _CVec<uint8_t>& findBytes, const _CVec<uint8_t>& replaceBytes,
-                      TStatusBar* statusBar, bool* readFailed)
+void RunReplaceCommand(HWND owner, HWND control, ReplaceRun& run, TStatusBar* statusBar)
 {
-    EditorControl access(control);
-    ReplaceRun run(access, findBytes, replaceBytes);
-    const auto finish = [&] {
-        if (readFailed)
-            *readFailed = run.readFailed();
-        return run.replacedCount();
-    };
     if (!run.start())
-        return finish();
+        return;
     TFormReplaceNext strip(owner);
     for (bool waiting = true; waiting;) {
         if (strip.ShowModal() != mrOk) {
@@ -31,5 +22,4 @@ int RunReplaceCommand(HWND owner, HWND control, const _CVec<uint8_t>& findBytes,
             waiting = run.answer(strip.ReplaceChoice);
         }
     }
-    return finish();
 }

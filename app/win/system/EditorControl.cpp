@@ -47,3 +47,8 @@ bool EditorControl::replaceSelection(const uint8_t* bytes, int count)
 {
     return Editor.QX_ReplaceSelection(control_, bytes, count);
 }
+
+bool EditorControl::readBytes(int64_t offset, uint8_t* out, int count)
+{
+    return offset >= 0 && count >= 0 && Editor.QX_GetData64(control_, out, 2 * offset, count);
+}

@@ -31,6 +31,7 @@ public:
     FindResult find(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count, FindMatch match,
                     const uint8_t* caseFlags) override;
     bool replaceSelection(const uint8_t* bytes, int count) override;
+    bool readBytes(int64_t offset, uint8_t* out, int count) override;
 
 private:
     HWND control_;

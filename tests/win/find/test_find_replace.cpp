@@ -192,6 +192,19 @@ TEST_F(FindInTheEditor, ReplaceRunAnsweredThroughTheStrip)
     EXPECT_EQ(messageText(), "3 個のバイト列を置換しました。");
     EXPECT_EQ(editor_->sizeText(), "9");
     EXPECT_EQ(editor_->dataText(), "00EE11ABCD22EE33EE");
+
+    // Unknown digits on both sides: each byte ending in E ends in F, its first digit kept.
+    ASSERT_TRUE(editor_->pressKeys("Home"));
+    const HWND again = openDialog("ctrl+r", "TFormReplaceFirst");
+    ASSERT_NE(again, nullptr);
+    SetEditText(ChildrenOfClass(again, "Edit").at(0), "?E");
+    SetEditText(ChildrenOfClass(again, "Edit").at(1), "?F");
+    PostClick(ChildWithText(again, "&Ok"));
+    const HWND prompt = editor_->waitForWindow("TFormReplaceNext");
+    ASSERT_NE(prompt, nullptr);
+    PostClick(ChildWithText(prompt, "すべて(&A)"));
+    EXPECT_EQ(messageText(), "3 個のバイト列を置換しました。");
+    EXPECT_EQ(editor_->dataText(), "00EF11ABCD22EF33EF");
 }
 
 TEST_F(TextFindInTheEditor, MenuAndShortcutSearchTextAndNextAndPreviousGoOnWithIt)

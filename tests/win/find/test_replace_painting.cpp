@@ -72,7 +72,10 @@ TEST(ReplacePainting, HeldPaintingEndsAsImmediatePaintingShows)
         EXPECT_EQ(Editor.QX_GetSelectionBegin(held.control()), 2 * (53 + 5 + 1));
         Click(ChildWithText(strip, "すべて(&A)"));
     });
-    const int replaced = RunReplaceCommand(held.host(), held.control(), Vec(find), Vec(replace), nullptr);
+    EditorControl heldAccess(held.control());
+    ReplaceRun heldRun(heldAccess, Vec(find), Vec(replace));
+    RunReplaceCommand(held.host(), held.control(), heldRun, nullptr);
+    const int replaced = heldRun.replacedCount();
     EXPECT_EQ(answers.pending(), 0u);
 
     // The same answers with every step painted at once.

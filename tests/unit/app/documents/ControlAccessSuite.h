@@ -39,13 +39,14 @@ protected:
 
     // A replacement run answering each offered match with the next choice; when the choices
     // run out, the run is ended.
+    // Masks as HexToPattern gives them: empty for exact bytes.
     Run Replace(Data data, const Data& find, const Data& replace, const std::vector<ReplaceChoice>& choices,
-                bool readOnly = false)
+                bool readOnly = false, const Data& findMasks = {}, const Data& replaceMasks = {})
     {
         ControlAccess& control = make(std::move(data));
         setReadOnly(readOnly);
-        ReplaceRun run(control, _CVec<uint8_t>(find.data(), find.size()),
-                       _CVec<uint8_t>(replace.data(), replace.size()));
+        const auto vec = [](const Data& bytes) { return _CVec<uint8_t>(bytes.data(), bytes.size()); };
+        ReplaceRun run(control, vec(find), vec(replace), vec(findMasks), vec(replaceMasks));
         Run outcome;
         bool waiting = run.start();
         for (const ReplaceChoice choice : choices) {
@@ -256,6 +257,12 @@ TYPED_TEST_P(ControlAccessSuite, ReplaceRunsOfferAndReplaceMatchesInTurn)
         EXPECT_EQ(run.replaced, c.replaced);
         EXPECT_EQ(run.data, c.result);
     }
+    // Unknown digits: "1?34" is found by its known digits, and "?F??00" keeps the first digit
+    // and the second byte of each match.
+    const auto kept = this->Replace({0x12, 0x34, 0x1A, 0x34, 0x77}, {0x10, 0x34}, {0x0F, 0x00, 0x00}, {All}, false,
+                                    {0xF0, 0xFF}, {0x0F, 0x00, 0xFF});
+    EXPECT_EQ(kept.replaced, 2);
+    EXPECT_EQ(kept.data, Data({0x1F, 0x34, 0x00, 0x1F, 0x34, 0x00, 0x77}));
     // Read-only: the first replacement is refused and the run stops.
     const auto refused = this->Replace({0x41, 0x42, 0x41}, {0x41}, {0x43}, {All}, true);
     EXPECT_EQ(refused.offered, std::vector<int>({0}));

@@ -73,6 +73,14 @@ public:
         selBegin_ = selEnd_ = -1;
         return true;
     }
+    bool readBytes(int64_t offset, uint8_t* out, int count) override
+    {
+        if (readFails_ || offset < 0 || count < 0 || offset + count > size())
+            return false;
+        for (int i = 0; i < count; ++i)
+            out[i] = at(offset + i);
+        return true;
+    }
 
 private:
     int64_t size() const { return lead_ + static_cast<int64_t>(data_.size()); }

@@ -44,6 +44,10 @@ public:
     {
         return test_.model.replaceSelection(bytes, count);
     }
+    bool readBytes(int64_t offset, uint8_t* out, int count) override
+    {
+        return offset >= 0 && count >= 0 && test_.model.getData(out, 2 * offset, count);
+    }
 
 private:
     TestControl test_;

@@ -40,7 +40,13 @@ TEST(ByteText, EntryRules)
     EXPECT_FALSE(IsReplaceEntry("", "00"));
     EXPECT_FALSE(IsReplaceEntry("00", "0"));
     EXPECT_FALSE(IsReplaceEntry("00", "0 "));
-    EXPECT_FALSE(IsReplaceEntry("4?", "00"));  // the replacement runs on exact bytes
+    EXPECT_TRUE(IsReplaceEntry("4?", "00"));
+    EXPECT_TRUE(IsReplaceEntry("4?", "?1"));
+    EXPECT_TRUE(IsReplaceEntry("4?", ""));
+    EXPECT_FALSE(IsReplaceEntry("4?", "4?"));   // every match stays as it is
+    EXPECT_FALSE(IsReplaceEntry("41", "4?"));
+    EXPECT_FALSE(IsReplaceEntry("41", "00??"));  // nothing of the match to keep there
+    EXPECT_FALSE(IsReplaceEntry("41", "0G"));
 }
 
 // Unknown digits become masks and come back as '?'; an exact pattern needs no masks.
