@@ -165,7 +165,8 @@ typedef struct QX_MARK {
 // 64-bit positions (nibbles, as the 56) and sizes; guard results as their int twins':
 // QX_ReadDataFrom64 as QX_ReadDataFrom for any count the memory holds. QX_GetData64 copies
 // [nibble / 2, nibble / 2 + count); false when the range leaves the data or cannot be read.
-// QX_WriteDataTo64 as QX_WriteDataTo; false as well when the data cannot be read. QX_Find64
+// QX_WriteDataTo64 as QX_WriteDataTo; false as well when the data cannot be read.
+// QX_InsertData64 as QX_InsertData at any position of the data. QX_Find64
 // searches as QX_FindCaseless when `direction` holds QX_FIND_CASELESS, otherwise as
 // QX_FindFirst, QX_FindNext or QX_FindPrev (`caseFlags` unused); with QX_FIND_MASKED,
 // `caseFlags` holds a mask per pattern byte and a data byte d matches pattern byte p where
@@ -203,6 +204,7 @@ typedef struct QX_MARK {
     X(QX_WriteDataTo64, bool, (HWND window, LONGLONG nibble, LONGLONG count, QX_WriteProc write, void* context), false) \
     X(QX_GetCaretPos64, LONGLONG, (HWND window), -1)                                    \
     X(QX_SetCaretPos64, bool, (HWND window, LONGLONG nibble), false)                    \
+    X(QX_InsertData64, bool, (HWND window, LONGLONG nibble, const void* bytes, int count), false) \
     X(QX_GetViewTop64, LONGLONG, (HWND window), -1)                                     \
     X(QX_SetViewTop64, bool, (HWND window, LONGLONG nibble), false)                     \
     X(QX_GetSelectionBegin64, LONGLONG, (HWND window), -1)                              \

@@ -85,6 +85,11 @@ extern "C" bool QX_SetCaretPos64(HWND window, LONGLONG nibble)
     return OnModel(window, false, [&](ControlModel& model) { return model.setCaretPos(nibble); });
 }
 
+extern "C" bool QX_InsertData64(HWND window, LONGLONG nibble, const void* bytes, int count)
+{
+    return OnModel(window, false, [&](ControlModel& model) { return model.insertData(nibble, bytes, count); });
+}
+
 extern "C" LONGLONG QX_GetViewTop64(HWND window)
 {
     return OnModel(window, LONGLONG{-1}, [](ControlModel& model) { return LONGLONG(model.viewTop64()); });

@@ -62,7 +62,7 @@ void EditCommands::InsertClipboard()
     if (!bytes || bytes->size() > static_cast<size_t>(INT_MAX))
         return;
     const HWND control = control_.Handle();
-    Editor.QX_InsertData(control, Editor.QX_GetCaretPos(control), bytes->data(), static_cast<int>(bytes->size()));
+    Editor.QX_InsertData64(control, Editor.QX_GetCaretPos64(control), bytes->data(), static_cast<int>(bytes->size()));
 }
 
 void EditCommands::Edit(ActionId action)

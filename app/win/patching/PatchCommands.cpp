@@ -88,7 +88,7 @@ void PatchCommands::PasteHex()
         return Say(kTextPasteHexNone, kMessageWarning);
     if (Editor.QX_IsReadOnly(control))
         return Say(kTextPatchReadOnly, kMessageWarning);
-    Editor.QX_InsertData(control, Editor.QX_GetCaretPos(control), bytes->data(), static_cast<int>(bytes->size()));
+    Editor.QX_InsertData64(control, Editor.QX_GetCaretPos64(control), bytes->data(), static_cast<int>(bytes->size()));
     control_.Focus();
 }
 

@@ -1,5 +1,5 @@
 // The running editor on a sparse file past 4 GiB: it opens at once, takes a digit at the end,
-// saves (when the disk writes fast enough for that to fit the test's time), takes another
+// (and a control of its own takes bytes inserted past 4 GiB), saves (when the disk writes fast enough for that to fit the test's time), takes another
 // digit, is killed, and its recovery stands on the file again with both edits.
 #include "tests/win/backup/RecoveryChecks.h"
 
@@ -203,6 +203,12 @@ TEST(LargeSession, AFilePast4GiBOpensIsEditedSavedAndRecoveredOnItsBase)
                                    QX_FIND_FIRST),
                   QX_FOUND);
         EXPECT_EQ(Editor.QX_GetCaretPos64(host.control()), static_cast<LONGLONG>(2 * kNeedleAt));
+        // Pasted bytes land there too, as the editor's paste puts them at the caret.
+        ASSERT_TRUE(Editor.QX_InsertData64(host.control(), Editor.QX_GetCaretPos64(host.control()), "AB", 2));
+        char around[4] = {};
+        ASSERT_TRUE(Editor.QX_GetData64(host.control(), around, 2 * (kNeedleAt - 1), 4));
+        EXPECT_EQ(std::string(around, 4), std::string("\0ABQ", 4));
+        EXPECT_EQ(Editor.QX_GetDataSize64(host.control()), static_cast<LONGLONG>(kSize + 2));
         EXPECT_TRUE(catcher.boxes().empty());
     }
 
