@@ -2,9 +2,90 @@
 #include "app/compare/CompareRegions.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <utility>
 
 namespace {
+
+// Reads pieces of one source on a thread of its own, so that the two sides of a comparison are
+// read at once: start() hands it a piece, wait() gives what the read came to (and rethrows what
+// it threw).
+class PieceReader {
+public:
+    explicit PieceReader(const CompareSource& source) : source_(source), thread_([this] { Run(); }) {}
+    ~PieceReader()
+    {
+        {
+            const std::scoped_lock hold(lock_);
+            stopping_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+    PieceReader(const PieceReader&) = delete;
+    PieceReader& operator=(const PieceReader&) = delete;
+
+    void Start(uint64_t offset, uint8_t* out, size_t count)
+    {
+        {
+            const std::scoped_lock hold(lock_);
+            offset_ = offset;
+            out_ = out;
+            count_ = count;
+            requested_ = true;
+        }
+        changed_.notify_all();
+    }
+
+    bool Wait()
+    {
+        std::unique_lock hold(lock_);
+        changed_.wait(hold, [this] { return !requested_; });
+        if (failure_)
+            std::rethrow_exception(std::exchange(failure_, nullptr));
+        return read_;
+    }
+
+private:
+    void Run()
+    {
+        std::unique_lock hold(lock_);
+        for (;;) {
+            changed_.wait(hold, [this] { return requested_ || stopping_; });
+            if (stopping_)
+                return;
+            hold.unlock();
+            bool read = false;
+            std::exception_ptr failure;
+            try {
+                read = source_.Read(offset_, out_, count_);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+            hold.lock();
+            read_ = read;
+            failure_ = failure;
+            requested_ = false;
+            changed_.notify_all();
+        }
+    }
+
+    const CompareSource& source_;
+    std::mutex lock_;
+    std::condition_variable changed_;
+    uint64_t offset_ = 0;
+    uint8_t* out_ = nullptr;
+    size_t count_ = 0;
+    bool requested_ = false;
+    bool stopping_ = false;
+    bool read_ = false;
+    std::exception_ptr failure_;
+    std::thread thread_;  // last: it starts once the state above stands
+};
 
 // Collects the regions in order, joining one that starts where the last ended (a run of
 // differing bytes that crosses a piece's edge, a bound stop followed by more differences).
@@ -221,13 +302,16 @@ CompareResult CompareByteByByte(const CompareSource& first, const CompareSource&
     RegionSink sink(result);
     std::vector<uint8_t> piece1(kComparePiece);
     std::vector<uint8_t> piece2(kComparePiece);
+    PieceReader secondReader(second);
     for (uint64_t at = 0; at < common; at += kComparePiece) {
         if (progress.cancel) {
             result.end = CompareEnd::Cancelled;
             break;
         }
         const size_t count = static_cast<size_t>(std::min<uint64_t>(kComparePiece, common - at));
-        if (!first.Read(at, piece1.data(), count) || !second.Read(at, piece2.data(), count)) {
+        secondReader.Start(at, piece2.data(), count);
+        const bool read1 = first.Read(at, piece1.data(), count);
+        if (!secondReader.Wait() || !read1) {
             result.end = CompareEnd::ReadFailed;
             result.failedOffset = at;
             break;
