@@ -304,6 +304,7 @@ void TFormCompare::Finished()
     }
     const size_t shown = std::min(result_->regions.size(), kListShown);
     SendMessageA(ListRegions.Handle(), WM_SETREDRAW, FALSE, 0);
+    SendMessageA(ListRegions.Handle(), LB_INITSTORAGE, shown, shown * 64);  // one allocation for all lines
     for (size_t i = 0; i < shown; ++i)
         ListRegions.Add(CompareListLine(result_->regions[i]));
     SendMessageA(ListRegions.Handle(), WM_SETREDRAW, TRUE, 0);
