@@ -19,17 +19,24 @@ CompareSide SideOf(const std::string& file, HWND document)
 
 void CompareCommand::Run()
 {
-    TFormCompareFiles question(owner_.Handle(), lastSecond_);
-    if (question.ShowModal() != mrOk) {
-        control_.Focus();
-        return;
+    std::string first;
+    bool insertionAware = false;
+    {
+        // The question is gone before the window shows, so the activation its end hands back
+        // to the editor does not take the new window's.
+        TFormCompareFiles question(owner_.Handle(), lastSecond_);
+        if (question.ShowModal() != mrOk) {
+            control_.Focus();
+            return;
+        }
+        first = question.FirstFile();
+        lastSecond_ = question.SecondFile();
+        insertionAware = question.InsertionAware();
     }
-    lastSecond_ = question.SecondFile();
     window_.reset();
-    const CompareMethod method =
-        question.InsertionAware() ? CompareMethod::InsertionAware : CompareMethod::ByteByByte;
-    window_ = std::make_unique<TFormCompare>(owner_.Handle(), SideOf(question.FirstFile(), control_.Handle()),
-                                             SideOf(question.SecondFile(), control_.Handle()), method);
+    const CompareMethod method = insertionAware ? CompareMethod::InsertionAware : CompareMethod::ByteByByte;
+    window_ = std::make_unique<TFormCompare>(owner_.Handle(), SideOf(first, control_.Handle()),
+                                             SideOf(lastSecond_, control_.Handle()), method);
     window_->Show();
 }
 

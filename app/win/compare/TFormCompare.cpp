@@ -20,6 +20,7 @@ constexpr uint8_t kKeyF5 = Vk::F1 + 4;
 constexpr uint8_t kKeyF6 = Vk::F1 + 5;
 constexpr int kNamesHeight = 20;
 constexpr int kListHeight = 120;
+constexpr int kStatusHeight = 22;
 // The list shows the first regions; the moves reach every region kept.
 constexpr size_t kListShown = 10000;
 
@@ -151,12 +152,14 @@ void TFormCompare::CreateComponents()
 
     ListRegions.SetAlign(TAlign::Bottom);
     ListRegions.SetHeight(kListHeight);
+    ListRegions.SetTabStops({48, 96, 144});  // offset, length, offset, length
     ListRegions.OnClick = [this] {
         if (const int index = ListRegions.ItemIndex(); index >= 0)
             ShowRegion(static_cast<size_t>(index));
     };
     ListRegions.Create(*this);
     StatusBar.SetAlign(TAlign::Bottom);
+    StatusBar.SetHeight(kStatusHeight);
     StatusBar.AddPanel(4000);
     StatusBar.Create(*this);
 }

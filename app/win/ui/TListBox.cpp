@@ -16,7 +16,12 @@ HWND TListBox::CreateWindowHandle(HWND parent, int id)
     DWORD style = LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
     if (Sorted())
         style |= LBS_SORT;
-    return MakeWindow("LISTBOX", {}, style, WS_EX_CLIENTEDGE, parent, id);
+    if (!tabStops_.empty())
+        style |= LBS_USETABSTOPS;
+    const HWND list = MakeWindow("LISTBOX", {}, style, WS_EX_CLIENTEDGE, parent, id);
+    if (list && !tabStops_.empty())
+        SendMessageA(list, LB_SETTABSTOPS, tabStops_.size(), reinterpret_cast<LPARAM>(tabStops_.data()));
+    return list;
 }
 
 bool TListBox::Command(WORD code, WORD)
