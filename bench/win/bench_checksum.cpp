@@ -12,6 +12,7 @@
 #include "app/settings/SettingsRules.h"
 #include "app/win/settings/RegistryPreferenceStore.h"
 #include "bench/win/BenchClock.h"
+#include "bench/win/WindowPinger.h"
 #include "bench/win/PlainFiles.h"
 #include "common/win/ARegistry.h"
 #include "tests/win/support/DialogDriver.h"
@@ -127,64 +128,6 @@ void WriteDocument(const std::string& path, size_t size)
     Require(done, "the document cannot be written: " + path);
 }
 
-// Pings the window from a thread of its own; a ping blocks while the window's thread does not answer.
-class Pinger {
-public:
-    explicit Pinger(HWND window) : window_(window)
-    {
-        thread_ = std::thread([this] {
-            while (!stop_) {
-                const double sent = Now();
-                DWORD_PTR result = 0;
-                if (!SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, kDeadlineMs, &result))
-                    break;
-                const double replied = Now();
-                {
-                    const std::scoped_lock lock(mutex_);
-                    pings_.push_back({sent, replied});
-                }
-                Sleep(3);
-            }
-        });
-    }
-    ~Pinger()
-    {
-        stop_ = true;
-        thread_.join();
-    }
-    Pinger(const Pinger&) = delete;
-    Pinger& operator=(const Pinger&) = delete;
-
-    // The longest reply of the pings answered within the span, in seconds.
-    double LongestStall(double from, double to)
-    {
-        const std::scoped_lock lock(mutex_);
-        double longest = 0;
-        for (const auto& [sent, replied] : pings_)
-            if (replied > from && sent < to)
-                longest = std::max(longest, replied - sent);
-        return longest;
-    }
-    // Waits until every ping of the last `quietS` seconds answered within 50 ms.
-    bool WaitQuiet(double quietS)
-    {
-        double since = Now();
-        return WaitFor([&] {
-            const double now = Now();
-            if (LongestStall(since, now) > 0.05)
-                since = now;
-            return now - since >= quietS;
-        }, kDeadlineMs);
-    }
-
-private:
-    HWND window_;
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::vector<std::pair<double, double>> pings_;
-    std::thread thread_;
-};
-
 // The four fields of the dialog, read by message (GetWindowText does not reach another process's edits).
 Sums DialogSums(HWND dialog)
 {
@@ -238,7 +181,7 @@ void Measure(const std::string& document, size_t size, int runs, Figures& figure
     const std::vector<HWND> controls = ChildrenOfClass(editor.window(), "TALVINEWINDOW");
     Require(!controls.empty(), "the main window holds no control");
     {
-        Pinger pinger(editor.window());
+        WindowPinger pinger(editor.window());
         for (int i = 0; i < runs; ++i) {
             Require(pinger.WaitQuiet(2), "the editor did not become idle within 600 s");
             const double from = Now();

@@ -14,6 +14,7 @@
 #include "app/settings/SettingsRules.h"
 #include "app/win/settings/RegistryPreferenceStore.h"
 #include "bench/win/BenchClock.h"
+#include "bench/win/WindowPinger.h"
 #include "common/win/ARegistry.h"
 #include "tests/win/support/DialogDriver.h"
 #include "tests/win/support/Process.h"
@@ -142,48 +143,6 @@ std::string StatusOf(HWND window)
     return text;
 }
 
-// Pings the window from a thread of its own; a ping blocks while the window's thread does not answer.
-class Pinger {
-public:
-    explicit Pinger(HWND window) : window_(window)
-    {
-        thread_ = std::thread([this] {
-            while (!stop_) {
-                const double sent = Now();
-                DWORD_PTR result = 0;
-                if (!SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, kDeadlineMs, &result))
-                    break;
-                const double replied = Now();
-                {
-                    const std::scoped_lock lock(mutex_);
-                    longest_ = std::max(longest_, replied - sent);
-                }
-                Sleep(3);
-            }
-        });
-    }
-    ~Pinger()
-    {
-        stop_ = true;
-        thread_.join();
-    }
-    Pinger(const Pinger&) = delete;
-    Pinger& operator=(const Pinger&) = delete;
-
-    double TakeLongest()
-    {
-        const std::scoped_lock lock(mutex_);
-        return std::exchange(longest_, 0.0);
-    }
-
-private:
-    HWND window_;
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    double longest_ = 0;
-    std::thread thread_;
-};
-
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -213,17 +172,17 @@ void MeasureByteByByte(const std::string& first, const std::string& second, int 
     const std::vector<HWND> controls = ChildrenOfClass(window, "TALVINEWINDOW");
     Require(controls.size() == 2, "the compare window holds no two controls");
     {
-        Pinger pinger(window);
+        WindowPinger pinger(window);
         for (int i = 0; i < runs; ++i) {
             const double from = Now();
-            pinger.TakeLongest();
             PostMessageA(controls.front(), WM_KEYDOWN, kAgainKey, 1);
             PostMessageA(controls.front(), WM_KEYUP, kAgainKey, 0xC0000001);
             Require(WaitFor([&] { return !StatusOf(window).starts_with(expected); }, 30000), "F5 did not start a comparison");
             Require(WaitFor([&] { return StatusOf(window).starts_with(expected); }, kDeadlineMs),
                     "the comparison shows " + StatusOf(window));
-            figures.window.push_back(Now() - from);
-            figures.stall.push_back(pinger.TakeLongest());
+            const double shown = Now();
+            figures.window.push_back(shown - from);
+            figures.stall.push_back(pinger.LongestStall(from, shown));
         }
     }
     PostMessageA(window, WM_CLOSE, 0, 0);
