@@ -1,8 +1,11 @@
 // InterpretArguments: the option forms of an editor's command line.
 #include "app/backup/StartArguments.h"
 
+#include "app/find/BytePosition.h"
+
 #include "common/PathString.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -99,6 +102,9 @@ TStartArguments InterpretArguments(const ACommandLine& commandLine, const FileEx
             return {};
         TStartArguments start = OpenFile(file->text);
         start.ReadOnly = option->text == "-r";
+        if (const TCommandToken* offset = NextOperand(tokens, file))
+            if (const auto value = ParsePosition(offset->text, PositionRadix::Hex); value && *value <= INT64_MAX / 2)
+                start.CaretOffset = static_cast<int64_t>(*value);
         return start;
     }
     if (option->text == "-c") {

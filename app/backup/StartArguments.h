@@ -2,6 +2,7 @@
 #pragma once
 #include "common/ACommandLine.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,9 @@ struct TStartArguments {
     std::vector<std::string> FurtherFiles;
     // "-r": the file opens in the control's read-only mode.
     bool ReadOnly = false;
+    // "-o" or "-r" file, then a hexadecimal byte offset: the caret starts on that byte (the
+    // last one when the file is shorter); -1: at the start.
+    int64_t CaretOffset = -1;
     // "-c" first second: the two files are compared in a window of their own, without an editor.
     bool CompareStart = false;
     std::string CompareFirst{};
@@ -32,7 +36,8 @@ struct TStartArguments {
 using FileExistsCheck = std::function<bool(std::string_view path)>;
 
 // "-c" first second compares two files (an untitled document when either is missing);
-// "-o" file opens the file, "-r" file opens it read-only; "-b" backup name is a recovery start, "-null" standing for an
+// "-o" file opens the file, "-r" file opens it read-only, either with a hexadecimal offset
+// after the file for the caret (a token that is no such number is ignored); "-b" backup name is a recovery start, "-null" standing for an
 // untitled name; either option without all its operands starts an untitled document (as
 // does "-b" whose backup has no drive letter). Options are matched case-sensitively in the
 // first token only. Any other tokens are joined back as they stood, trimmed and made a

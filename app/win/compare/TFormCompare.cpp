@@ -405,7 +405,8 @@ void TFormCompare::OpenInEditor(int side)
         ::SetFocus(source.documentControl);
         return;
     }
-    ActionFileEditorOpen(Handle(), source.fileName);
+    const int64_t offset = !region ? -1 : static_cast<int64_t>(side == 0 ? region->offset1 : region->offset2);
+    ActionFileEditorOpen(Handle(), source.fileName, false, offset);
 }
 
 void TFormCompare::TimerScrollTimer()

@@ -15,6 +15,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -259,6 +260,10 @@ void TFormVornalix::FormCreate()
     if (start.RecoveryStart)
         documents_.ExpectRecovery(start.FileToLoad);
     Documents().LoadDocument(start.FileToLoad, start.DocumentName, start.ReadOnly);
+    if (start.CaretOffset >= 0) {
+        const LONGLONG last = Editor.QX_GetDataSize64(ControlHandle()) - 1;
+        Editor.QX_SetCaretPos64(ControlHandle(), 2 * std::min<LONGLONG>(start.CaretOffset, std::max<LONGLONG>(last, 0)));
+    }
     // Several files dropped on the program's icon: one editor each for the others.
     for (const std::string& further : start.FurtherFiles)
         ActionFileEditorOpen(Handle(), further);

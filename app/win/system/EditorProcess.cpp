@@ -1,6 +1,8 @@
 // Starting further editor processes with CreateProcessA.
 #include "app/win/system/EditorProcess.h"
 
+#include "app/find/BytePosition.h"
+
 #include "common/win/AHourglass.h"
 #include "common/win/FileSystem.h"
 #include "common/win/MessageBox.h"
@@ -47,12 +49,14 @@ void ActionFileEditorNew(HWND owner)
     RunEditorCommand(owner, [] { StartEditorProcess(ACommandLine(ProgramPath()), false); });
 }
 
-void ActionFileEditorOpen(HWND owner, std::string_view chosenFile, bool readOnly)
+void ActionFileEditorOpen(HWND owner, std::string_view chosenFile, bool readOnly, int64_t caretOffset)
 {
-    RunEditorCommand(owner, [chosenFile, readOnly] {
+    RunEditorCommand(owner, [chosenFile, readOnly, caretOffset] {
         ACommandLine commandLine(ProgramPath());
         commandLine.AddArgument(readOnly ? "-r" : "-o");
         commandLine.AddArgument(chosenFile);
+        if (caretOffset >= 0)
+            commandLine.AddArgument(PositionText(static_cast<uint64_t>(caretOffset), PositionRadix::Hex));
         StartEditorProcess(commandLine, false);
     });
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string_view>
 
 // Starts the program at the command line's ProgramPath with the command line composed
@@ -19,5 +20,6 @@ bool StartEditorProcess(const ACommandLine& commandLine, bool waitForIdle);
 void ActionFileEditorNew(HWND owner);
 
 // The process start of ActionFileEditorOpen: this program with "-o" (or "-r" for a read-only
-// open) and the chosen file, which the new editor opens. Failures as for ActionFileEditorNew.
-void ActionFileEditorOpen(HWND owner, std::string_view chosenFile, bool readOnly = false);
+// open) and the chosen file, which the new editor opens, with its caret on the byte
+// `caretOffset` when that is not -1. Failures as for ActionFileEditorNew.
+void ActionFileEditorOpen(HWND owner, std::string_view chosenFile, bool readOnly = false, int64_t caretOffset = -1);

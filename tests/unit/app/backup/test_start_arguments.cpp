@@ -62,6 +62,12 @@ TEST(InterpretArguments, OpenOptionTakesTheNextNonSeparatorToken)
     readOnly.ReadOnly = true;
     EXPECT_EQ(Start("-r C:\\a.bin", files), readOnly);
     EXPECT_EQ(Start("-r", files), Untitled());
+    // A hexadecimal offset after the file places the caret; anything else after it is ignored.
+    readOnly.CaretOffset = 0x1A2B;
+    EXPECT_EQ(Start("-r C:\\a.bin 1a2B", files), readOnly);
+    EXPECT_EQ(Start("-r C:\\a.bin \"1A2B\"", files), readOnly);
+    for (const char* ignored : {"-1", "0x10", "G", "FFFFFFFFFFFFFFFF"})
+        EXPECT_EQ(Start(std::string("-o C:\\a.bin ") + ignored, files).CaretOffset, -1) << ignored;
     // The file need not exist yet, and it is made a path string.
     EXPECT_EQ(Start("-o \\\\\\x\\y\\\\", files), Opened("\\x\\y"));
     EXPECT_EQ(Start("-o C:\\" + std::string(300, 'a'), files), Untitled());
