@@ -19,12 +19,13 @@ constexpr NumberType kTypes[] = {
 static_assert(std::size(kTypes) == std::size(kTextFindNumberTypes));
 
 constexpr int kLeft = 16;
-constexpr int kFieldLeft = 190;
+constexpr int kTypeLeft = 100;
+constexpr int kToleranceLeft = 220;
 
 } // namespace
 
 TFormFindNumber::TFormFindNumber(HWND owner, const bool& showHint)
-    : TDialogEntry("TFormFindNumber", owner, 360, 226)
+    : TDialogEntry("TFormFindNumber", owner, 400, 226)
 {
     SetCaption(kTextFindNumberCaption);
     SetShowHint(showHint);
@@ -42,7 +43,7 @@ void TFormFindNumber::CreateEntries()
     EditFindValue.Create(PanelClient);
     EditFindValue.OnChange = [this] { EntryChange(); };
 
-    ComboType.SetBounds(kFieldLeft, 68, ClientWidth() - kFieldLeft - kLeft, 200);
+    ComboType.SetBounds(kTypeLeft, 68, ClientWidth() - kTypeLeft - kLeft, 200);
     ComboType.SetDropDownCount(static_cast<int>(std::size(kTextFindNumberTypes)));
     MakeFocusLabel(LabelType, kTextFindNumberType, ComboType, kLeft, 72);
     ComboType.Create(PanelClient);
@@ -61,7 +62,7 @@ void TFormFindNumber::CreateEntries()
     RadioOrder.OnEnter = [this] { RadioOrder.SetCaptionColor(clWhite); };
     RadioOrder.OnExit = [this] { RadioOrder.SetCaptionColor(clSilver); };
 
-    EditTolerance.SetBounds(kFieldLeft, 158, ClientWidth() - kFieldLeft - kLeft, 22);
+    EditTolerance.SetBounds(kToleranceLeft, 158, ClientWidth() - kToleranceLeft - kLeft, 22);
     MakeFocusLabel(LabelTolerance, kTextFindNumberTolerance, EditTolerance, kLeft, 162);
     EditTolerance.Create(PanelClient);
 }
