@@ -171,12 +171,12 @@ void DocumentSession::SetDocumentName(std::string_view name)
     host_.documentRenamed(documentName_);
 }
 
-void DocumentSession::FileNew()
+bool DocumentSession::FileNew()
 {
     if (!QuerySave(kTextQueryNew))
-        return;
+        return false;
     Waiting waiting(host_);
-    LoadDocument("", "");
+    return LoadDocument("", "");
 }
 
 void DocumentSession::FileOpen()

@@ -63,8 +63,9 @@ public:
     bool WriteDocument(std::string_view name);
     void SetDocumentName(std::string_view name);
 
-    // The commands, each after its save query where it has one.
-    void FileNew();
+    // The commands, each after its save query where it has one. FileNew: true when the new
+    // document is shown.
+    bool FileNew();
     void FileOpen();
     void FileSave();
     void FileSaveAs();

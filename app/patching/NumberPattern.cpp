@@ -1,6 +1,7 @@
 // NumberPattern: parsing a typed number into its stored bytes, and the scan for near floats.
 #include "app/patching/NumberPattern.h"
 
+#include "app/texts/ProgramTexts.h"
 #include "app/tools/InspectorValues.h"
 
 #include <algorithm>
@@ -84,7 +85,15 @@ NumberEntry ParseInteger(std::string_view text, NumberPattern& pattern)
         text.remove_prefix(1);
     const auto [end, error] =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    return error == std::errc() && end == text.data() + text.size() && !std::isnan(value);
+    if (error == std::errc::result_out_of_range && end == text.data() + text.size()) {
+        // Past a double's range: too large (infinite, refused as out of range) or too small (0).
+        const std::string_view digits = text.substr(text[0] == '-' ? 1 : 0);
+        const bool tiny = digits.starts_with("0.") || text.find("e-") != std::string_view::npos ||
+                          text.find("E-") != std::string_view::npos;
+        value = std::copysign(tiny ? 0.0 : std::numeric_limits<double>::infinity(), text[0] == '-' ? -1.0 : 1.0);
+    } else if (error != std::errc() || end != text.data() + text.size())
+        return false;
+    return !std::isnan(value);
 }
 
 NumberEntry ParseFloat(std::string_view text, std::string_view tolerance, NumberPattern& pattern)
@@ -100,9 +109,9 @@ NumberEntry ParseFloat(std::string_view text, std::string_view tolerance, Number
         value = single ? double(std::bit_cast<float>(static_cast<uint32_t>(bits))) : std::bit_cast<double>(bits);
         Store(bits, pattern);
     } else {
-        if (!WholeDouble(text, value) || std::isinf(value))
+        if (!WholeDouble(text, value))
             return NumberEntry::NotANumber;
-        if (single && std::fabs(value) > double(std::numeric_limits<float>::max()))
+        if (std::isinf(value) || (single && std::fabs(value) > double(std::numeric_limits<float>::max())))
             return NumberEntry::OutOfRange;
         Store(single ? std::bit_cast<uint32_t>(static_cast<float>(value)) : std::bit_cast<uint64_t>(value), pattern);
     }
@@ -111,7 +120,7 @@ NumberEntry ParseFloat(std::string_view text, std::string_view tolerance, Number
     double within = 0;
     if (!WholeDouble(tolerance, within) || within < 0 || std::isinf(within) || std::isnan(value))
         return NumberEntry::BadTolerance;
-    pattern.near = true;
+    pattern.withinTolerance = true;
     pattern.low = value - within;
     pattern.high = value + within;
     return NumberEntry::Ok;
@@ -132,9 +141,36 @@ NumberEntry ParseNumber(std::string_view text, NumberType type, std::string_view
     return ParseFloat(text, tolerance, pattern);
 }
 
+std::string NumberRangeText(NumberType type)
+{
+    const uint64_t mask = MaskOf(type.size);
+    std::string low;
+    std::string high;
+    if (type.kind == NumberKind::Unsigned) {
+        low = "0";
+        high = std::to_string(mask);
+    } else if (type.kind == NumberKind::Signed) {
+        low = '-';
+        low += std::to_string((mask >> 1) + 1);
+        high = std::to_string(mask >> 1);
+    } else {
+        char text[32];
+        const double largest = type.size == 4 ? double(std::numeric_limits<float>::max())
+                                              : std::numeric_limits<double>::max();
+        const auto end = std::to_chars(text, text + sizeof text, largest, std::chars_format::scientific,
+                                       type.size == 4 ? 8 : 16).ptr;
+        high.assign(text, end);
+        low = '-';
+        low += high;
+    }
+    const size_t digits = 2u * type.size;
+    return low + kTextFindNumberRangeTo + high + kTextFindNumberRangeHex + "0x" + std::string(digits, '0') +
+           kTextFindNumberRangeTo + "0x" + std::string(digits, 'F') + ")";
+}
+
 bool NumberMatches(const NumberPattern& pattern, const uint8_t* bytes) noexcept
 {
-    if (!pattern.near)
+    if (!pattern.withinTolerance)
         return std::equal(pattern.bytes.begin(), pattern.bytes.end(), bytes);
     const uint64_t bits = InspectorUnsigned({bytes, pattern.type.size}, pattern.type.size, pattern.type.bigEndian);
     const double value = pattern.type.size == 4 ? double(std::bit_cast<float>(static_cast<uint32_t>(bits)))

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,7 +28,7 @@ struct NumberPattern {
     NumberType type;
     std::vector<uint8_t> bytes;  // the value as stored: what an exact search looks for
     // With a tolerance: the floats from `low` to `high` match, whatever their bytes.
-    bool near = false;
+    bool withinTolerance = false;
     double low = 0;
     double high = 0;
 };
@@ -36,6 +37,10 @@ struct NumberPattern {
 // bits: 0xFF is -1 as a signed byte, 0x3F800000 is 1.0 as a float). A float's decimal value is
 // rounded to the type; `tolerance`, for floats only, is empty for an exact search.
 NumberEntry ParseNumber(std::string_view text, NumberType type, std::string_view tolerance, NumberPattern& pattern);
+
+// The values `type` holds, for the message that refuses one out of its range:
+// "-128 ～ 127 (16 進では 0x00 ～ 0xFF)"; a float's decimal limits are its largest finite value.
+[[nodiscard]] std::string NumberRangeText(NumberType type);
 
 // True when the type's size of bytes at `bytes` is a value the pattern takes.
 [[nodiscard]] bool NumberMatches(const NumberPattern& pattern, const uint8_t* bytes) noexcept;

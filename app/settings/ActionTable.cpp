@@ -83,6 +83,10 @@ const std::array<ActionInfo, ActionCount> ActionTable{{
     {"ActionEditCopyAs", kTextCategoryEdit, kTextActionEditCopyAs, kTextActionEditCopyAsHint, kNone},
     {"ActionEditPasteHex", kTextCategoryEdit, kTextActionEditPasteHex, kTextActionEditPasteHexHint, kNone},
     {"ActionEditFill", kTextCategoryEdit, kTextActionEditFill, kTextActionEditFillHint, kNone},
+    {"ActionFindNumber", kTextCategoryFind, kTextActionFindNumber, kTextActionFindNumberHint, ShiftCtrl('N')},
+    {"ActionToolExportIntelHex", kTextCategoryTool, kTextActionToolExportIntelHex, kTextActionToolExportIntelHexHint, kNone},
+    {"ActionToolExportSRecord", kTextCategoryTool, kTextActionToolExportSRecord, kTextActionToolExportSRecordHint, kNone},
+    {"ActionToolImportRecords", kTextCategoryTool, kTextActionToolImportRecords, kTextActionToolImportRecordsHint, kNone},
 }};
 // clang-format on
 
@@ -139,6 +143,7 @@ constexpr MenuItemInfo kFindItems[] = {
     Item("MenuJumpBytePos", ActionId::JumpBytePos),
     kSeparator,
     Item("MenuFindString", ActionId::FindString),
+    Item("MenuFindNumber", ActionId::FindNumber),
 };
 
 constexpr MenuItemInfo kPreferenceItems[] = {
@@ -152,6 +157,10 @@ constexpr MenuItemInfo kToolItems[] = {
     kSeparator,
     Item("MenuToolChecksum", ActionId::ToolChecksum),
     Item("MenuToolCompare", ActionId::ToolCompare),
+    kSeparator,
+    Item("MenuToolExportIntelHex", ActionId::ToolExportIntelHex),
+    Item("MenuToolExportSRecord", ActionId::ToolExportSRecord),
+    Item("MenuToolImportRecords", ActionId::ToolImportRecords),
 };
 
 // MenuHelpKeyword stays hidden: its action is invisible.

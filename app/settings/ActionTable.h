@@ -33,10 +33,11 @@ enum class ActionId : uint8_t {
     FindString, ToolInspector, ToolChecksum,
     ToolCompare,
     EditCopyAs, EditPasteHex, EditFill,
+    FindNumber, ToolExportIntelHex, ToolExportSRecord, ToolImportRecords,
 };
 
-inline constexpr size_t ActionCount = 69;
-static_assert(static_cast<size_t>(ActionId::EditFill) + 1 == ActionCount);
+inline constexpr size_t ActionCount = 73;
+static_assert(static_cast<size_t>(ActionId::ToolImportRecords) + 1 == ActionCount);
 
 // The actions of the first editors that recorded "KeyAssign" come first; those after them
 // were added later, and new ones are added at the end.

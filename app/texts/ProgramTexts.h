@@ -85,6 +85,43 @@ inline constexpr char kTextFillValue[] = "パターン / テキスト:";
 inline constexpr char kTextFillBadPattern[] = "16 進パターンは 2 桁ずつの 16 進数で入力してください (例: DE AD BE EF)。";
 inline constexpr char kTextFillEmpty[] = "埋めるパターンかテキストを入力してください。";
 
+// The number search and its dialog.
+inline constexpr char kTextFindNumberCaption[] = "数値を検索 [Korvani Quillet]";
+inline constexpr char kTextFindNumberValue[] = "検索する値";
+inline constexpr char kTextFindNumberHint[] = "10 進数か、0x で始まる 16 進数を入力（例： -1、0x1F、3.14）";
+inline constexpr char kTextFindNumberType[] = "型";
+inline constexpr const char* kTextFindNumberTypes[] = {
+    "8 ビット符号付き",  "8 ビット符号なし",  "16 ビット符号付き", "16 ビット符号なし", "32 ビット符号付き",
+    "32 ビット符号なし", "64 ビット符号付き", "64 ビット符号なし", "32 ビット浮動小数点", "64 ビット浮動小数点"};
+inline constexpr char kTextFindNumberOrder[] = "バイト順";
+inline constexpr const char* kTextFindNumberOrders[] = {"リトル エンディアン", "ビッグ エンディアン"};
+inline constexpr char kTextFindNumberTolerance[] = "許容誤差 (浮動小数点のみ)";
+inline constexpr char kTextFindNumberNotANumber[] = "値は 10 進数か、0x で始まる 16 進数で入力してください。";
+// "値が型の範囲を超えています。\n" then the type's range.
+inline constexpr char kTextFindNumberOutOfRange[] = "値が型の範囲を超えています。\n範囲： ";
+// A type's range: "-128 ～ 127 (16 進では 0x00 ～ 0xFF)".
+inline constexpr char kTextFindNumberRangeTo[] = " ～ ";
+inline constexpr char kTextFindNumberRangeHex[] = " (16 進では ";
+inline constexpr char kTextFindNumberBadTolerance[] = "許容誤差は 0 以上の数値で入力してください (浮動小数点の型のみ)。";
+
+// Writing and reading Intel HEX and S-record files.
+inline constexpr char kTextRecordFilterIntelHex[] = "Intel HEX (*.hex;*.ihx)|*.hex;*.ihx|すべてのファイル (*.*)|*.*";
+inline constexpr char kTextRecordFilterSRecord[] =
+    "S レコード (*.s19;*.s28;*.s37;*.srec;*.mot)|*.s19;*.s28;*.s37;*.srec;*.mot|すべてのファイル (*.*)|*.*";
+inline constexpr char kTextRecordFilterBoth[] =
+    "Intel HEX / S レコード|*.hex;*.ihx;*.s19;*.s28;*.s37;*.srec;*.mot|すべてのファイル (*.*)|*.*";
+inline constexpr char kTextRecordExportCaption[] = "書き出すファイル名";
+inline constexpr char kTextRecordImportCaption[] = "読み込むファイル";
+inline constexpr char kTextRecordTooFar[] = "Intel HEX と S レコードに書き出せるのは 4 GiB (4,294,967,296 バイト) までです。";
+inline constexpr char kTextRecordCannotRead[] = "ファイルを読み込めませんでした。";
+// "3 行目: " then the problem.
+inline constexpr char kTextRecordLineSuffix[] = " 行目: ";
+inline constexpr char kTextRecordNotRecords[] = "Intel HEX や S レコードの行ではありません。";
+inline constexpr char kTextRecordBadChecksum[] = "チェックサムが合いません。";
+inline constexpr char kTextRecordBadLength[] = "レコードの長さが正しくありません。";
+inline constexpr char kTextRecordTooLarge[] = "データの範囲が 1 GiB を超えるため読み込めません。";
+inline constexpr char kTextRecordNoData[] = "データのレコードがありません。";
+
 // The find, replace, jump, settings and file-filter dialogs.
 inline constexpr char kTextFindCaption[] = "検索 [Korvani Quillet]";
 inline constexpr char kTextReplaceCaption[] = "置換 [Korvani Quillet]";
@@ -370,6 +407,14 @@ inline constexpr char kTextActionEditPasteHex[] = "16 進テキストとして�
 inline constexpr char kTextActionEditPasteHexHint[] = "クリップボードの 16 進文字列または 16 進ダンプのバイトを挿入する";
 inline constexpr char kTextActionEditFill[] = "選択範囲を埋める (&L)...";
 inline constexpr char kTextActionEditFillHint[] = "選択領域を 16 進パターン、テキスト、乱数で埋める";
+inline constexpr char kTextActionFindNumber[] = "数値を検索 (&U)...";
+inline constexpr char kTextActionFindNumberHint[] = "整数や浮動小数点数を、型とバイト順を指定して検索する";
+inline constexpr char kTextActionToolExportIntelHex[] = "Intel HEX で書き出し (&H)...";
+inline constexpr char kTextActionToolExportIntelHexHint[] = "選択領域 (選択がなければデータ全体) を Intel HEX 形式のファイルに書き出す";
+inline constexpr char kTextActionToolExportSRecord[] = "S レコードで書き出し (&S)...";
+inline constexpr char kTextActionToolExportSRecordHint[] = "選択領域 (選択がなければデータ全体) を Motorola S レコード形式のファイルに書き出す";
+inline constexpr char kTextActionToolImportRecords[] = "Intel HEX / S レコードの読み込み (&R)...";
+inline constexpr char kTextActionToolImportRecordsHint[] = "Intel HEX か S レコードのファイルを読み、そのバイトを新しい文書として開く";
 inline constexpr char kTextMenuFile[] = "ファイル(&F)";
 inline constexpr char kTextMenuEdit[] = "編集(&E)";
 inline constexpr char kTextMenuFind[] = "検索(&Q)";

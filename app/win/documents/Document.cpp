@@ -20,7 +20,8 @@ bool Warn(HWND owner, const char* text)
     return false;
 }
 
-// The warning of a failed save: what failed, the file, and why.
+} // namespace
+
 std::string SaveFailureText(std::string_view name, const SaveResult& result)
 {
     std::string text = kTextCannotWriteFile;
@@ -55,6 +56,8 @@ std::string SaveFailureText(std::string_view name, const SaveResult& result)
         return text + kTextSaveNotAsWritten;
     return text + kTextSaveSystemError + std::to_string(result.error);
 }
+
+namespace {
 
 bool ReadableSharingWrites(const std::wstring& name)
 {

@@ -5,7 +5,9 @@
 
 #include "app/backup/BackupJournal.h"
 #include "app/win/documents/DocumentSource.h"
+#include "common/win/SafeSave.h"
 
+#include <string>
 #include <string_view>
 
 // How a file opened.
@@ -36,3 +38,6 @@ bool LoadDocument(HWND owner, HWND control, std::string_view file, DocumentSourc
 // `owner`, and the file on disk is as it was. Flags and names are the caller's. `written`, when
 // given, gets the base the document then stands on (an empty name when it stands on none).
 bool WriteDocument(HWND owner, HWND control, std::string_view name, JournalBase* written = nullptr);
+
+// The warning of a failed save (SaveFileSafely) of `name`: what failed, the file, and why.
+[[nodiscard]] std::string SaveFailureText(std::string_view name, const SaveResult& result);

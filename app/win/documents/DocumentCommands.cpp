@@ -48,10 +48,11 @@ DocumentCommands::DocumentCommands(DocumentWindow window, HistoryNames& names, s
 {
 }
 
-void DocumentCommands::FileNew()
+bool DocumentCommands::FileNew()
 {
-    session_.FileNew();
+    const bool shown = session_.FileNew();
     commandDone_();
+    return shown;
 }
 
 void DocumentCommands::FileOpen()

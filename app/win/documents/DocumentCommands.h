@@ -25,7 +25,8 @@ public:
     // The next read of `backup` is a recovery: the file is read as a backup, not as a document.
     void ExpectRecovery(const std::string& backup) { host_.ExpectRecovery(backup); }
 
-    void FileNew();
+    // True when the new, empty document is shown (the user may keep the old one).
+    bool FileNew();
     void FileOpen();
     void FileSave();
     void FileSaveAs();

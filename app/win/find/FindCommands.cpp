@@ -4,6 +4,7 @@
 #include "app/find/ByteText.h"
 #include "app/find/FindCommand.h"
 #include "app/find/ReplaceRun.h"
+#include "app/patching/NumberFind.h"
 #include "app/texts/ProgramTexts.h"
 #include "app/win/find/ReplaceCommand.h"
 #include "app/win/find/TFormBytePos.h"
@@ -30,7 +31,13 @@ FindCommands::FindCommands(TForm& owner, EditorControl& control, TStatusBar& sta
 
 void FindCommands::Search(FindDirection direction)
 {
-    switch (RunFind(control_, direction, findBytes_, findCaseFlags_, findMasks_)) {
+    const HWND control = control_.Handle();
+    const auto readData = [control](uint64_t offset, uint8_t* out, size_t count) {
+        return Editor.QX_GetData64(control, out, static_cast<LONGLONG>(2 * offset), static_cast<LONGLONG>(count));
+    };
+    const FindOutcome outcome = findNumber_ ? RunNumberFind(control_, direction, *findNumber_, readData)
+                                            : RunFind(control_, direction, findBytes_, findCaseFlags_, findMasks_);
+    switch (outcome) {
     case FindOutcome::NotFound:
         ShowMessageBox(owner_.Handle(), kTextFindNotFound, kMessageInformation);
         break;
@@ -50,6 +57,7 @@ void FindCommands::Find()
     if (dialog.ShowModal() == mrOk) {
         HexToPattern(dialog.EditFindTarget.Text(), findBytes_, findMasks_);
         findCaseFlags_.clear();
+        findNumber_.reset();
         Search(FindDirection::First);
     }
     searchChanged_();
@@ -77,6 +85,7 @@ void FindCommands::Replace()
         HexToPattern(dialog.EditFindTarget.Text(), findBytes_, findMasks_);
         HexToPattern(dialog.EditReplaceTarget.Text(), replaceBytes_, replaceMasks_);
         findCaseFlags_.clear();
+        findNumber_.reset();
         ReplaceRun run(control_, findBytes_, replaceBytes_, findMasks_, replaceMasks_);
         RunReplaceCommand(owner_.Handle(), control_.Handle(), run, &statusBar_);
         const std::string message = ReplacedCountMessage(run.replacedCount());
@@ -99,10 +108,24 @@ void FindCommands::FindString()
         lastTextSearch_ = dialog.Entry();
         findBytes_ = dialog.Pattern().bytes;
         findMasks_.clear();
+        findNumber_.reset();
         if (lastTextSearch_.eitherCase)
             findCaseFlags_ = dialog.Pattern().letters;
         else
             findCaseFlags_.clear();
+        Search(FindDirection::First);
+    }
+    searchChanged_();
+}
+
+void FindCommands::FindNumber()
+{
+    TFormFindNumber dialog(owner_.Handle(), showHint_);
+    dialog.HandleNeeded();
+    dialog.SetEntry(lastNumberSearch_);
+    if (dialog.ShowModal() == mrOk) {
+        lastNumberSearch_ = dialog.Entry();
+        findNumber_ = dialog.Pattern();
         Search(FindDirection::First);
     }
     searchChanged_();

@@ -2,11 +2,14 @@
 #pragma once
 #include "app/documents/ControlAccess.h"
 #include "app/find/TextPattern.h"
+#include "app/patching/NumberPattern.h"
+#include "app/win/patching/TFormFindNumber.h"
 
 #include "common/_CVec.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class EditorControl;
 class TForm;
@@ -25,13 +28,15 @@ public:
     FindCommands& operator=(const FindCommands&) = delete;
 
     // Find next and previous have something to search for.
-    [[nodiscard]] bool CanSearchAgain() const noexcept { return !findBytes_.empty(); }
+    [[nodiscard]] bool CanSearchAgain() const noexcept { return !findBytes_.empty() || findNumber_.has_value(); }
 
     void Find();
     void FindNext();
     void FindPrev();
     void Replace();
     void FindString();
+    // ActionFindNumber: a number of a chosen type; find next and previous then go on with it.
+    void FindNumber();
     void JumpBytePos();
 
 private:
@@ -52,4 +57,8 @@ private:
     _CVec<uint8_t> replaceBytes_;
     _CVec<uint8_t> replaceMasks_;
     TextSearchEntry lastTextSearch_;
+    // Set while the number search is what find next and previous search for; the byte
+    // searches above then wait until a find, replace or text search sets them again.
+    std::optional<NumberPattern> findNumber_;
+    NumberSearchEntry lastNumberSearch_;
 };

@@ -56,7 +56,8 @@ TFormVornalix::TFormVornalix(std::unique_ptr<BackupService> backup)
       inspector_(*this, FrameInspector, SplitterInspector, control_, preferences_,
                  [this](bool shown) { InspectorLayoutChanged(shown); }),
       checksum_(*this, control_),
-      compare_(*this, control_), patch_(*this, control_)
+      compare_(*this, control_), patch_(*this, control_),
+      records_(*this, control_, [this] { return documents_.FileNew(); }, [this] { ControlChanged(); })
 {
     SetCaption(kTextMainCaption);
     SetClientSize(458, 289);
@@ -148,6 +149,10 @@ void TFormVornalix::CreateActions()
     BindHandler(A::EditCopyAs, &F::ActionEditCopyAsExecute);
     BindHandler(A::EditPasteHex, &F::ActionEditPasteHexExecute);
     BindHandler(A::EditFill, &F::ActionEditFillExecute);
+    BindHandler(A::FindNumber, &F::ActionFindNumberExecute);
+    BindHandler(A::ToolExportIntelHex, &F::ActionToolExportIntelHexExecute);
+    BindHandler(A::ToolExportSRecord, &F::ActionToolExportSRecordExecute);
+    BindHandler(A::ToolImportRecords, &F::ActionToolImportRecordsExecute);
     for (A action : {A::JumpDocTop, A::JumpDocEnd, A::JumpPageUp, A::JumpPageDown, A::JumpLineTop, A::JumpLineEnd})
         BindHandler(action, &F::ActionJumpDocTopExecute);
     for (A action : {A::MoveLeft, A::MoveRight, A::MoveUp, A::MoveDown})
@@ -490,3 +495,7 @@ void TFormVornalix::ActionToolCompareExecute(TAction&) { compare_.Run(); }
 void TFormVornalix::ActionEditCopyAsExecute(TAction&) { patch_.CopyAs(); }
 void TFormVornalix::ActionEditPasteHexExecute(TAction&) { patch_.PasteHex(); }
 void TFormVornalix::ActionEditFillExecute(TAction&) { patch_.Fill(); }
+void TFormVornalix::ActionFindNumberExecute(TAction&) { find_.FindNumber(); }
+void TFormVornalix::ActionToolExportIntelHexExecute(TAction&) { records_.Export(RecordFormat::IntelHex); }
+void TFormVornalix::ActionToolExportSRecordExecute(TAction&) { records_.Export(RecordFormat::SRecord); }
+void TFormVornalix::ActionToolImportRecordsExecute(TAction&) { records_.Import(); }

@@ -13,6 +13,7 @@
 #include "app/win/system/EditorControl.h"
 #include "app/win/tools/ChecksumCommand.h"
 #include "app/win/patching/PatchCommands.h"
+#include "app/win/patching/RecordCommands.h"
 #include "app/win/tools/InspectorPane.h"
 #include "app/win/tools/TFrameInspector.h"
 #include "app/win/ui/TActionList.h"
@@ -139,6 +140,10 @@ private:
     void ActionEditCopyAsExecute(TAction& sender);
     void ActionEditPasteHexExecute(TAction& sender);
     void ActionEditFillExecute(TAction& sender);
+    void ActionFindNumberExecute(TAction& sender);
+    void ActionToolExportIntelHexExecute(TAction& sender);
+    void ActionToolExportSRecordExecute(TAction& sender);
+    void ActionToolImportRecordsExecute(TAction& sender);
 
     static void NotifyChanged();
 
@@ -160,4 +165,5 @@ private:
     // Its window reads the control: it goes before the control does.
     CompareCommand compare_;
     PatchCommands patch_;
+    RecordCommands records_;
 };

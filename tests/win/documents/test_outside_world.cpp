@@ -280,6 +280,10 @@ TEST_F(OutsideWorld, ReadOnlyOpensRefuseEditsAndSaySo)
     // A new editor opened read-only (as the open-in-new-editor command starts it).
     const auto other = start("qx_readonly_new", "-r " + file.quoted());
     EXPECT_EQ(PanelText(*other, 2), "読み取り専用");
+    // With an offset (as the compare window's open in the editor starts it): the caret is there.
+    const auto placed = start("qx_offset_new", "-o " + file.quoted() + " 2");
+    ASSERT_TRUE(placed->pressKeys("5"));
+    EXPECT_EQ(placed->dataText(), "41415141");
 }
 
 TEST_F(OutsideWorld, SeveralFilesFromTheShellOpenOneEditorEach)

@@ -1,5 +1,5 @@
 // The main window's commands on a document past 4 GiB, opened in the control from a sparse
-// file: the status bar, the jump dialog, find next and previous, bookmarks, the inspector and
+// file: the status bar, the jump dialog, find next and previous, the number search, bookmarks, the inspector and
 // checksums and the copy that the clipboard cannot take.
 #include "tests/win/main/FormHarness.h"
 
@@ -92,6 +92,26 @@ TEST_F(LargeDocument, FindNextAndPreviousPast4GiB)
 
     harness_.key('B', true);
     EXPECT_EQ(caret(), 2 * kFirst);
+}
+
+TEST_F(LargeDocument, NumberSearchReadsPast4GiBInChunks)
+{
+    jumpTo("FFFFFF00");
+    // "QXAB" read as a little-endian 32-bit value, by its shortcut Shift+Ctrl+N.
+    DialogAnswerer answerer;
+    answerer.queue("TFormFindNumber", [](HWND dialog) {
+        SetWindowTextA(ChildrenOfClass(dialog, "Edit").front(), "1111578705");
+        Click(ChildWithText(dialog, "&Ok"));
+    });
+    harness_.key('N', true, true);
+    EXPECT_EQ(answerer.pending(), 0u);
+    EXPECT_EQ(caret(), 2 * kFirst);
+    EXPECT_EQ(Editor.QX_GetSelectionSize64(harness_.control()), 4);
+    harness_.key('N', true);
+    EXPECT_EQ(caret(), 2 * kSecond);
+    harness_.key('B', true);
+    EXPECT_EQ(caret(), 2 * kFirst);
+    EXPECT_TRUE(boxes_.boxes().empty());
 }
 
 TEST_F(LargeDocument, BookmarkPast4GiBIsSetAndVisited)

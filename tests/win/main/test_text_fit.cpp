@@ -10,6 +10,7 @@
 #include "app/win/documents/TFormQuerySave.h"
 #include "app/win/find/TFormReplaceFirst.h"
 #include "app/win/find/TFormReplaceNext.h"
+#include "app/win/patching/TFormFindNumber.h"
 #include "app/win/settings/TFormSettings.h"
 #include "app/win/ui/TActionList.h"
 #include "common/win/FileSystem.h"
@@ -43,6 +44,8 @@ TEST(TextFit, EveryCaptionAndLabelFitsItsControl)
     EXPECT_EQ(ClippedIn(find), "") << "find";
     TFormFindString findString(owner, showHint);
     EXPECT_EQ(ClippedIn(findString), "") << "text search";
+    TFormFindNumber findNumber(owner, showHint);
+    EXPECT_EQ(ClippedIn(findNumber), "") << "number search";
     TFormReplaceFirst replaceFirst(owner, showHint);
     EXPECT_EQ(ClippedIn(replaceFirst), "") << "replace";
     TFormReplaceNext replaceNext(owner);

@@ -1,5 +1,5 @@
-// The patching commands through the running editor's edit menu: copy as, fill (one undo step),
-// paste as hex text, and the refusals that leave the document as it was.
+// The patching commands through the running editor's menus: copy as, fill (one undo step),
+// paste as hex text, and the refusals that leave the document as it was; the number search.
 #include "app/win/system/Clipboard.h"
 
 #include "tests/win/support/DialogDriver.h"
@@ -88,6 +88,31 @@ TEST(PatchingCommands, CopyAsFillAndPasteAsHexTextThroughTheEditMenu)
     ASSERT_NE(refusal, nullptr);
     PostMessageA(refusal, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(editor.dataText(), std::string("0102") + kFoxHex);
+}
+
+TEST(PatchingCommands, NumberSearchThroughTheFindMenuSelectsTheValue)
+{
+    if (!RunningEditor::CanPressKeys())
+        GTEST_SKIP() << "needs xdotool and a display";
+    // 258 as a 16-bit big-endian value ("\x01\x02") at 3; a little-endian 258 at 1.
+    const TempDocument file("qx_number", std::string("A\x02\x01\x01\x02Z", 6));
+    RunningEditor editor("qx_number", file.quoted());
+    ASSERT_TRUE(editor.started());
+    ASSERT_TRUE(WaitFor([&] { return editor.sizeText() == "6"; })) << editor.sizeText();
+
+    ASSERT_TRUE(editor.pressKeys("Home alt+q") && editor.waitForWindow("#32768") && editor.pressKeys("u"));
+    const HWND dialog = editor.waitForWindow("TFormFindNumber");
+    ASSERT_NE(dialog, nullptr);
+    const HWND type = ChildrenOfClass(dialog, "ComboBox").at(0);
+    PostMessageA(type, CB_SETCURSEL, 3, 0);  // 16-bit unsigned
+    PostClick(ChildWithText(dialog, "ビッグ エンディアン"));
+    SetEditText(ChildrenOfClass(dialog, "Edit").at(0), "258");
+    PostClick(ChildWithText(dialog, "&Ok"));
+    ASSERT_TRUE(editor.waitForNoWindow("TFormFindNumber"));
+    // The hit is selected: deleting the selection takes out its two bytes.
+    ASSERT_TRUE(editor.pressKeys("ctrl+d"));
+    EXPECT_TRUE(WaitFor([&] { return editor.sizeText() == "4"; })) << editor.sizeText();
+    EXPECT_EQ(editor.dataText(), "4102015A");
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 #include "app/patching/ByteFormats.h"
 #include "app/patching/FillBytes.h"
 #include "app/patching/HexRecords.h"
+#include "app/patching/NumberFind.h"
 #include "app/patching/NumberPattern.h"
+#include "tests/unit/app/documents/ModelControl.h"
 
 #include <bit>
 #include <random>
@@ -170,6 +172,8 @@ TEST(NumberSearch, TypedNumbersBecomeTheirStoredBytesOrAreRefused)
         {"1e39", f32, NumberEntry::OutOfRange, {}},
         {"nan", f32, NumberEntry::NotANumber, {}},
         {"-2", f64be, NumberEntry::Ok, {0xC0, 0, 0, 0, 0, 0, 0, 0}},
+        {"-1e400", f64be, NumberEntry::OutOfRange, {}},
+        {"1e-400", f64be, NumberEntry::Ok, Bytes(8, 0)},
     };
     for (const Case& c : cases) {
         NumberPattern pattern;
@@ -213,6 +217,50 @@ TEST(NumberSearch, NearFloatsAreFoundAtAnyOffsetInBothDirections)
     EXPECT_FALSE(failed);
     EXPECT_EQ(FindNumber(pattern, data.size() + 1, 0, true, read, failed), kNumberNotFound);
     EXPECT_TRUE(failed);
+}
+
+TEST(NumberSearch, TheRefusalNamesTheTypesRange)
+{
+    const std::pair<NumberType, const char*> cases[] = {
+        {{NumberKind::Signed, 1}, "-128 ～ 127 (16 進では 0x00 ～ 0xFF)"},
+        {{NumberKind::Unsigned, 2}, "0 ～ 65535 (16 進では 0x0000 ～ 0xFFFF)"},
+        {{NumberKind::Signed, 8},
+         "-9223372036854775808 ～ 9223372036854775807 (16 進では 0x0000000000000000 ～ 0xFFFFFFFFFFFFFFFF)"},
+        {{NumberKind::Float, 4}, "-3.40282347e+38 ～ 3.40282347e+38 (16 進では 0x00000000 ～ 0xFFFFFFFF)"},
+    };
+    for (const auto& [type, text] : cases)
+        EXPECT_EQ(NumberRangeText(type), text);
+}
+
+TEST(NumberSearch, FindNextAndPreviousGoOnFromTheCaretAndSelectTheValue)
+{
+    // 0x1234 as a little-endian 16-bit value at 3 and 10; its big-endian bytes at 6.
+    ModelControl control({0, 0, 0, 0x34, 0x12, 0, 0x12, 0x34, 0, 0, 0x34, 0x12, 0});
+    NumberPattern pattern;
+    ASSERT_EQ(ParseNumber("0x1234", {NumberKind::Unsigned, 2, false}, "", pattern), NumberEntry::Ok);
+    const NumberSource read = [&](uint64_t at, uint8_t* out, size_t count) {
+        const std::vector<uint8_t> bytes = control.bytes();
+        if (at + count > bytes.size())
+            return false;
+        std::copy_n(bytes.begin() + static_cast<ptrdiff_t>(at), count, out);
+        return true;
+    };
+    const struct {
+        FindDirection direction;
+        FindOutcome outcome;
+        int64_t caret;  // nibbles, where the caret stands afterwards
+    } steps[] = {
+        {FindDirection::First, FindOutcome::Found, 6},  {FindDirection::First, FindOutcome::Found, 6},
+        {FindDirection::Next, FindOutcome::Found, 20},  {FindDirection::Next, FindOutcome::NotFound, 20},
+        {FindDirection::Prev, FindOutcome::Found, 6},   {FindDirection::Prev, FindOutcome::NotFound, 6},
+    };
+    for (const auto& step : steps) {
+        EXPECT_EQ(RunNumberFind(control, step.direction, pattern, read), step.outcome);
+        EXPECT_EQ(control.caretPos(), step.caret);
+        EXPECT_EQ(control.selectionBegin(), step.caret);
+        EXPECT_EQ(control.selectionSize(), 2);
+    }
+    EXPECT_EQ(RunNumberFind(control, FindDirection::Next, NumberPattern{}, read), FindOutcome::NoPattern);
 }
 
 TEST(Fill, TheUnitRepeatsToTheLastByteAndRandomBytesFollowTheirSeed)

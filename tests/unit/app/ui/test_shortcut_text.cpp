@@ -87,7 +87,8 @@ TEST(ActionTable, DefaultShortcutsAsLaidOut)
             EXPECT_TRUE(used.insert(ShortcutToText(shortcut)).second) << ShortcutToText(shortcut);
         }
     EXPECT_EQ(textOf(ActionId::ToolCompare), "Shift+Ctrl+O");
-    EXPECT_EQ(used.size(), 49u);
+    EXPECT_EQ(textOf(ActionId::FindNumber), "Shift+Ctrl+N");
+    EXPECT_EQ(used.size(), 50u);
 }
 
 TEST(ActionTable, MenusHoldTheirItemsInOrder)
@@ -106,9 +107,11 @@ TEST(ActionTable, MenusHoldTheirItemsInOrder)
               "編集(&E):MenuEditUndo MenuEditRedo -MenuEditSelBegin MenuEditSelEnd MenuEditHideSel "
               "-MenuEditCut MenuEditCopy MenuEditDelete -MenuEditInsert -MenuEditReadOnly -MenuEditCopyAs "
               "MenuEditPasteHex MenuEditFill \n"
-              "検索(&Q):MenuFindFind MenuFindNext MenuFindPrev -MenuFindReplace -MenuJumpBytePos -MenuFindString \n"
+              "検索(&Q):MenuFindFind MenuFindNext MenuFindPrev -MenuFindReplace -MenuJumpBytePos -MenuFindString "
+              "MenuFindNumber \n"
               "環境(&P):MenuPrefFont MenuPrefBgColor MenuPrefSettings \n"
-              "ツール(&T):MenuToolInspector -MenuToolChecksum MenuToolCompare \n"
+              "ツール(&T):MenuToolInspector -MenuToolChecksum MenuToolCompare -MenuToolExportIntelHex "
+              "MenuToolExportSRecord MenuToolImportRecords \n"
               "ヘルプ(&H):MenuHelpContents MenuHelpKeyword -MenuHelpAbout \n");
 
     // Each action item runs the action its name says.
@@ -135,7 +138,7 @@ TEST(ActionTable, MovementBookmarkListAndTabActionsAreInNoMenu)
         EXPECT_EQ(IsInMenu(action), expected) << InfoOf(action).name;
         inMenu += IsInMenu(action);
     }
-    EXPECT_EQ(inMenu, 34);
+    EXPECT_EQ(inMenu, 38);
 }
 
 TEST(ActionTable, CategoriesInOrderOfFirstUse)
