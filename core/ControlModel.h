@@ -142,6 +142,28 @@ public:
     bool deleteSelection();
     bool replaceSelection(const void* bytes, int count);
 
+    // --- selection by mouse and Shift, on top of the selection above (off at first: the mouse
+    // and the Shift keys only move the caret). Plain moves and plain clicks keep the selection,
+    // so that selection begin, a move and selection end still mark a block.
+    void setSelectMode(bool on) noexcept;
+    [[nodiscard]] bool selectMode() const noexcept { return selectMode_; }
+    // The byte (its even nibble) that a selection grown by a Shift move or Shift+click keeps:
+    // the caret's byte without a selection, else the selection's end away from the caret (its
+    // last byte when the caret stands on or before its first, otherwise its first).
+    [[nodiscard]] int64_t selectionAnchor() const noexcept;
+    // Selects the bytes from the anchor's byte to the caret's byte, both included.
+    bool selectToCaret(int64_t anchor);
+    // The left button went down on `nibble`: the caret goes there; in select mode, with Shift
+    // the selection runs from selectionAnchor() to it, and a drag goes on from that anchor,
+    // else from here.
+    void mousePress(int64_t nibble, bool shift);
+    // A move with the button held: the caret follows; in a drag of select mode, once it leaves
+    // the pressed byte (or after a Shift press) the selection runs from the drag's anchor to the
+    // caret's byte.
+    void mouseDrag(int64_t nibble);
+    void mouseRelease() noexcept { dragging_ = false; }
+    [[nodiscard]] bool dragging() const noexcept { return dragging_; }
+
     // --- bookmarks and search
     [[nodiscard]] int64_t bookMark64(int index) const noexcept;
     bool goBookMark(int index);
@@ -219,4 +241,8 @@ private:
     bool modified_ = false;
     void (*notifyChanged_)() = nullptr;  // never null
     int tabSize_ = 4;           // invariant: at least 1
+    bool selectMode_ = false;
+    bool dragging_ = false;     // the button went down in select mode and is not up yet
+    bool dragSelects_ = false;  // the drag has left the pressed byte (or began with Shift)
+    int64_t dragAnchor_ = 0;    // even; the byte a drag selects from
 };

@@ -27,8 +27,13 @@ constexpr KeyCommand nothing = Do(KeyAction::Nothing);
 
 } // namespace
 
-KeyCommand MapKey(unsigned key, bool ctrl, bool shift) noexcept
+KeyCommand MapKey(unsigned key, bool ctrl, bool shift, bool selectMode) noexcept
 {
+    if (selectMode && shift && ((key >= KeyPrior && key <= KeyHome) || (key >= KeyLeft && key <= KeyDown))) {
+        KeyCommand move = MapKey(key, ctrl, false);
+        move.selects = true;
+        return move;
+    }
     switch (key) {
     case KeyBack: return Do(KeyAction::BackSpace);
     case KeyTab: return Do(KeyAction::Tab);
@@ -71,6 +76,12 @@ KeyCommand MapKey(unsigned key, bool ctrl, bool shift) noexcept
 
 void RunKeyCommand(const KeyCommand& command, ControlModel& model, ControlView& view)
 {
+    if (command.selects) {
+        const int64_t anchor = model.selectionAnchor();
+        RunKeyCommand({command.action, command.value}, model, view);
+        model.selectToCaret(anchor);
+        return;
+    }
     switch (command.action) {
     case KeyAction::Nothing:
     case KeyAction::ShiftDown:

@@ -38,11 +38,14 @@ enum class KeyAction {
 struct KeyCommand {
     KeyAction action = KeyAction::Nothing;
     int value = 0;
+    bool selects = false;  // a move that also selects from the anchor to where it lands
     bool operator==(const KeyCommand&) const = default;
 };
 
-// The command of one key-down of the platform's virtual key `key`.
-[[nodiscard]] KeyCommand MapKey(unsigned key, bool ctrl, bool shift) noexcept;
+// The command of one key-down of the platform's virtual key `key`. In select mode, Shift with
+// the arrows, Page Up, Page Down, Home and End moves as the key does without Shift (Ctrl and
+// Shift with an arrow as Ctrl with it) and selects; every other key is as outside it.
+[[nodiscard]] KeyCommand MapKey(unsigned key, bool ctrl, bool shift, bool selectMode = false) noexcept;
 
 // Runs a command on the model; Beep goes to the view. ShiftDown and CtrlDown are the caller's
 // and do nothing here.

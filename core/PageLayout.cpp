@@ -1,6 +1,7 @@
 // PageLayout: the page's pixel geometry and the mouse hit test.
 #include "core/PageLayout.h"
 
+#include <algorithm>
 #include <cstdint>
 
 int PageLayout::AddressDigitsFor(uint64_t lastOffset) noexcept
@@ -78,4 +79,32 @@ int64_t PageLayout::hitTest(unsigned x, unsigned y, int64_t topNibble, int64_t n
         return -1;
     const int64_t nibble = 32 * row + topNibble + 8 * group + 2 * byte + (digit == 2 ? 1 : 0);
     return nibble < nibbleCount ? nibble : -1;
+}
+
+int64_t PageLayout::dragHit(int x, int y, int64_t topNibble, int64_t nibbleCount) const noexcept
+{
+    const int64_t cw = cellWidth();
+    const int64_t hexLeft = marginLeft + int64_t(addressDigits) * cw;
+    const int64_t row = std::clamp<int64_t>((int64_t(y) - marginTop) / cellHeight(), 0, pageLines - 1);
+    int64_t inLine = 0;  // nibble within the row
+    if (x >= hexLeft) {
+        const int64_t column = (int64_t(x) - hexLeft) / cw;
+        if (column >= hexAreaCells) {
+            inLine = 2 * lineBytes - 1;
+        } else {
+            const int64_t inGroup = column % groupCells;
+            const int64_t digit = inGroup == 0 ? 0 : (inGroup - 1) % 3;  // 0: a blank column
+            inLine = 8 * (column / groupCells) + 2 * (inGroup == 0 ? 0 : (inGroup - 1) / 3) + (digit == 2 ? 1 : 0);
+        }
+    }
+    return std::min(topNibble + 32 * row + inLine, nibbleCount - 1);
+}
+
+int PageLayout::dragScrollLines(int y) const noexcept
+{
+    const int ch = cellHeight();
+    if (y < marginTop)
+        return -1 - (marginTop - 1 - y) / ch;
+    const int pageBottom = marginTop + pageLines * ch;
+    return y < pageBottom ? 0 : 1 + (y - pageBottom) / ch;
 }

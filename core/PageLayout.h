@@ -41,6 +41,14 @@ public:
     // for the offset and character columns, blank columns, margins, rows past the page and
     // digits past the data.
     [[nodiscard]] int64_t hitTest(unsigned x, unsigned y, int64_t topNibble, int64_t nibbleCount) const noexcept;
+    // The digit nearest to (x, y) for a drag, which may leave the window: rows above or below the
+    // page's go to its first or last line, points left or right of the hex area to the row's
+    // first or last digit, a blank column to the digit after it, and digits past the data to
+    // the last one.
+    [[nodiscard]] int64_t dragHit(int x, int y, int64_t topNibble, int64_t nibbleCount) const noexcept;
+    // How many lines a drag at height y scrolls per step: negative above the page's rows, positive
+    // below them, one more for each line height further out; 0 on the rows.
+    [[nodiscard]] int dragScrollLines(int y) const noexcept;
 
     Rect cell{0, 0, 1, 1};
     int addressDigits = 8;    // invariant: 8, 10, 12 or 16; layoutPage places the cells for it

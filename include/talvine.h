@@ -186,6 +186,16 @@ typedef struct QX_MARK {
 // first; runs of unknown kinds are left out. Marks stay at their offsets through edits and a new
 // document until set again. False, with nothing changed, for a negative count or null `marks`
 // with a positive count.
+//
+// Select mode: QX_SetSelectMode chooses how the user selects. QX_SELECT_BLOCK (at first) keeps
+// the mouse and the Shift keys to moving the caret; the selection is marked with Ctrl+J and
+// Ctrl+K alone. QX_SELECT_MOUSE_SHIFT adds selecting by dragging with the left button (from the
+// pressed byte; past the top or bottom edge the view scrolls), by Shift+click and by Shift with
+// the arrows, Page Up, Page Down, Home and End (Ctrl+Shift with an arrow moves as Ctrl does):
+// the selection then runs from an anchor byte to the caret's byte. The anchor is the caret's byte
+// when nothing is selected, else the selection's end away from the caret, so Ctrl+J and Ctrl+K
+// and these gestures act on one selection. Plain clicks and moves keep the selection; Esc clears
+// it. False for an unknown mode. QX_GetSelectMode gives the mode (-1 on the guard).
 #define QX_EXTENDED_EXPORTS(X)                                                           \
     X(QX_ReadDataFrom, bool, (HWND window, int count, QX_ReadProc read, void* context), false) \
     X(QX_WriteDataTo, bool, (HWND window, int nibble, int count, QX_WriteProc write, void* context), false) \
@@ -217,13 +227,18 @@ typedef struct QX_MARK {
     X(QX_ReaderSize, LONGLONG, (QX_READER reader), -1)                                  \
     X(QX_ReadAt, bool, (QX_READER reader, LONGLONG offset, void* buffer, int count), false) \
     X(QX_CloseReader, bool, (QX_READER reader), false)                                  \
-    X(QX_SetMarks, bool, (HWND window, const QX_MARK* marks, int count, const COLORREF* colors), false)
+    X(QX_SetMarks, bool, (HWND window, const QX_MARK* marks, int count, const COLORREF* colors), false) \
+    X(QX_SetSelectMode, bool, (HWND window, DWORD mode), false)                        \
+    X(QX_GetSelectMode, int, (HWND window), -1)
 
 #define QX_FIND_FIRST 0
 #define QX_FIND_NEXT 1
 #define QX_FIND_PREV 2
 #define QX_FIND_CASELESS 0x100  // with QX_Find64: letters of either case, as QX_FindCaseless
 #define QX_FIND_MASKED 0x200    // with QX_Find64: `caseFlags` are the pattern bytes' masks
+
+#define QX_SELECT_BLOCK 0        // QX_SetSelectMode: the caret keys and the mouse only move
+#define QX_SELECT_MOUSE_SHIFT 1  // QX_SetSelectMode: dragging, Shift+click and Shift+keys select
 
 #define QX_FOUND 1
 #define QX_NOT_FOUND 0

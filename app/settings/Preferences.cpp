@@ -39,6 +39,7 @@ void LoadPreferences(PreferenceStore& store, Preferences& preferences, ActionSho
     const int width = store.ReadInt(Preference, InspectorWidth, InspectorDefaultWidth);
     preferences.inspectorWidth =
         width >= InspectorMinWidth && width <= InspectorMaxWidth ? width : InspectorDefaultWidth;
+    preferences.mouseSelect = store.ReadBool(Preference, MouseSelect, false);
 }
 
 void SavePreferences(PreferenceStore& store, const Preferences& preferences,
@@ -57,6 +58,7 @@ void SavePreferences(PreferenceStore& store, const Preferences& preferences,
     store.WriteString(Preference, OpenPath, preferences.openPath);
     store.WriteBool(Preference, Inspector, preferences.inspectorShown);
     store.WriteInt(Preference, InspectorWidth, preferences.inspectorWidth);
+    store.WriteBool(Preference, MouseSelect, preferences.mouseSelect);
 }
 
 unsigned BackupTimerInterval(int seconds) noexcept

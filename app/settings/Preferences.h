@@ -25,6 +25,7 @@ inline constexpr std::string_view TabSize = "tab size";
 inline constexpr std::string_view OpenPath = "open path";
 inline constexpr std::string_view Inspector = "inspector";
 inline constexpr std::string_view InspectorWidth = "inspector width";
+inline constexpr std::string_view MouseSelect = "mouse select";
 } // namespace PrefKey
 
 struct Preferences {
@@ -35,6 +36,7 @@ struct Preferences {
     std::string openPath;                          // folder of the last file opened or saved as
     bool inspectorShown = false;                   // the data inspector pane beside the control
     int inspectorWidth = InspectorDefaultWidth;    // its width at 96 DPI
+    bool mouseSelect = false;                      // dragging, Shift+click and Shift+moves select
 };
 
 // Reads every preference, each missing value giving its default. The shortcuts are replaced

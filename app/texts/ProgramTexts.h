@@ -173,6 +173,7 @@ inline constexpr char kTextFilterInit[] = "初期化";
 inline constexpr char kTextSheetOthers[] = "その他";
 inline constexpr char kTextShowHint[] = "ヒントを表示する";
 inline constexpr char kTextTabSize[] = "タブサイズ（バイト境界）";
+inline constexpr char kTextMouseSelect[] = "マウスのドラッグと Shift キーで範囲を選択する";
 inline constexpr char kTextSettingsExit[] = "終了";
 
 inline constexpr char kTextFilterCaption[] = "ファイルフィルター [Korvani Quillet]";

@@ -67,6 +67,8 @@ public:
     static constexpr int unreadableCell = 257;  // a byte whose source cannot be read
     // Posted to itself: draw the scroll bar with the values the last updates left.
     static constexpr UINT kDrawScrollBar = WM_USER + 0x100;
+    static constexpr UINT_PTR kDragTimer = 0x5154;
+    static constexpr UINT kDragTimerMs = 50;
 
 private:
     void measureCell();
@@ -79,6 +81,12 @@ private:
     void resize(int width, int height);
     void keyDown(unsigned key);
     void mouse(WPARAM keys, LPARAM position);
+    // Select mode: the button held captures the mouse, and a drag beyond the page's rows
+    // scrolls on a timer.
+    void mouseDown(WPARAM keys, LPARAM position);
+    void mouseMove(WPARAM keys, LPARAM position);
+    void dragStep();
+    void endDrag();
     void wheel(int wheelDelta);
     void vscroll(int code);
     void dropFiles(WPARAM drop);
@@ -90,4 +98,6 @@ private:
     // WM_SETREDRAW off: edits change the model only; the caret stays hidden and the page is
     // painted whole when redrawing is switched on again.
     bool redrawHeld_ = false;
+    int dragX_ = 0, dragY_ = 0;   // the pointer during a drag, in client pixels (may be outside)
+    bool dragTimer_ = false;
 };

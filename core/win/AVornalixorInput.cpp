@@ -3,6 +3,7 @@
 #include "core/win/AVornalixor.h"
 
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include "core/KeyMap.h"
 #include "core/WheelScroll.h"
@@ -40,13 +41,30 @@ bool AVornalixor::dispatch(UINT message, WPARAM wParam, LPARAM lParam)
         vscroll(LOWORD(wParam));
         return true;
     case WM_MOUSEMOVE:
-        mouse(wParam, lParam);
+        if (model.selectMode())
+            mouseMove(wParam, lParam);
+        else
+            mouse(wParam, lParam);
         return true;
     case WM_LBUTTONDOWN:
         SetFocus(window);
-        mouse(wParam, lParam);
+        if (model.selectMode())
+            mouseDown(wParam, lParam);
+        else
+            mouse(wParam, lParam);
         return true;
     case WM_LBUTTONUP:
+        if (GetCapture() == window)
+            ReleaseCapture();
+        endDrag();
+        return true;
+    case WM_CAPTURECHANGED:
+        endDrag();
+        return true;
+    case WM_TIMER:
+        if (wParam != kDragTimer)
+            return false;
+        dragStep();
         return true;
     case WM_MOUSEWHEEL:
         wheel(static_cast<short>(HIWORD(wParam)));
@@ -75,7 +93,7 @@ void AVornalixor::resize(int width, int height)
 
 void AVornalixor::keyDown(unsigned key)
 {
-    const KeyCommand command = MapKey(key, ctrlDown, shiftDown);
+    const KeyCommand command = MapKey(key, ctrlDown, shiftDown, model.selectMode());
     if (command.action == KeyAction::ShiftDown)
         shiftDown = true;
     else if (command.action == KeyAction::CtrlDown)
@@ -106,6 +124,53 @@ void AVornalixor::mouse(WPARAM keys, LPARAM position)
     const int64_t nibble = layout.hitTest(LOWORD(position), HIWORD(position), p.topNibble, p.nibbleCount);
     if (nibble >= 0)
         model.setCaretPos(nibble);
+}
+
+void AVornalixor::mouseDown(WPARAM keys, LPARAM position)
+{
+    const PositionModel& p = model.positions();
+    const int64_t nibble = layout.hitTest(LOWORD(position), HIWORD(position), p.topNibble, p.nibbleCount);
+    if (nibble < 0)
+        return;
+    model.mousePress(nibble, (keys & MK_SHIFT) != 0);
+    dragX_ = GET_X_LPARAM(position);
+    dragY_ = GET_Y_LPARAM(position);
+    SetCapture(window);
+}
+
+void AVornalixor::mouseMove(WPARAM keys, LPARAM position)
+{
+    if (!model.dragging())
+        return mouse(keys, position);  // the button went down off the digits: the caret follows
+    if (!(keys & MK_LBUTTON))
+        return;
+    dragX_ = GET_X_LPARAM(position);
+    dragY_ = GET_Y_LPARAM(position);
+    const bool outside = layout.dragScrollLines(dragY_) != 0;
+    if (outside && !dragTimer_)
+        dragTimer_ = SetTimer(window, kDragTimer, kDragTimerMs, nullptr) != 0;
+    else if (!outside && dragTimer_)
+        dragTimer_ = !KillTimer(window, kDragTimer);
+    const PositionModel& p = model.positions();
+    model.mouseDrag(layout.dragHit(dragX_, dragY_, p.topNibble, p.nibbleCount));
+}
+
+void AVornalixor::dragStep()
+{
+    if (!model.dragging())
+        return endDrag();
+    if (const int lines = layout.dragScrollLines(dragY_))
+        model.scrollLines(lines);
+    const PositionModel& p = model.positions();
+    model.mouseDrag(layout.dragHit(dragX_, dragY_, p.topNibble, p.nibbleCount));
+}
+
+void AVornalixor::endDrag()
+{
+    if (dragTimer_)
+        KillTimer(window, kDragTimer);
+    dragTimer_ = false;
+    model.mouseRelease();
 }
 
 void AVornalixor::wheel(int wheelDelta)

@@ -1,5 +1,5 @@
 // The exports beside the 56 for the data and positions: the data read in and handed out
-// without a copy, 64-bit positions, and search with letters of either case.
+// without a copy, 64-bit positions, search with letters of either case, marks and the select mode.
 #define TALVINE_BUILDING
 #include "talvine.h"
 
@@ -169,5 +169,24 @@ extern "C" bool QX_SetMarks(HWND window, const QX_MARK* marks, int count, const 
             ranges.push_back({marks[i].offset, marks[i].length,
                               marks[i].kind < QX_MARK_KINDS ? static_cast<int>(marks[i].kind) : -1});
         return self.setMarks(ranges, colors);
+    });
+}
+
+// --- select mode
+
+extern "C" bool QX_SetSelectMode(HWND window, DWORD mode)
+{
+    if (mode != QX_SELECT_BLOCK && mode != QX_SELECT_MOUSE_SHIFT)
+        return false;
+    return OnModel(window, false, [&](ControlModel& model) {
+        model.setSelectMode(mode == QX_SELECT_MOUSE_SHIFT);
+        return true;
+    });
+}
+
+extern "C" int QX_GetSelectMode(HWND window)
+{
+    return OnModel(window, -1, [](ControlModel& model) {
+        return model.selectMode() ? QX_SELECT_MOUSE_SHIFT : QX_SELECT_BLOCK;
     });
 }

@@ -378,6 +378,7 @@ void TFormVornalix::EndSession()
 void TFormVornalix::ApplyPreferences()
 {
     Editor.QX_SetTabSize(ControlHandle(), preferences_.tabSize);
+    Editor.QX_SetSelectMode(ControlHandle(), preferences_.mouseSelect ? QX_SELECT_MOUSE_SHIFT : QX_SELECT_BLOCK);
     SetShowHint(preferences_.showHint);
     Timer.SetInterval(BackupTimerInterval(preferences_.backupInterval));
     OpenDialog.SetFilter(preferences_.fileFilter);

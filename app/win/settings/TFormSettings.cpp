@@ -1,4 +1,4 @@
-// TFormSettings: the settings dialog: shortcuts of every action, backup interval, file filters, hints and tab size.
+// TFormSettings: the settings dialog: shortcuts of every action, backup interval, file filters, hints, tab size and mouse selection.
 #include "app/win/settings/TFormSettings.h"
 
 #include "app/settings/SettingsRules.h"
@@ -145,6 +145,8 @@ void TFormSettings::CreateOthersSheet()
     Place(ComboTabSize, SheetOthers, 220, 52, 60, 200);
     for (int i = 0; i < TabSizeItemCount; ++i)
         ComboTabSize.Add(TabSizeText(i));
+    CheckOthersMouseSelect.SetCaption(kTextMouseSelect);
+    Place(CheckOthersMouseSelect, SheetOthers, 16, 92, 420, 20);
 }
 
 void TFormSettings::FormShow() { PlaceWindow(Handle(), Owner(), 11, true); }
@@ -170,6 +172,7 @@ void TFormSettings::LoadSettings(const ::Preferences& preferences)
     CheckOthersShowHint.SetChecked(preferences.showHint);
     SetShowHint(preferences.showHint);
     ComboTabSize.SetItemIndex(TabSizeIndexOf(preferences.tabSize));
+    CheckOthersMouseSelect.SetChecked(preferences.mouseSelect);
 }
 
 void TFormSettings::StoreSettings(::Preferences& preferences) const
@@ -178,6 +181,7 @@ void TFormSettings::StoreSettings(::Preferences& preferences) const
     preferences.fileFilter = filters_.fileFilter();
     preferences.showHint = CheckOthersShowHint.Checked();
     preferences.tabSize = TabSizeOfIndex(ComboTabSize.ItemIndex());
+    preferences.mouseSelect = CheckOthersMouseSelect.Checked();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -1,4 +1,4 @@
-// TFormSettings: the settings dialog: shortcuts of every action, backup interval, file filters, hints and tab size.
+// TFormSettings: the settings dialog: shortcuts of every action, backup interval, file filters, hints, tab size and mouse selection.
 #pragma once
 #include "app/settings/ActionTable.h"
 #include "app/ui/FileFilterList.h"
@@ -55,6 +55,7 @@ public:
     TCheckBox CheckOthersShowHint{"CheckOthersShowHint"};
     TLabel LabelTabSize{"LabelTabSize"};
     TComboBox ComboTabSize{"ComboTabSize"};
+    TCheckBox CheckOthersMouseSelect{"CheckOthersMouseSelect"};
 
     TButton ButtonExit{"ButtonExit"};
 

@@ -167,3 +167,17 @@ TEST(WheelScroll, TheWholeAmountIsScrolledAtOnce)
     EXPECT_TRUE(c.view.barMatches());
     EXPECT_EQ(c.view.problem, "");
 }
+
+TEST(KeyMap, SelectModeChangesOnlyShiftWithTheMoves)
+{
+    EXPECT_EQ(MapKey(40, true, true, true), (KeyCommand{KeyAction::PageDown, 0, true}));
+    EXPECT_EQ(MapKey(35, true, true, true), (KeyCommand{KeyAction::DataEnd, 0, true}));
+    for (unsigned key = 0; key < 256; ++key)
+        for (int modifiers = 0; modifiers < 4; ++modifiers) {
+            const bool ctrl = modifiers & 1, shift = modifiers & 2;
+            const KeyCommand plain = MapKey(key, ctrl, shift), selecting = MapKey(key, ctrl, shift, true);
+            const bool moves = key >= 33 && key <= 40;
+            const KeyCommand expected = shift && moves ? KeyCommand{MapKey(key, ctrl, false).action, 0, true} : plain;
+            EXPECT_EQ(selecting, expected) << key;
+        }
+}

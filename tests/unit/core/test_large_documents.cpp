@@ -204,3 +204,16 @@ TEST(LargeDocumentBar, PastTheOldRangeTheBarIsProportionalAndTheThumbTakesTheVie
 }
 
 } // namespace
+
+TEST_F(LargeDocument, ShiftAndDragSelectPastWhatAnIntHolds)
+{
+    model.setSelectMode(true);
+    ASSERT_TRUE(model.setCaretPos(int64_t(2 * kGiB)));
+    RunKeyCommand(MapKey(35, false, true, true), model, view);  // Shift+End
+    EXPECT_EQ(model.selectionStart64(), int64_t(2 * kGiB));
+    EXPECT_EQ(model.selectionSize64(), 15 * kGiB);
+    model.mousePress(model.positions().topNibble + 3, false);
+    model.mouseDrag(model.positions().topNibble + 40);
+    EXPECT_EQ(model.selectionStart64(), int64_t(32 * kGiB) - model.positions().pageNibbles + 2);
+    EXPECT_EQ(model.selectionSize64(), 20);
+}

@@ -133,3 +133,30 @@ TEST(PageLayout, OffsetColumnWidensInStepsAndTheCellsFollow)
     for (int x = 0; x < 4 + 82 * 8; ++x)
         ASSERT_EQ(layout.hitTest(static_cast<unsigned>(x), 4 + 6, 0, 1000), NibbleByPoints(layout, x)) << "x " << x;
 }
+
+TEST(HitTest, ADragFindsTheNearestDigitAndScrollsBeyondTheRows)
+{
+    const PageLayout layout = LaidOut(8, 16, {0, 0, 700, 100});  // 5 lines from y 4 to 84
+    for (int x = 0; x < 700; ++x) {
+        const int64_t hit = layout.hitTest(static_cast<unsigned>(x), 4 + 16 + 3, 64, 1000);
+        if (hit >= 0) {
+            ASSERT_EQ(layout.dragHit(x, 4 + 16 + 3, 64, 1000), hit) << "x " << x;
+        }
+    }
+    const int highOfByte4 = 4 + 23 * 8 + 1;
+    const struct { int x, y; int64_t top, count, nibble; } points[] = {
+        {0, 4, 64, 1000, 64},                             // the offset column: the row's first digit
+        {690, 20, 64, 1000, 127},                         // the characters: the row's last digit
+        {-50, -30, 64, 1000, 64},                         // above and left of the window
+        {highOfByte4, 84, 64, 1000, 64 + 4 * 32 + 8},     // below the page: its last line
+        {4 + 21 * 8, 4, 64, 1000, 64 + 8},                // the blank column before a group
+        {4 + 12 * 8, 4, 64, 1000, 64 + 2},                // the blank column before byte 1
+        {690, 4, 0, 10, 9},                               // past the data: its last digit
+    };
+    for (const auto& p : points)
+        EXPECT_EQ(layout.dragHit(p.x, p.y, p.top, p.count), p.nibble) << p.x << "," << p.y;
+
+    const struct { int y, lines; } scrolls[] = {{4, 0}, {83, 0}, {3, -1}, {-12, -1}, {-13, -2}, {84, 1}, {99, 1}, {100, 2}};
+    for (const auto& s : scrolls)
+        EXPECT_EQ(layout.dragScrollLines(s.y), s.lines) << s.y;
+}

@@ -71,11 +71,46 @@ TEST_F(Pointer, DraggingFollowsOnlyWithTheButtonAndNeverSelects)
     EXPECT_EQ(caret(), 32 + 15);
     SendMessageA(control, WM_MOUSEMOVE, MK_LBUTTON, at(HexColumn(9), 3));
     EXPECT_EQ(caret(), 96 + 18);
+    EXPECT_NE(GetCapture(), control) << "no capture outside select mode";
     SendMessageA(control, WM_LBUTTONUP, 0, at(HexColumn(9), 3));
     SendMessageA(control, WM_MOUSEMOVE, 0, at(HexColumn(1), 0));
     EXPECT_EQ(caret(), 96 + 18);
     EXPECT_EQ(Editor.QX_GetSelectionBegin(control), 2);
     EXPECT_EQ(Editor.QX_GetSelectionSize(control), 1);
+}
+
+TEST_F(Pointer, InSelectModeDragAndShiftClickSelectAndTheEdgeScrolls)
+{
+    setData(16 * 300);
+    EXPECT_FALSE(Editor.QX_SetSelectMode(control, 2));
+    ASSERT_TRUE(Editor.QX_SetSelectMode(control, QX_SELECT_MOUSE_SHIFT));
+
+    SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at(HexColumn(2), 0));
+    EXPECT_EQ(GetCapture(), control);
+    SendMessageA(control, WM_MOUSEMOVE, MK_LBUTTON, at(HexColumn(7) + 1, 1));
+    EXPECT_EQ(caret(), 32 + 15);
+    EXPECT_EQ(Editor.QX_GetSelectionBegin(control), 4);
+    EXPECT_EQ(Editor.QX_GetSelectionSize(control), 22);
+    // Below the window the view scrolls while the button is held, and the selection follows.
+    RECT client{};
+    GetClientRect(control, &client);
+    SendMessageA(control, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(grid.cells(HexColumn(7), 0).left, client.bottom + 40));
+    EXPECT_TRUE(WaitFor([&] { return viewLine() >= 3; })) << "view line " << viewLine();
+    SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(grid.cells(HexColumn(7), 0).left, client.bottom + 40));
+    EXPECT_NE(GetCapture(), control);
+    EXPECT_EQ(Editor.QX_GetSelectionBegin(control), 4);
+    EXPECT_EQ(Editor.QX_GetSelectionSize(control), caret() / 2 - 1);
+    EXPECT_GE(caret() / 32, viewLine() + static_cast<int>(ScrollBarOf(control).nPage) - 1) << "on the last line";
+
+    // Shift+click keeps the selection's start as the anchor; a plain click keeps the selection.
+    Editor.QX_SetViewTop(control, 0);
+    SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, at(HexColumn(0), 0));
+    SendMessageA(control, WM_LBUTTONUP, MK_SHIFT, at(HexColumn(0), 0));
+    EXPECT_EQ(Editor.QX_GetSelectionBegin(control), 0);
+    EXPECT_EQ(Editor.QX_GetSelectionSize(control), 3);
+    click(HexColumn(9), 2);
+    EXPECT_EQ(caret(), 64 + 18);
+    EXPECT_EQ(Editor.QX_GetSelectionSize(control), 3);
 }
 
 TEST_F(Pointer, WheelScrollsTheSettingsLinesPerNotch)

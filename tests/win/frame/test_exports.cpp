@@ -105,6 +105,8 @@ void ExpectExtendedGuardResults(HWND window)
     EXPECT_FALSE(Editor.QX_SetBookMark64(window, 0, 0));
     EXPECT_EQ(Editor.QX_Find64(window, 0, buffer, nullptr, 1, QX_FIND_FIRST), QX_FIND_FAILED);
     EXPECT_EQ(Editor.QX_OpenReader(window), nullptr);
+    EXPECT_FALSE(Editor.QX_SetSelectMode(window, QX_SELECT_MOUSE_SHIFT));
+    EXPECT_EQ(Editor.QX_GetSelectMode(window), -1);
 }
 
 } // namespace
@@ -120,7 +122,7 @@ TEST(Exports, EveryExportIsBoundByItsUnderscoreName)
     EXPECT_EQ(bound, 56);
     QX_EXTENDED_EXPORTS(QX_COUNT)
 #undef QX_COUNT
-    EXPECT_EQ(bound, 86);
+    EXPECT_EQ(bound, 88);
     EXPECT_EQ(GetProcAddress(library, "QX_Create"), nullptr) << "only the underscore names are exported";
 }
 

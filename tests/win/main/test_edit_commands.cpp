@@ -3,6 +3,7 @@
 #include "tests/win/main/FormHarness.h"
 
 #include "app/win/system/EditorLibrary.h"
+#include "common/win/ARegistry.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,36 @@ TEST(MainWindowKeys, HomeGoesToTheFirstByteAndCtrlLeftToTheLineStart)
     EXPECT_EQ(harness.caret(), 2 * 32 - 1);
     harness.key(VK_HOME);
     EXPECT_EQ(harness.caret(), 0);
+}
+
+TEST(MainWindowKeys, WithMouseSelectionChosenShiftAndTheMovesReachTheControlAndSelect)
+{
+    RegDeleteTreeA(HKEY_CURRENT_USER, ARegistry::ProgramKey().c_str());
+    ARegistry().WriteString("Preference", "mouse select", "1");
+    {
+        MainFormHarness harness;
+        const HWND control = harness.control();
+        EXPECT_EQ(Editor.QX_GetSelectMode(control), QX_SELECT_MOUSE_SHIFT) << "taken from the registry at start";
+        harness.setData(std::vector<uint8_t>(100));
+        const struct { UINT key; bool ctrl, shift; int caret, begin, size; } steps[] = {
+            {VK_RIGHT, false, true, 1, 0, 1},  {VK_DOWN, false, true, 33, 0, 17},  {VK_END, false, true, 199, 0, 100},
+            {VK_LEFT, false, false, 198, 0, 100},  // the action of a plain key keeps the selection
+            {VK_HOME, false, true, 0, 0, 1},   {VK_RIGHT, true, true, 31, 0, 16},
+        };
+        for (const auto& step : steps) {
+            harness.key(step.key, step.ctrl, step.shift);
+            EXPECT_EQ(harness.caret(), step.caret) << step.key;
+            EXPECT_EQ(Editor.QX_GetSelectionBegin(control), step.begin) << step.key;
+            EXPECT_EQ(Editor.QX_GetSelectionSize(control), step.size) << step.key;
+        }
+        ::Preferences preferences = harness.form().Preferences();
+        preferences.mouseSelect = false;
+        harness.form().SetPreferences(preferences);
+        EXPECT_EQ(Editor.QX_GetSelectMode(control), QX_SELECT_BLOCK);
+        harness.key(VK_END, false, true);
+        EXPECT_EQ(Editor.QX_GetSelectionSize(control), 16) << "Shift+End moves without selecting";
+    }
+    RegDeleteTreeA(HKEY_CURRENT_USER, ARegistry::ProgramKey().c_str());
 }
 
 TEST(MainWindowClipboard, CopyPutsUpperCaseByteTextAndInsertTakesEitherCase)

@@ -1,5 +1,6 @@
 // The settings dialog of the running editor: reassigning shortcuts, and the settings reaching
 // the registry when the editor next closes normally.
+#include "app/win/system/Clipboard.h"
 #include "tests/win/support/DialogDriver.h"
 #include "tests/win/support/MessageBoxCatcher.h"
 #include "tests/win/support/RunningEditor.h"
@@ -108,4 +109,30 @@ TEST_F(SettingsInTheEditor, ReassignedShortcutsAndValuesReachTheRegistryAtTheNex
     EXPECT_EQ(RegistryText(key, "KeyAssign", "ActionFindPrev"), "Ctrl+B");
     EXPECT_EQ(RegistryText(key, "Preference", "backup_time"), "60");
     EXPECT_EQ(RegistryText(key, "Preference", "tab size"), "8");
+}
+
+TEST_F(SettingsInTheEditor, MouseSelectionTakesEffectWhenTheDialogClosesAndIsStoredAtTheClose)
+{
+    const HWND check = ChildWithText(settings_, "マウスのドラッグと Shift キーで範囲を選択する");
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(SendMessageA(check, BM_GETCHECK, 0, 0), BST_UNCHECKED) << "off by default";
+    PostClick(check);
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(check, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    PostClick(ChildWithText(settings_, "終了"));
+    ASSERT_TRUE(editor_->waitForNoWindow("TFormSettings"));
+
+    // Four bytes, then Shift+End from the first selects them all for the copy.
+    ASSERT_TRUE(editor_->pressKeys("Insert Insert Insert"));
+    ASSERT_TRUE(WaitFor([&] { return editor_->sizeText() == "4"; }));
+    // Keys may go astray while the X focus settles on a loaded machine: pressed again until the
+    // copy arrives.
+    std::string copied = "none";
+    for (int attempt = 0; attempt < 4 && copied == "none"; ++attempt) {
+        PutClipboardText(nullptr, "none");
+        ASSERT_TRUE(editor_->pressKeys("Home shift+End ctrl+c"));
+        WaitFor([&] { return (copied = ClipboardText(nullptr).value_or("none")) != "none"; }, 5000);
+    }
+    EXPECT_EQ(copied, "00000000");
+    ASSERT_TRUE(editor_->close());
+    EXPECT_EQ(RegistryText(editor_->registryKey(), "Preference", "mouse select"), "1");
 }

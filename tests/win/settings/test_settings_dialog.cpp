@@ -76,8 +76,10 @@ TEST_F(SettingsDialogTest, ValuesAreRoundedOnLoadAndTakenHoweverTheDialogCloses)
     preferences.backupInterval = 45;
     preferences.tabSize = 3;
     preferences.showHint = false;
+    preferences.mouseSelect = true;
     preferences.fileFilter = "テキスト文書(*.txt)|*.txt|すべてのファイル(*.*)|*.*";
     Load();
+    EXPECT_TRUE(dialog.CheckOthersMouseSelect.Checked());
     EXPECT_EQ(dialog.ComboBackupTime.Item(dialog.ComboBackupTime.ItemIndex()), "40");
     EXPECT_EQ(dialog.ComboTabSize.Item(dialog.ComboTabSize.ItemIndex()), "4");
     EXPECT_EQ(Items(dialog.ListFilter), (std::vector<std::string>{"テキスト文書(*.txt)", "すべてのファイル(*.*)"}));
@@ -95,6 +97,7 @@ TEST_F(SettingsDialogTest, ValuesAreRoundedOnLoadAndTakenHoweverTheDialogCloses)
         EXPECT_EQ(dialog.PageSettings.ActivePageIndex(), 0);
         Click(dialog.CheckOthersShowHint.Handle());
         EXPECT_TRUE(dialog.ShowHint());  // at once, not only when the dialog closes
+        Click(dialog.CheckOthersMouseSelect.Handle());
         PostMessageA(dialog.Handle(), WM_CLOSE, 0, 0);
     });
     EXPECT_EQ(result, mrCancel);
@@ -102,6 +105,7 @@ TEST_F(SettingsDialogTest, ValuesAreRoundedOnLoadAndTakenHoweverTheDialogCloses)
     EXPECT_EQ(preferences.backupInterval, 40);
     EXPECT_EQ(preferences.tabSize, 4);
     EXPECT_TRUE(preferences.showHint);
+    EXPECT_FALSE(preferences.mouseSelect);
     EXPECT_EQ(preferences.fileFilter, "テキスト文書(*.txt)|*.txt|すべてのファイル(*.*)|*.*");
 }
 

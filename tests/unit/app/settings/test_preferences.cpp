@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <utility>
 
 TEST(PreferenceValues, IntegersSkipLeadingTextAndClampToTheIntRange)
 {
@@ -96,7 +97,7 @@ TEST(Preferences, SaveWritesEveryActionThenRecordedAndLoadsBack)
     shortcuts[IndexOf(ActionId::FileOpen)] = CtrlKey('O');
     SavePreferences(store, saved, shortcuts);
 
-    EXPECT_EQ(store.values.size(), 7u + ActionCount + 1u);
+    EXPECT_EQ(store.values.size(), 8u + ActionCount + 1u);
     EXPECT_EQ(*store.find("KeyAssign", "recorded"), "1");
     EXPECT_EQ(*store.find("KeyAssign", "ActionEditRedo"), "Shift+Ctrl+Z");
     EXPECT_EQ(*store.find("KeyAssign", "ActionFindFind"), "");
@@ -166,6 +167,18 @@ TEST(Preferences, InspectorPaneSurvivesARestartAndACorruptValueReadsAsTheDefault
         LoadPreferences(store, loaded, shortcuts);
         EXPECT_EQ(loaded.inspectorWidth, InspectorDefaultWidth) << corrupt;
         EXPECT_FALSE(loaded.inspectorShown) << corrupt;
+    }
+}
+
+TEST(Preferences, MouseSelectIsOffUntilStoredOn)
+{
+    MemoryPreferenceStore store;
+    Preferences loaded;
+    ActionShortcuts shortcuts = DefaultShortcuts();
+    for (const auto& [stored, on] : {std::pair{"", false}, {"1", true}, {"x", false}, {"0", false}}) {
+        store.set("Preference", "mouse select", stored);
+        LoadPreferences(store, loaded, shortcuts);
+        EXPECT_EQ(loaded.mouseSelect, on) << stored;
     }
 }
 
