@@ -96,6 +96,7 @@ void ExpectExtendedGuardResults(HWND window)
     EXPECT_FALSE(Editor.QX_GetData64(window, buffer, 0, 1));
     EXPECT_EQ(Editor.QX_GetCaretPos64(window), -1);
     EXPECT_FALSE(Editor.QX_SetCaretPos64(window, 0));
+    EXPECT_FALSE(Editor.QX_InsertData64(window, 0, buffer, 1));
     EXPECT_EQ(Editor.QX_GetViewTop64(window), -1);
     EXPECT_FALSE(Editor.QX_SetViewTop64(window, 0));
     EXPECT_EQ(Editor.QX_GetSelectionBegin64(window), -1);
@@ -122,7 +123,7 @@ TEST(Exports, EveryExportIsBoundByItsUnderscoreName)
     EXPECT_EQ(bound, 56);
     QX_EXTENDED_EXPORTS(QX_COUNT)
 #undef QX_COUNT
-    EXPECT_EQ(bound, 88);
+    EXPECT_EQ(bound, 89);
     EXPECT_EQ(GetProcAddress(library, "QX_Create"), nullptr) << "only the underscore names are exported";
 }
 
