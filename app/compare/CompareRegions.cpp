@@ -123,13 +123,24 @@ private:
     CompareRegion* pending_ = nullptr;
 };
 
+// The first offset from `at` below `count` where the two differ; `count` when they do not. Equal
+// stretches are passed a block at a time by memcmp, which is many times faster than a byte loop.
+size_t FirstDifference(const uint8_t* first, const uint8_t* second, size_t at, size_t count) noexcept
+{
+    constexpr size_t kBlock = 1024;
+    while (count - at >= kBlock && std::memcmp(first + at, second + at, kBlock) == 0)
+        at += kBlock;
+    while (at < count && first[at] == second[at])
+        ++at;
+    return at;
+}
+
 // Adds the runs of differing bytes of two equal-length pieces that start at `offset` in both.
 void AddDifferingRuns(RegionSink& sink, uint64_t offset, const uint8_t* first, const uint8_t* second, size_t count)
 {
     size_t at = 0;
     while (at < count) {
-        const auto [a, b] = std::mismatch(first + at, first + count, second + at);
-        at = static_cast<size_t>(a - first);
+        at = FirstDifference(first, second, at, count);
         if (at == count)
             break;
         size_t end = at + 1;
@@ -340,9 +351,10 @@ CompareResult LineUp(std::span<const uint8_t> first, std::span<const uint8_t> se
             result.end = CompareEnd::Cancelled;
             break;
         }
-        const auto [a, b] = std::mismatch(first.begin() + i, first.end(), second.begin() + j, second.end());
-        i = static_cast<uint64_t>(a - first.begin());
-        j = static_cast<uint64_t>(b - second.begin());
+        const size_t common = static_cast<size_t>(std::min(first.size() - i, second.size() - j));
+        const size_t same = FirstDifference(first.data() + i, second.data() + j, 0, common);
+        i += same;
+        j += same;
         const std::span<const uint8_t> rest1 = first.subspan(i);
         const std::span<const uint8_t> rest2 = second.subspan(j);
         if (rest1.empty() && rest2.empty())

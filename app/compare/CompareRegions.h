@@ -71,7 +71,7 @@ struct CompareResult {
 // The regions kept for the list; enough for any pair worth reading region by region.
 inline constexpr size_t kRegionLimit = 1000000;
 // Bytes read at once, and the step at which cancelling is noticed.
-inline constexpr size_t kComparePiece = size_t{1} << 20;
+inline constexpr size_t kComparePiece = size_t{4} << 20;
 // The insertion-aware search for the next common run looks this far ahead on either side.
 inline constexpr uint64_t kResyncBound = uint64_t{1} << 20;
 // A common run must be this long to line the two sides up again.
