@@ -34,7 +34,7 @@ void LoadPreferences(PreferenceStore& store, Preferences& preferences, ActionSho
     if (store.ReadBool(KeyAssign, Recorded, false))
         LoadRecordedShortcuts(store, shortcuts);
     preferences.tabSize = store.ReadInt(Preference, TabSize, 4);
-    preferences.openPath = store.ReadString(Preference, OpenPath, {});
+    preferences.openPath = store.readWideText(Preference, OpenPath).value_or(std::wstring());
     preferences.inspectorShown = store.ReadBool(Preference, Inspector, false);
     const int width = store.ReadInt(Preference, InspectorWidth, InspectorDefaultWidth);
     preferences.inspectorWidth =
@@ -54,7 +54,7 @@ void SavePreferences(PreferenceStore& store, const Preferences& preferences,
     if (everyShortcutWritten)
         store.WriteBool(KeyAssign, Recorded, true);
     store.WriteInt(Preference, TabSize, preferences.tabSize);
-    store.WriteString(Preference, OpenPath, preferences.openPath);
+    store.writeWideText(Preference, OpenPath, preferences.openPath);
     store.WriteBool(Preference, Inspector, preferences.inspectorShown);
     store.WriteInt(Preference, InspectorWidth, preferences.inspectorWidth);
 }

@@ -32,7 +32,7 @@ struct Preferences {
     int backupInterval = 30;                       // seconds
     std::string fileFilter{kTextDefaultFileFilter};     // "description|patterns|description|patterns..."
     int tabSize = 4;                               // bytes
-    std::string openPath;                          // folder of the last file opened or saved as
+    std::wstring openPath;                         // folder of the last file opened or saved as
     bool inspectorShown = false;                   // the data inspector pane beside the control
     int inspectorWidth = InspectorDefaultWidth;    // its width at 96 DPI
 };

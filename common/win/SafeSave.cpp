@@ -4,6 +4,7 @@
 #include "common/PathString.h"
 #include "common/win/ASuppressWinMsg.h"
 #include "common/win/FileCalls.h"
+#include "common/win/FileSystem.h"
 
 #include <windows.h>
 
@@ -13,34 +14,34 @@
 namespace {
 
 // Temporary files of failed saves that could not be deleted yet.
-std::vector<std::string> leftovers;
+std::vector<std::wstring> leftovers;
 
-// The full form of a name in the drive-letter form ("C:a.bin" and "C:\x\..\a.bin" included);
-// empty when it has none.
-std::string FullName(std::string_view name)
+// The full form of an absolute name ("C:a.bin" and "C:\\x\\..\\a.bin" included); empty when it
+// has none.
+std::wstring FullName(std::wstring_view name)
 {
-    if (!HasDriveLetter(name) || name.find('\0') != std::string_view::npos)
+    if (!IsAbsoluteName(name) || name.find(L'\0') != std::wstring_view::npos)
         return {};
-    const std::string given(name);
-    std::string full(MAX_PATH, '\0');
+    const std::wstring given(name);
+    std::wstring full(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetFullPathNameA(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        const DWORD length = GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
         if (length == 0)
             return {};
         if (length < full.size()) {
             full.resize(length);
-            return HasDriveLetter(full) ? full : std::string();
+            return IsAbsoluteName(full) ? full : std::wstring();
         }
         full.resize(length);
     }
 }
 
-bool Exists(const std::string& name) { return GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& name) { return GetFileAttributesW(SystemName(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Deletes the file, or remembers it for SweepSaveLeftovers when it is still there afterwards.
-void Discard(const std::string& name)
+void Discard(const std::wstring& name)
 {
-    FileCalls::Remove(name.c_str());
+    FileCalls::Remove(name);
     if (Exists(name))
         leftovers.push_back(name);
 }
@@ -55,10 +56,11 @@ struct TargetState {
 };
 
 // The target as it stands, or why it cannot be replaced.
-SaveResult ReadTarget(const std::string& target, TargetState& state)
+SaveResult ReadTarget(const std::wstring& target, TargetState& state)
 {
+    const std::wstring system = SystemName(target);
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(target.c_str(), GetFileExInfoStandard, &data)) {
+    if (!GetFileAttributesExW(system.c_str(), GetFileExInfoStandard, &data)) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND)
             return {true};
@@ -68,7 +70,7 @@ SaveResult ReadTarget(const std::string& target, TargetState& state)
         return Failed(SaveStep::Target, ERROR_ACCESS_DENIED);
     // A target that another program holds without sharing its deletion cannot be replaced;
     // asking first spares writing a whole temporary file in vain.
-    const HANDLE probe = CreateFileA(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const HANDLE probe = CreateFileW(system.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, 0, nullptr);
     if (probe == INVALID_HANDLE_VALUE)
         return Failed(SaveStep::Target, GetLastError());
@@ -79,7 +81,7 @@ SaveResult ReadTarget(const std::string& target, TargetState& state)
 
 // The temporary file gets the contents, flushed and checked for their length, and the target's
 // creation time; the attributes follow once it is closed.
-SaveResult WriteTemporary(const std::string& temporary, uint64_t size, const FileContentWriter& writeContent,
+SaveResult WriteTemporary(const std::wstring& temporary, uint64_t size, const FileContentWriter& writeContent,
                           const TargetState& target)
 {
     AFilePtr file;
@@ -102,14 +104,14 @@ SaveResult WriteTemporary(const std::string& temporary, uint64_t size, const Fil
     file.CloseWithoutFlush();
     constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     if (target.attributes & kept)
-        FileCalls::SetAttributes(temporary.c_str(), (target.attributes & kept) | FILE_ATTRIBUTE_ARCHIVE);
+        FileCalls::SetAttributes(temporary, (target.attributes & kept) | FILE_ATTRIBUTE_ARCHIVE);
     return {true};
 }
 
 // The temporary file takes the target's place in one rename; the target is untouched otherwise.
-SaveResult MoveIntoPlace(const std::string& temporary, const std::string& target)
+SaveResult MoveIntoPlace(const std::wstring& temporary, const std::wstring& target)
 {
-    if (!FileCalls::Move(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!FileCalls::Move(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return Failed(SaveStep::Replace, GetLastError());
     // A rename that reported success without taking place leaves the temporary name behind.
     if (Exists(temporary))
@@ -119,21 +121,20 @@ SaveResult MoveIntoPlace(const std::string& temporary, const std::string& target
 
 } // namespace
 
-SaveResult SaveFileSafely(std::string_view name, uint64_t size, const FileContentWriter& writeContent)
+SaveResult SaveFileSafely(std::wstring_view name, uint64_t size, const FileContentWriter& writeContent)
 {
     ASuppressWinMsg suppress;
     SweepSaveLeftovers();
-    const std::string target = FullName(name);
-    const std::string folder = FolderOf(target);
+    const std::wstring target = FullName(name);
+    const std::wstring folder = FolderOf(target);
     if (folder.empty())
         return Failed(SaveStep::Name, ERROR_INVALID_NAME);
     TargetState state;
     if (SaveResult checked = ReadTarget(target, state); !checked)
         return checked;
-    char made[MAX_PATH + 1] = {};
-    if (!FileCalls::MakeTemporary((folder + '\\').c_str(), "QX", made))
+    const std::wstring temporary = FileCalls::MakeTemporary(folder, L"QX");
+    if (temporary.empty())
         return Failed(SaveStep::Temporary, GetLastError());
-    const std::string temporary = made;
     SaveResult result;
     try {
         result = WriteTemporary(temporary, size, writeContent, state);
@@ -149,7 +150,7 @@ SaveResult SaveFileSafely(std::string_view name, uint64_t size, const FileConten
     return result;
 }
 
-SaveResult WriteWholeFile(std::string_view name, const void* bytes, size_t count)
+SaveResult WriteWholeFile(std::wstring_view name, const void* bytes, size_t count)
 {
     return SaveFileSafely(name, count, [&](AFilePtr& file) { return count == 0 || file.Write(bytes, count, 1) == 1; });
 }
@@ -160,9 +161,9 @@ void SweepSaveLeftovers() noexcept
         return;
     try {
         ASuppressWinMsg suppress;
-        std::vector<std::string> still;
-        for (const std::string& name : leftovers) {
-            FileCalls::Remove(name.c_str());
+        std::vector<std::wstring> still;
+        for (const std::wstring& name : leftovers) {
+            FileCalls::Remove(name);
             if (Exists(name))
                 still.push_back(name);
         }

@@ -52,10 +52,10 @@ bool ReadAt(AFilePtr& file, uint64_t offset, void* out, size_t count)
     return file.Seek(static_cast<int64_t>(offset), AFilePtr::kBegin) && (count == 0 || file.Read(out, count, 1) == 1);
 }
 
-bool StampOfFile(AFilePtr& file, std::string_view name, JournalBase& stamp)
+bool StampOfFile(AFilePtr& file, std::wstring_view name, JournalBase& stamp)
 {
     FILETIME lastWrite{};
-    JournalBase read{std::string(name)};
+    JournalBase read{std::wstring(name)};
     if (!file.Size(read.size) || !file.Times(nullptr, nullptr, &lastWrite) ||
         !file.Identity(read.volume, read.fileIndex) ||
         !BaseSample(read.size, [&](uint64_t offset, void* out, size_t count) { return ReadAt(file, offset, out, count); },
@@ -68,7 +68,7 @@ bool StampOfFile(AFilePtr& file, std::string_view name, JournalBase& stamp)
     return true;
 }
 
-bool StampOfFile(std::string_view name, JournalBase& stamp)
+bool StampOfFile(std::wstring_view name, JournalBase& stamp)
 {
     AFilePtr file;
     return file.Open(name, AFilePtr::kReadShared) && StampOfFile(file, name, stamp);
@@ -87,7 +87,7 @@ std::vector<JournalRegion> ControlChanges(HWND control)
     return regions;
 }
 
-bool WriteNewJournal(const std::string& path, const JournalBase& base, HWND control, uint64_t& end)
+bool WriteNewJournal(const std::wstring& path, const JournalBase& base, HWND control, uint64_t& end)
 {
     const std::vector<uint8_t> header = ComposeJournalHeader(base);
     std::vector<JournalRegion> whole;
@@ -113,7 +113,7 @@ bool WriteNewJournal(const std::string& path, const JournalBase& base, HWND cont
     return written;
 }
 
-AppendResult AppendJournalRecord(const std::string& path, HWND control, const std::vector<JournalRegion>& regions,
+AppendResult AppendJournalRecord(const std::wstring& path, HWND control, const std::vector<JournalRegion>& regions,
                                  uint64_t& end)
 {
     const int dataSize = Editor.QX_GetDataSize(control);

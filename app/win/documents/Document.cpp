@@ -7,12 +7,14 @@
 #include "app/texts/ProgramTexts.h"
 #include "common/win/MessageBox.h"
 #include "common/win/SafeSave.h"
+#include "common/win/WideText.h"
 
 #include <string>
 
 namespace {
 
-bool Warn(HWND owner, const char* text)
+template <typename Text>
+bool Warn(HWND owner, const Text& text)
 {
     ShowMessageBox(owner, text, kMessageWarning);
     return false;
@@ -35,34 +37,35 @@ bool ReadPiece(void* context, void* buffer, int count)
 }
 
 // The warning of a failed save: what failed, the file, and why.
-std::string SaveFailureText(std::string_view name, const SaveResult& result)
+std::wstring SaveFailureText(std::wstring_view name, const SaveResult& result)
 {
-    std::string text = kTextCannotWriteFile;
-    text += '\n';
+    std::wstring text = WideFromProgramText(kTextCannotWriteFile);
+    text += L'\n';
     text += name;
-    text += '\n';
+    text += L'\n';
+    const auto with = [&text](const std::string& reason) { return text + WideFromProgramText(reason); };
     switch (result.error) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-        return text + kTextSaveNoRoom;
+        return with(kTextSaveNoRoom);
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
     case ERROR_USER_MAPPED_FILE:
-        return text + kTextSaveInUse;
+        return with(kTextSaveInUse);
     case ERROR_PATH_NOT_FOUND:
-        return text + kTextSaveNoFolder;
+        return with(kTextSaveNoFolder);
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
-        return text + kTextSaveBadName;
+        return with(kTextSaveBadName);
     case ERROR_ACCESS_DENIED:
     case ERROR_WRITE_PROTECT:
-        return text + (result.failedStep == SaveStep::Target ? kTextSaveReadOnly : kTextSaveDenied);
+        return with(result.failedStep == SaveStep::Target ? kTextSaveReadOnly : kTextSaveDenied);
     default:
         break;
     }
     if (result.failedStep == SaveStep::Check)
-        return text + kTextSaveNotAsWritten;
-    return text + kTextSaveSystemError + std::to_string(result.error);
+        return with(kTextSaveNotAsWritten);
+    return with(kTextSaveSystemError + std::to_string(result.error));
 }
 
 struct Writing {
@@ -76,7 +79,7 @@ bool WritePiece(void* context, const void* bytes, int count)
 
 } // namespace
 
-bool LoadDocument(HWND owner, HWND control, std::string_view file, DocumentSource& source)
+bool LoadDocument(HWND owner, HWND control, std::wstring_view file, DocumentSource& source)
 {
     if (file.empty())
         return Editor.QX_New(control);
@@ -93,13 +96,13 @@ bool LoadDocument(HWND owner, HWND control, std::string_view file, DocumentSourc
     return reading.failed ? Warn(owner, kTextCannotReadFile) : false;
 }
 
-bool LoadDocument(HWND owner, HWND control, std::string_view file)
+bool LoadDocument(HWND owner, HWND control, std::wstring_view file)
 {
     FileDocumentSource source;
     return LoadDocument(owner, control, file, source);
 }
 
-bool WriteDocument(HWND owner, HWND control, std::string_view name, JournalBase* written)
+bool WriteDocument(HWND owner, HWND control, std::wstring_view name, JournalBase* written)
 {
     const int size = Editor.QX_GetDataSize(control);
     if (size < 0)
@@ -109,7 +112,7 @@ bool WriteDocument(HWND owner, HWND control, std::string_view name, JournalBase*
         return Editor.QX_WriteDataTo(control, 0, size, WritePiece, &writing);
     });
     if (!saved)
-        return Warn(owner, SaveFailureText(name, saved).c_str());
+        return Warn(owner, SaveFailureText(name, saved));
     if (written && !StampOfFile(name, *written))
         *written = {};
     return true;

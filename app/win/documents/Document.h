@@ -18,12 +18,12 @@ inline constexpr uint64_t MaxDocumentSize = 0x3FFFFFFF;
 // refusal of the control shows nothing more. The warnings are owned by `owner`. On failure the
 // control keeps what it showed. The caller does the rest of the window's bookkeeping (modified
 // flags, name, backup, editing list).
-bool LoadDocument(HWND owner, HWND control, std::string_view file, DocumentSource& source);
+bool LoadDocument(HWND owner, HWND control, std::wstring_view file, DocumentSource& source);
 // The same from a plain file.
-bool LoadDocument(HWND owner, HWND control, std::string_view file);
+bool LoadDocument(HWND owner, HWND control, std::wstring_view file);
 
 // Writes the control's bytes to `name` with SaveFileSafely, straight from the control's memory.
 // On failure the warning "ファイルに書き出せませんでした。" is shown with the file's name and the
 // reason, owned by `owner`, and the file on disk is as it was. Flags and names are the caller's. `written`, when given, gets the
 // saved file's size and last-write time (an empty name when they cannot be read).
-bool WriteDocument(HWND owner, HWND control, std::string_view name, JournalBase* written = nullptr);
+bool WriteDocument(HWND owner, HWND control, std::wstring_view name, JournalBase* written = nullptr);

@@ -4,10 +4,11 @@
 #include "app/backup/BackupRules.h"
 #include "app/win/backup/BackupJournalFile.h"
 #include "common/win/FileSystem.h"
+#include "common/win/WideText.h"
 
 #include <algorithm>
 
-bool FileDocumentSource::open(std::string_view name, uint64_t& size)
+bool FileDocumentSource::open(std::wstring_view name, uint64_t& size)
 {
     if (!file_.Open(name, AFilePtr::kRead) || !StampOfFile(file_, name, opened_))
         return false;
@@ -29,7 +30,7 @@ JournalBase FileDocumentSource::base() const
     return opened_;
 }
 
-bool BackupDocumentSource::open(std::string_view name, uint64_t& size)
+bool BackupDocumentSource::open(std::wstring_view name, uint64_t& size)
 {
     if (openFile(name, size)) {
         partial_ = contents_.state == JournalState::Partial;
@@ -45,7 +46,7 @@ bool BackupDocumentSource::open(std::string_view name, uint64_t& size)
     return openFile(PreviousGenerationName(name), size);
 }
 
-bool BackupDocumentSource::openFile(std::string_view name, uint64_t& size)
+bool BackupDocumentSource::openFile(std::wstring_view name, uint64_t& size)
 {
     uint64_t fileSize = 0;
     piece_ = 0;
@@ -54,9 +55,9 @@ bool BackupDocumentSource::openFile(std::string_view name, uint64_t& size)
     // recovery from reading it.
     if (!backup_.Open(name, AFilePtr::kReadShared) || !backup_.Size(fileSize))
         return false;
-    std::optional<JournalContents> contents = ReadJournal(fileSize, [&](uint64_t offset, void* out, size_t count) {
-        return ReadAt(backup_, offset, out, count);
-    });
+    std::optional<JournalContents> contents = ReadJournal(
+        fileSize, [&](uint64_t offset, void* out, size_t count) { return ReadAt(backup_, offset, out, count); },
+        [](std::string_view legacy) { return WideFromAnsi(legacy); });
     journal_ = contents.has_value();
     if (!journal_) {
         // The older form: the file is the document, which has at least one byte.

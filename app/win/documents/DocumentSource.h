@@ -12,7 +12,7 @@ class DocumentSource {
 public:
     virtual ~DocumentSource() = default;
     // Opens `name` and tells the size of the document it holds; false when it cannot.
-    virtual bool open(std::string_view name, uint64_t& size) = 0;
+    virtual bool open(std::wstring_view name, uint64_t& size) = 0;
     // The next `count` bytes of the document; false when fewer came.
     virtual bool read(uint8_t* out, size_t count) = 0;
     // After a whole read: what a backup may use as its base, the document's bytes being exactly
@@ -24,7 +24,7 @@ public:
 // it was read.
 class FileDocumentSource final : public DocumentSource {
 public:
-    bool open(std::string_view name, uint64_t& size) override;
+    bool open(std::wstring_view name, uint64_t& size) override;
     bool read(uint8_t* out, size_t count) override;
     [[nodiscard]] JournalBase base() const override;
 
@@ -40,7 +40,7 @@ private:
 // that is missing, to the new journal it was being replaced with, if that was written whole.
 class BackupDocumentSource final : public DocumentSource {
 public:
-    bool open(std::string_view name, uint64_t& size) override;
+    bool open(std::wstring_view name, uint64_t& size) override;
     bool read(uint8_t* out, size_t count) override;
     [[nodiscard]] JournalBase base() const override { return {}; }
     // True when the document is older than the backup's last write: a damaged record lost the
@@ -54,7 +54,7 @@ public:
     [[nodiscard]] uint64_t validEnd() const noexcept { return contents_.validEnd; }
 
 private:
-    bool openFile(std::string_view name, uint64_t& size);
+    bool openFile(std::wstring_view name, uint64_t& size);
 
     AFilePtr backup_;
     AFilePtr baseFile_;

@@ -255,7 +255,7 @@ void TFormVornalix::FormCreate()
         documents_.ExpectRecovery(start.FileToLoad);
     Documents().LoadDocument(start.FileToLoad, start.DocumentName, start.ReadOnly);
     // Several files dropped on the program's icon: one editor each for the others.
-    for (const std::string& further : start.FurtherFiles)
+    for (const std::wstring& further : start.FurtherFiles)
         ActionFileEditorOpen(Handle(), further);
     RefreshActionStates();
 }

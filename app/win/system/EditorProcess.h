@@ -20,4 +20,4 @@ void ActionFileEditorNew(HWND owner);
 
 // The process start of ActionFileEditorOpen: this program with "-o" (or "-r" for a read-only
 // open) and the chosen file, which the new editor opens. Failures as for ActionFileEditorNew.
-void ActionFileEditorOpen(HWND owner, std::string_view chosenFile, bool readOnly = false);
+void ActionFileEditorOpen(HWND owner, std::wstring_view chosenFile, bool readOnly = false);

@@ -1,5 +1,6 @@
 // BackupScene: program copies, registry keys, temporary folders and host processes of the backup tests.
 #include "tests/win/backup/BackupScene.h"
+#include "common/win/WideText.h"
 
 #include "app/backup/BackupRules.h"
 #include "app/win/backup/BackupManager.h"
@@ -174,7 +175,7 @@ void BackupScene::setProfileValue(const std::string& value) const
 std::vector<Profile> BackupScene::records() const
 {
     const std::vector<uint8_t> bytes = ReadBytes(profileValue());
-    return ParseProfiles(bytes.data(), bytes.size());
+    return ParseProfiles(bytes.data(), bytes.size(), ProcessListNames());
 }
 
 std::vector<std::string> BackupScene::tempFiles() const
@@ -278,7 +279,7 @@ std::vector<uint8_t> BackupBytes(const std::string& path)
     BackupDocumentSource source;
     uint64_t size = 0;
     std::vector<uint8_t> bytes;
-    if (!source.open(path, size))
+    if (!source.open(WideFromAnsi(path), size))
         return bytes;
     bytes.resize(static_cast<size_t>(size));
     if (!source.read(bytes.data(), bytes.size()))

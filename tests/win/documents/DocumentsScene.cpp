@@ -1,5 +1,6 @@
 // DocumentsScene: the main window under test, and reading back what it shows.
 #include "tests/win/documents/DocumentsScene.h"
+#include "common/win/WideText.h"
 
 #include "app/win/system/EditorLibrary.h"
 #include "app/texts/ProgramTexts.h"
@@ -61,7 +62,7 @@ bool DocumentsScene::markedModified() const
 
 std::string DocumentsScene::file(const std::string& name, const std::string& bytes) const
 {
-    const std::string path = folder_ / name;
+    const std::wstring path = folder_ / name;
     PutFile(path, bytes);
-    return path;
+    return AnsiText(path);
 }

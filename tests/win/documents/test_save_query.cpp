@@ -23,7 +23,7 @@ std::string WithoutBackslash(std::string folder)
 
 TEST_F(SaveQuery, AnswersDecideWhetherTheCommandGoesOn)
 {
-    ASSERT_TRUE(CreateDirectoryA((folder_ / "sub").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW((folder_ / "sub").c_str(), nullptr));
     const std::string a = file("sub\\a.bin", "AAAA");
     ASSERT_TRUE(form().Documents().LoadDocument(a, a));
     type('x');
@@ -41,7 +41,7 @@ TEST_F(SaveQuery, AnswersDecideWhetherTheCommandGoesOn)
     EXPECT_TRUE(markedModified());
 
     // Save, but the file's folder is gone: the warning, and the new document is not made.
-    ASSERT_TRUE(DeleteFileA(a.c_str()) && RemoveDirectoryA((folder_ / "sub").c_str()));
+    ASSERT_TRUE(DeleteFileW(a.c_str()) && RemoveDirectoryW((folder_ / "sub").c_str()));
     dialogs_.clear();
     dialogs_.reply("保存する");
     run(ActionId::FileNew);
@@ -96,7 +96,7 @@ TEST_F(SaveQuery, UntitledSaveAsksForANameAndCancellingStopsThePendingCommand)
     EXPECT_TRUE(markedModified());
 
     // Saved under a name: listed, remembered as the open path, no longer modified.
-    const std::string saved = folder_ / "saved.bin";
+    const std::wstring saved = folder_ / "saved.bin";
     dialogs_.reply(saved);
     run(ActionId::FileSaveAs);
     EXPECT_EQ(FileText(saved), "z" + Zero);

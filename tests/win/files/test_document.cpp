@@ -4,6 +4,7 @@
 #include "app/texts/ProgramTexts.h"
 #include "common/win/WholeFile.h"
 #include "tests/win/files/TestFolder.h"
+#include "common/win/WideText.h"
 #include "tests/win/support/ControlHost.h"
 #include "tests/win/support/MessageBoxCatcher.h"
 
@@ -59,7 +60,7 @@ protected:
             : bytes_(std::move(bytes)), claimed_(claimed), failAt_(failAt)
         {
         }
-        bool open(std::string_view name, uint64_t& size) override
+        bool open(std::wstring_view name, uint64_t& size) override
         {
             if (!GetFileSize64(name, size))
                 return false;
@@ -94,8 +95,8 @@ protected:
 
 TEST_F(DocumentTest, TheLargestAllowedFileIsReadAndOneByteMoreIsRefusedBeforeReading)
 {
-    const std::string largest = folder_ / "largest.bin";
-    const std::string tooLarge = folder_ / "too large.bin";
+    const std::wstring largest = folder_ / "largest.bin";
+    const std::wstring tooLarge = folder_ / "too large.bin";
     ASSERT_TRUE(MakeSizedFile(largest, 1073741823));
     ASSERT_TRUE(MakeSizedFile(tooLarge, 1073741824));
 
@@ -119,12 +120,12 @@ TEST_F(DocumentTest, TheLargestAllowedFileIsReadAndOneByteMoreIsRefusedBeforeRea
 
 TEST_F(DocumentTest, UnreadableNamesGiveTheReadWarningAndChangeNothing)
 {
-    const std::string existing = folder_ / "there.bin";
+    const std::wstring existing = folder_ / "there.bin";
     PutFile(existing, "there");
-    SetCurrentDirectoryA(folder_.path().c_str());
-    for (const std::string& name : {folder_ / "missing.bin", std::string("there.bin"),
-                                    std::string("\\\\server\\share\\there.bin"), folder_.path()}) {
-        SCOPED_TRACE(name);
+    SetCurrentDirectoryW(folder_.path().c_str());
+    for (const std::wstring& name : {folder_ / "missing.bin", std::wstring(L"there.bin"),
+                                     std::wstring(L"\\\\server\\share\\there.bin"), folder_.path()}) {
+        SCOPED_TRACE(AnsiText(name));
         FileDocumentSource source;
         EXPECT_FALSE(LoadDocument(host_.host(), control(), name, source));
         EXPECT_EQ(takeBox(), kTextCannotReadFile);
@@ -147,7 +148,7 @@ TEST_F(DocumentTest, AnEmptyFileAndTheEmptyNameOpen)
     EXPECT_EQ(Editor.QX_GetDataSize(control()), 1);
 
     show("abc");
-    EXPECT_TRUE(LoadDocument(host_.host(), control(), ""));
+    EXPECT_TRUE(LoadDocument(host_.host(), control(), L""));
     EXPECT_EQ(takeBox(), "");
     EXPECT_EQ(shown(), std::string(1, '\0'));
 }
@@ -156,7 +157,7 @@ TEST_F(DocumentTest, ADocumentLargerThanOnePieceIsWrittenAndReadBackWhole)
 {
     const std::string bytes = PatternBytes(40 * 1024 * 1024 + 5);
     show(bytes);
-    const std::string name = folder_ / "round trip.bin";
+    const std::wstring name = folder_ / "round trip.bin";
     ASSERT_TRUE(WriteDocument(host_.host(), control(), name));
     EXPECT_EQ(takeBox(), "");
     EXPECT_TRUE(FileText(name) == bytes);
@@ -169,27 +170,27 @@ TEST_F(DocumentTest, ADocumentLargerThanOnePieceIsWrittenAndReadBackWhole)
 
 TEST_F(DocumentTest, UnwritableNamesGiveTheWriteWarningAndKeepTheFile)
 {
-    const std::string readOnly = folder_ / "ro.bin";
+    const std::wstring readOnly = folder_ / "ro.bin";
     PutFile(readOnly, "keep");
-    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
-    SetCurrentDirectoryA(folder_.path().c_str());
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    SetCurrentDirectoryW(folder_.path().c_str());
     // The warning names the file and says why.
     const struct {
-        std::string name;
+        std::wstring name;
         const char* reason;
-    } refused[] = {{"\\\\server\\share\\x.bin", kTextSaveBadName},
-                   {"rel.bin", kTextSaveBadName},
+    } refused[] = {{L"\\\\?\\C:\\x.bin", kTextSaveBadName},
+                   {L"rel.bin", kTextSaveBadName},
                    {readOnly, kTextSaveReadOnly},
                    {folder_ / "gone\\x.bin", kTextSaveNoFolder}};
     for (const auto& [name, reason] : refused) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(WriteDocument(host_.host(), control(), name));
-        EXPECT_EQ(takeBox(), std::string(kTextCannotWriteFile) + "\n" + name + "\n" + reason);
+        EXPECT_EQ(takeBox(), std::string(kTextCannotWriteFile) + "\n" + AnsiText(name) + "\n" + reason);
     }
     EXPECT_EQ(FileText(readOnly), "keep");
     EXPECT_EQ(folder_.names(), std::vector<std::string>{"ro.bin"});
     EXPECT_TRUE(Editor.QX_IsModified(control()));
-    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "common/FileFaults.h"
 #include "common/win/SafeSave.h"
 #include "tests/win/files/TestFolder.h"
+#include "common/win/WideText.h"
 #include "tests/win/support/ControlHost.h"
 #include "tests/win/support/MessageBoxCatcher.h"
 
@@ -76,10 +77,10 @@ TEST_F(FailingDisk, ASaveLeavesTheOldBytesOrTheNewOnesAndSaysWhatFailed)
 {
     const std::string oldBytes = PatternBytes(100000, 1), newBytes = PatternBytes(150000, 2);
     show(newBytes);
-    const std::string name = folder_ / "doc.bin";
+    const std::wstring name = folder_ / "doc.bin";
     for (const bool existing : {true, false}) {
         const auto prepare = [&] {
-            DeleteFileA(name.c_str());
+            DeleteFileW(name.c_str());
             if (existing)
                 PutFile(name, oldBytes);
             catcher_.clear();
@@ -100,7 +101,7 @@ TEST_F(FailingDisk, ASaveLeavesTheOldBytesOrTheNewOnesAndSaysWhatFailed)
             } else {
                 EXPECT_TRUE(now == (existing ? oldBytes : "<missing>")) << "a failed save harmed the file";
                 ASSERT_EQ(catcher_.boxes().size(), 1u);
-                EXPECT_EQ(catcher_.boxes()[0].text.find(std::string(kTextCannotWriteFile) + "\n" + name + "\n"), 0u);
+                EXPECT_EQ(catcher_.boxes()[0].text.find(std::string(kTextCannotWriteFile) + "\n" + AnsiText(name) + "\n"), 0u);
                 if (plan.error == ERROR_DISK_FULL && !plan.persistent) {
                     EXPECT_NE(catcher_.boxes()[0].text.find(kTextSaveNoRoom), std::string::npos);
                 }
@@ -116,11 +117,11 @@ TEST_F(FailingDisk, ASaveLeavesTheOldBytesOrTheNewOnesAndSaysWhatFailed)
 TEST_F(FailingDisk, ABackupTickLeavesTheLastBackupOrTheNewOneAndTheNextTickCatchesUp)
 {
     TestFolder temporary;
-    const EnvironmentOverride tmp("TMP", temporary.path()), temp("TEMP", temporary.path());
+    const EnvironmentOverride tmp(L"TMP", temporary.path()), temp(L"TEMP", temporary.path());
     {
         BackupManager manager;
         (void)manager.Start(host_.host());
-        const std::string backup = manager.BackupPath();
+        const std::wstring backup = manager.BackupPath();
         ASSERT_FALSE(backup.empty());
         const std::string before = PatternBytes(200000, 3);
         std::string after = before;
@@ -183,11 +184,11 @@ TEST_F(FailingDisk, ABackupTickLeavesTheLastBackupOrTheNewOneAndTheNextTickCatch
 TEST_F(FailingDisk, ABaseChangedUnderUnsavedEditsIsBackedUpWholeAtTheNextTickWithoutAnEdit)
 {
     TestFolder temporary;
-    const EnvironmentOverride tmp("TMP", temporary.path()), temp("TEMP", temporary.path());
+    const EnvironmentOverride tmp(L"TMP", temporary.path()), temp(L"TEMP", temporary.path());
     BackupManager manager;
     (void)manager.Start(host_.host());
-    const std::string backup = manager.BackupPath();
-    const std::string name = folder_ / "large.bin";
+    const std::wstring backup = manager.BackupPath();
+    const std::wstring name = folder_ / "large.bin";
     const std::string original = PatternBytes(5 << 20, 4);  // large enough to stand on its file
 
     // Changed in place with its size and time kept, as a tool that restores times leaves it;
@@ -195,17 +196,17 @@ TEST_F(FailingDisk, ABaseChangedUnderUnsavedEditsIsBackedUpWholeAtTheNextTickWit
     const std::function<void()> changes[] = {
         [&] {
             WIN32_FILE_ATTRIBUTE_DATA data;
-            ASSERT_TRUE(GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data));
+            ASSERT_TRUE(GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data));
             PutFile(name, PatternBytes(original.size(), 5));
-            const HANDLE file = CreateFileA(name.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+            const HANDLE file = CreateFileW(name.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
             ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &data.ftLastWriteTime));
             CloseHandle(file);
         },
-        [&] { ASSERT_TRUE(DeleteFileA(name.c_str())); },
+        [&] { ASSERT_TRUE(DeleteFileW(name.c_str())); },
         [&] {
-            const std::string other = folder_ / "other.bin";
+            const std::wstring other = folder_ / "other.bin";
             PutFile(other, original);
-            ASSERT_TRUE(MoveFileExA(other.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING));
+            ASSERT_TRUE(MoveFileExW(other.c_str(), name.c_str(), MOVEFILE_REPLACE_EXISTING));
         },
     };
     for (const auto& change : changes) {

@@ -72,7 +72,7 @@ TEST(Preferences, NoStoredValuesGiveTheDefaultsAndLayoutShortcuts)
     EXPECT_EQ(preferences.backupInterval, 30);
     EXPECT_EQ(preferences.fileFilter, "すべてのファイル(*.*)|*.*");
     EXPECT_EQ(preferences.tabSize, 4);
-    EXPECT_EQ(preferences.openPath, "");
+    EXPECT_EQ(preferences.openPath, L"");
     EXPECT_EQ(shortcuts, DefaultShortcuts());
 
     store.set("Preference", "tab size", "abc");
@@ -90,7 +90,7 @@ TEST(Preferences, SaveWritesEveryActionThenRecordedAndLoadsBack)
     saved.backupInterval = 45;
     saved.fileFilter = "テキスト文書(*.txt)|*.txt";
     saved.tabSize = 16;
-    saved.openPath = "C:\\データ";
+    saved.openPath = L"C:\\データ";
     ActionShortcuts shortcuts = DefaultShortcuts();
     shortcuts[IndexOf(ActionId::FindFind)] = {};
     shortcuts[IndexOf(ActionId::FileOpen)] = CtrlKey('O');
