@@ -121,6 +121,15 @@ std::wstring ExtendedLengthName(std::wstring_view fullName)
     return std::wstring(fullName);
 }
 
+std::wstring WithoutExtendedLength(std::wstring_view name)
+{
+    if (name.starts_with(L"\\\\?\\UNC\\"))
+        return L"\\" + std::wstring(name.substr(7));
+    if (name.starts_with(L"\\\\?\\") && HasDriveLetter(name.substr(4)))
+        return std::wstring(name.substr(4));
+    return std::wstring(name);
+}
+
 bool SameName(std::wstring_view first, std::wstring_view second) noexcept
 {
     if (first.size() != second.size())

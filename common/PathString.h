@@ -53,6 +53,9 @@ template <typename Char>
 // \\?\C:\... for a drive name, \\?\UNC\server\share... for a network name. Other names
 // (relative ones, and those already in a \\?\ form) come back as they are.
 [[nodiscard]] std::wstring ExtendedLengthName(std::wstring_view fullName);
+// Back from the \\?\ form: \\?\UNC\server\... gives \\server\..., \\?\C:\... gives C:\...;
+// other names come back as they are.
+[[nodiscard]] std::wstring WithoutExtendedLength(std::wstring_view name);
 
 // Two names are the same when they have the same length in UTF-16 units and agree unit by
 // unit, ASCII letters without regard to case.

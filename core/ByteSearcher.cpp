@@ -43,14 +43,14 @@ namespace {
 #if defined(__SSE2__)
 // The starts at .. at + 31 where the pattern's rare and other bytes both stand, one bit each;
 // `rare` and `other` are the text shifted by those bytes' offsets in the pattern; each text byte
-// is ORed with its fold before the comparison.
+// is ANDed with its mask before the comparison.
 class Candidates {
 public:
-    Candidates(const uint8_t* rare, const uint8_t* other, uint8_t rareByte, uint8_t otherByte, uint8_t rareFold,
-               uint8_t otherFold) noexcept
+    Candidates(const uint8_t* rare, const uint8_t* other, uint8_t rareByte, uint8_t otherByte, uint8_t rareMask,
+               uint8_t otherMask) noexcept
         : rare_(rare), other_(other), rareBytes_(_mm_set1_epi8(static_cast<char>(rareByte))),
           otherBytes_(_mm_set1_epi8(static_cast<char>(otherByte))),
-          rareFold_(_mm_set1_epi8(static_cast<char>(rareFold))), otherFold_(_mm_set1_epi8(static_cast<char>(otherFold)))
+          rareMask_(_mm_set1_epi8(static_cast<char>(rareMask))), otherMask_(_mm_set1_epi8(static_cast<char>(otherMask)))
     {
     }
     [[nodiscard]] unsigned operator()(size_t at) const noexcept { return sixteen(at) | (sixteen(at + 16) << 16); }
@@ -58,8 +58,8 @@ public:
 private:
     [[nodiscard]] unsigned sixteen(size_t at) const noexcept
     {
-        const __m128i rare = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rare_ + at)), rareFold_);
-        const __m128i other = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(other_ + at)), otherFold_);
+        const __m128i rare = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(rare_ + at)), rareMask_);
+        const __m128i other = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(other_ + at)), otherMask_);
         const __m128i both = _mm_and_si128(_mm_cmpeq_epi8(rare, rareBytes_), _mm_cmpeq_epi8(other, otherBytes_));
         return static_cast<unsigned>(_mm_movemask_epi8(both));
     }
@@ -68,40 +68,66 @@ private:
     const uint8_t* other_;
     __m128i rareBytes_;
     __m128i otherBytes_;
-    __m128i rareFold_;
-    __m128i otherFold_;
+    __m128i rareMask_;
+    __m128i otherMask_;
 };
 #endif
 
 } // namespace
 
 ByteSearcher::ByteSearcher(const uint8_t* pattern, size_t length, bool eitherCase, const uint8_t* caseFlags) noexcept
-    : pattern_(pattern), length_(length), eitherCase_(eitherCase), caseFlags_(caseFlags), rareOffset_(0),
-      otherOffset_(0)
+    : pattern_(pattern), length_(length), eitherCase_(eitherCase), caseFlags_(caseFlags), masks_(nullptr)
 {
-    // A letter of either case is filtered as its lower case, the more common one.
-    const auto filterByte = [&](size_t i) {
-        return static_cast<uint8_t>(eitherCaseAt(i) ? pattern[i] | 0x20 : pattern[i]);
+    chooseFilter();
+}
+
+ByteSearcher::ByteSearcher(const uint8_t* pattern, size_t length, Masked, const uint8_t* masks) noexcept
+    : pattern_(pattern), length_(length), eitherCase_(false), caseFlags_(nullptr), masks_(masks)
+{
+    chooseFilter();
+}
+
+uint8_t ByteSearcher::filterMask(size_t offset) const noexcept
+{
+    if (masks_)
+        return masks_[offset];
+    return eitherCaseAt(offset) ? 0xDF : 0xFF;
+}
+
+void ByteSearcher::chooseFilter() noexcept
+{
+    // A letter of either case is filtered without its case bit; a byte known in part passes a
+    // sixteenth of all values at best, and an unknown byte every one, so both come last.
+    const auto filterByte = [&](size_t i) { return static_cast<uint8_t>(pattern_[i] & filterMask(i)); };
+    const auto filterCost = [&](size_t i) {
+        const uint8_t mask = filterMask(i);
+        if (mask == 0)
+            return 1000;
+        if (mask == 0xFF || mask == 0xDF)
+            return commonness(static_cast<uint8_t>(mask == 0xDF ? filterByte(i) | 0x20 : filterByte(i)));
+        return 500 - __builtin_popcount(mask);
     };
-    const auto filterCost = [&](size_t i) { return commonness(filterByte(i)); };
-    for (size_t i = 1; i < length; ++i)
+    rareOffset_ = 0;
+    for (size_t i = 1; i < length_; ++i)
         if (filterCost(i) < filterCost(rareOffset_))
             rareOffset_ = i;
-    // The second filter byte: rarest among the other offsets, a different value preferred.
-    if (length > 1) {
+    // The second filter byte: cheapest among the other offsets, a different value preferred.
+    otherOffset_ = rareOffset_;
+    if (length_ > 1) {
         otherOffset_ = rareOffset_ == 0 ? 1 : 0;
-        for (size_t i = 0; i < length; ++i) {
+        const auto differs = [&](size_t i) {
+            return filterByte(i) != filterByte(rareOffset_) || filterMask(i) != filterMask(rareOffset_);
+        };
+        for (size_t i = 0; i < length_; ++i) {
             if (i == rareOffset_)
                 continue;
-            const bool differs = filterByte(i) != filterByte(rareOffset_);
-            const bool otherDiffers = filterByte(otherOffset_) != filterByte(rareOffset_);
-            if ((differs && !otherDiffers)
-                || (differs == otherDiffers && filterCost(i) < filterCost(otherOffset_)))
+            if ((differs(i) && !differs(otherOffset_))
+                || (differs(i) == differs(otherOffset_) && filterCost(i) < filterCost(otherOffset_)))
                 otherOffset_ = i;
         }
     }
-    rareFold_ = eitherCaseAt(rareOffset_) ? 0x20 : 0x00;
-    otherFold_ = eitherCaseAt(otherOffset_) ? 0x20 : 0x00;
+    rareMask_ = filterMask(rareOffset_);
+    otherMask_ = filterMask(otherOffset_);
     rareByte_ = filterByte(rareOffset_);
     otherByte_ = filterByte(otherOffset_);
 }
@@ -113,6 +139,12 @@ bool ByteSearcher::eitherCaseAt(size_t offset) const noexcept
 
 bool ByteSearcher::matches(const uint8_t* text, size_t offset, size_t count) const noexcept
 {
+    if (masks_) {
+        for (size_t i = 0; i < count; ++i)
+            if (((text[i] ^ pattern_[offset + i]) & masks_[offset + i]) != 0)
+                return false;
+        return true;
+    }
     if (!eitherCase_)
         return std::memcmp(text, pattern_ + offset, count) == 0;
     for (size_t i = 0; i < count; ++i) {
@@ -133,7 +165,7 @@ size_t ByteSearcher::findForward(const uint8_t* text, size_t size, size_t from) 
     const uint8_t* other = text + otherOffset_;
     size_t k = from;
 #if defined(__SSE2__)
-    const Candidates candidates(rare, other, rareByte_, otherByte_, rareFold_, otherFold_);
+    const Candidates candidates(rare, other, rareByte_, otherByte_, rareMask_, otherMask_);
     while (k + 31 <= last) {  // starts k .. k + 31; every load stays inside the text
         unsigned mask = candidates(k);
         while (mask) {
@@ -146,7 +178,7 @@ size_t ByteSearcher::findForward(const uint8_t* text, size_t size, size_t from) 
     }
 #endif
     for (; k <= last; ++k)
-        if ((rare[k] | rareFold_) == rareByte_ && (other[k] | otherFold_) == otherByte_
+        if ((rare[k] & rareMask_) == rareByte_ && (other[k] & otherMask_) == otherByte_
             && matches(text + k, 0, length_))
             return k;
     return npos;
@@ -161,7 +193,7 @@ size_t ByteSearcher::findBackward(const uint8_t* text, size_t size, size_t from)
     const uint8_t* other = text + otherOffset_;
     size_t end = (from < last ? from : last) + 1;  // starts still to look at: [0, end)
 #if defined(__SSE2__)
-    const Candidates candidates(rare, other, rareByte_, otherByte_, rareFold_, otherFold_);
+    const Candidates candidates(rare, other, rareByte_, otherByte_, rareMask_, otherMask_);
     while (end >= 32) {
         const size_t base = end - 32;
         unsigned mask = candidates(base);
@@ -176,7 +208,7 @@ size_t ByteSearcher::findBackward(const uint8_t* text, size_t size, size_t from)
 #endif
     while (end > 0) {
         --end;
-        if ((rare[end] | rareFold_) == rareByte_ && (other[end] | otherFold_) == otherByte_
+        if ((rare[end] & rareMask_) == rareByte_ && (other[end] & otherMask_) == otherByte_
             && matches(text + end, 0, length_))
             return end;
     }

@@ -13,6 +13,8 @@
 #include "core/History.h"
 #include "core/PositionModel.h"
 
+class ByteSearcher;
+
 class ControlModel {
 public:
     // The largest data, in bytes (nibble positions stay far inside int64_t).
@@ -154,6 +156,8 @@ public:
     // Either search, telling a miss from a search that met bytes it could not read.
     enum class Found { Hit, Miss, ReadFailed };
     Found find(FindFrom from, int64_t nibble, const void* pattern, int count, bool eitherCase, const void* caseFlags);
+    // A pattern known in part: byte i matches where its bits under masks[i] are the pattern's.
+    Found findMasked(FindFrom from, int64_t nibble, const void* pattern, const void* masks, int count);
 
     // --- the answers of the 56 exports, whose results are ints: the value where it fits, the
     // export's guard result (-1, or 0 for the selection size) where it does not
@@ -168,6 +172,7 @@ public:
     [[nodiscard]] uint64_t sizeLimit() const noexcept { return sizeLimit_; }
 
 private:
+    Found find(FindFrom from, int64_t nibble, const ByteSearcher& searcher, int count);
     enum class Move { Down, Up, Left, Right, LineTop, LineEnd };
 
     // What an edit changed, for showing it: the lines and the scroll-bar fields before it.

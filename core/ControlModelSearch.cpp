@@ -16,11 +16,28 @@ void ControlModel::showHit(uint64_t byte, uint64_t count)
 ControlModel::Found ControlModel::find(FindFrom from, int64_t nibble, const void* pattern, int count,
                                        bool eitherCase, const void* caseFlags)
 {
-    const int64_t lowest = from == FindFrom::Before ? 2 : 0;  // a position in the first byte has nothing before it
-    if (nibble < lowest || count <= 0 || !pattern)
+    if (count <= 0 || !pattern)
         return Found::Miss;
     const ByteSearcher searcher(static_cast<const uint8_t*>(pattern), static_cast<size_t>(count), eitherCase,
                                 static_cast<const uint8_t*>(caseFlags));
+    return find(from, nibble, searcher, count);
+}
+
+ControlModel::Found ControlModel::findMasked(FindFrom from, int64_t nibble, const void* pattern, const void* masks,
+                                             int count)
+{
+    if (count <= 0 || !pattern || !masks)
+        return Found::Miss;
+    const ByteSearcher searcher(static_cast<const uint8_t*>(pattern), static_cast<size_t>(count),
+                                ByteSearcher::Masked{}, static_cast<const uint8_t*>(masks));
+    return find(from, nibble, searcher, count);
+}
+
+ControlModel::Found ControlModel::find(FindFrom from, int64_t nibble, const ByteSearcher& searcher, int count)
+{
+    const int64_t lowest = from == FindFrom::Before ? 2 : 0;  // a position in the first byte has nothing before it
+    if (nibble < lowest)
+        return Found::Miss;
     const uint64_t byte = static_cast<uint64_t>(nibble) >> 1;
     SpanReader reader;
     bool readFailed = false;

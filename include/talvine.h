@@ -42,6 +42,17 @@ typedef struct QX_PIECE {
 #define QX_PIECE_BASE 0
 #define QX_PIECE_READ 1
 
+// A run of bytes for QX_SetMarks: `length` bytes from the byte offset `offset`, drawn in the mark
+// colour of `kind` (QX_MARK_DIFFERENT or QX_MARK_ONE_SIDE).
+typedef struct QX_MARK {
+    ULONGLONG offset;
+    ULONGLONG length;
+    DWORD kind;
+} QX_MARK;
+#define QX_MARK_DIFFERENT 0
+#define QX_MARK_ONE_SIDE 1
+#define QX_MARK_KINDS 2
+
 // QX_OpenFile: `flags` and what `detail` receives.
 #define QX_OPEN_ALLOW_WRITERS 0x1      // when another program writes the file, open it anyway (read-only)
 #define QX_OPENED 0                    // opened; no other program may write it while it is the base
@@ -156,7 +167,9 @@ typedef struct QX_PIECE {
 // [nibble / 2, nibble / 2 + count); false when the range leaves the data or cannot be read.
 // QX_WriteDataTo64 as QX_WriteDataTo; false as well when the data cannot be read. QX_Find64
 // searches as QX_FindCaseless when `direction` holds QX_FIND_CASELESS, otherwise as
-// QX_FindFirst, QX_FindNext or QX_FindPrev (`caseFlags` unused), and returns QX_FOUND,
+// QX_FindFirst, QX_FindNext or QX_FindPrev (`caseFlags` unused); with QX_FIND_MASKED,
+// `caseFlags` holds a mask per pattern byte and a data byte d matches pattern byte p where
+// (d & mask) == (p & mask) (0xF0: the high digit known, 0: any byte). It returns QX_FOUND,
 // QX_NOT_FOUND, or QX_FIND_FAILED when it met bytes it could not read (or on the guard).
 //
 // Readers: QX_OpenReader takes a snapshot of the data as it is now, for reading on any thread
@@ -164,6 +177,14 @@ typedef struct QX_PIECE {
 // QX_ReaderSize gives its size in bytes (-1 for a null reader). QX_ReadAt copies `count` bytes
 // from the byte offset `offset`; false when the range leaves the snapshot or cannot be read.
 // Several threads may read one reader at once. QX_CloseReader frees it (false for null).
+//
+// Marks: QX_SetMarks replaces the runs of bytes drawn in a mark colour (a compare window's
+// differences), `count` runs in any order (0 clears them); `colors`, when not null, gives the
+// QX_MARK_KINDS background colours, else they stay (light yellow and light blue at first). The
+// selection is drawn over marks. Where runs overlap a byte takes the kind of the run that starts
+// first; runs of unknown kinds are left out. Marks stay at their offsets through edits and a new
+// document until set again. False, with nothing changed, for a negative count or null `marks`
+// with a positive count.
 #define QX_EXTENDED_EXPORTS(X)                                                           \
     X(QX_ReadDataFrom, bool, (HWND window, int count, QX_ReadProc read, void* context), false) \
     X(QX_WriteDataTo, bool, (HWND window, int nibble, int count, QX_WriteProc write, void* context), false) \
@@ -193,12 +214,14 @@ typedef struct QX_PIECE {
     X(QX_OpenReader, QX_READER, (HWND window), nullptr)                                 \
     X(QX_ReaderSize, LONGLONG, (QX_READER reader), -1)                                  \
     X(QX_ReadAt, bool, (QX_READER reader, LONGLONG offset, void* buffer, int count), false) \
-    X(QX_CloseReader, bool, (QX_READER reader), false)
+    X(QX_CloseReader, bool, (QX_READER reader), false)                                  \
+    X(QX_SetMarks, bool, (HWND window, const QX_MARK* marks, int count, const COLORREF* colors), false)
 
 #define QX_FIND_FIRST 0
 #define QX_FIND_NEXT 1
 #define QX_FIND_PREV 2
 #define QX_FIND_CASELESS 0x100  // with QX_Find64: letters of either case, as QX_FindCaseless
+#define QX_FIND_MASKED 0x200    // with QX_Find64: `caseFlags` are the pattern bytes' masks
 
 #define QX_FOUND 1
 #define QX_NOT_FOUND 0

@@ -101,6 +101,17 @@ TStartArguments InterpretArguments(const ACommandLine& commandLine, const FileEx
         start.ReadOnly = option->text == L"-r";
         return start;
     }
+    if (option->text == L"-c") {
+        const TCommandToken* first = NextOperand(tokens, option);
+        const TCommandToken* second = first ? NextOperand(tokens, first) : nullptr;
+        if (!second)
+            return {};
+        TStartArguments start;
+        start.CompareStart = true;
+        start.CompareFirst = MakePathString(first->text);
+        start.CompareSecond = MakePathString(second->text);
+        return start;
+    }
     if (option->text == L"-b") {
         const TCommandToken* backup = NextOperand(tokens, option);
         const TCommandToken* name = backup ? NextOperand(tokens, backup) : nullptr;

@@ -19,6 +19,10 @@ struct TStartArguments {
     std::vector<std::wstring> FurtherFiles;
     // "-r": the file opens in the control's read-only mode.
     bool ReadOnly = false;
+    // "-c" first second: the two files are compared in a window of their own, without an editor.
+    bool CompareStart = false;
+    std::wstring CompareFirst{};
+    std::wstring CompareSecond{};
 
     bool operator==(const TStartArguments&) const = default;
 };
@@ -27,6 +31,7 @@ struct TStartArguments {
 // absolute names (IsAbsoluteName).
 using FileExistsCheck = std::function<bool(std::wstring_view path)>;
 
+// "-c" first second compares two files (an untitled document when either is missing);
 // "-o" file opens the file, "-r" file opens it read-only; "-b" backup name is a recovery start, "-null" standing for an
 // untitled name; either option without all its operands starts an untitled document (as
 // does "-b" whose backup is no absolute name). Options are matched case-sensitively in the

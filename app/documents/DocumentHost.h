@@ -31,6 +31,9 @@ public:
     // The file's bytes into the control. A failure has warned the user itself and leaves the
     // control as it was.
     virtual bool readDocument(std::wstring_view file) = 0;
+    // True when the last readDocument could open the file only read-only, because another
+    // program writes it; the control is then read-only.
+    virtual bool readOnlyByRead() { return false; }
     // The control's bytes into the file. A failure has warned the user itself and leaves the
     // file as it was.
     virtual bool writeDocument(std::wstring_view name) = 0;

@@ -100,7 +100,7 @@ bool DocumentSession::LoadDocument(std::wstring_view file, std::wstring_view nam
         return false;
     const bool recovered = !SameName(file, name);
     watch_.Hold(name, recovered ? host_.clock().fileVersion(name) : version);
-    if (readOnly || (!recovered && version.readOnly)) {
+    if (readOnly || (!recovered && (version.readOnly || host_.readOnlyByRead()))) {
         host_.setControlReadOnly(true);
         readOnlyByOpen_ = true;
     } else if (readOnlyByOpen_) {

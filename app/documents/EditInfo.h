@@ -4,16 +4,17 @@
 #include "app/documents/FileStamp.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 struct EditInfo {
     static constexpr int BookmarkCount = 10;
 
-    int caret = 0;           // nibbles
-    int viewTop = 0;         // first shown nibble
-    int selectionBegin = 0;  // nibble
-    int selectionSize = 0;   // bytes; 0 = no selection
-    std::array<int, BookmarkCount> bookmarks = Unset();  // nibbles, -1 = not set
+    int64_t caret = 0;           // nibbles
+    int64_t viewTop = 0;         // first shown nibble
+    int64_t selectionBegin = 0;  // nibble
+    int64_t selectionSize = 0;   // bytes; 0 = no selection
+    std::array<int64_t, BookmarkCount> bookmarks = Unset();  // nibbles, -1 = not set
     FileStamp stamp;         // the file's last-write time when this state was last tied to it
 
     // Back to a fresh state; the stamp stays.
@@ -25,9 +26,9 @@ struct EditInfo {
     }
 
 private:
-    static constexpr std::array<int, BookmarkCount> Unset() noexcept
+    static constexpr std::array<int64_t, BookmarkCount> Unset() noexcept
     {
-        std::array<int, BookmarkCount> slots{};
+        std::array<int64_t, BookmarkCount> slots{};
         slots.fill(-1);
         return slots;
     }

@@ -3,10 +3,10 @@
 
 #include "app/find/ByteText.h"
 
-std::string PositionText(uint32_t value, PositionRadix radix)
+std::string PositionText(uint64_t value, PositionRadix radix)
 {
     static constexpr char digits[] = "0123456789ABCDEF";
-    const uint32_t base = radix == PositionRadix::Hex ? 16 : 10;
+    const uint64_t base = radix == PositionRadix::Hex ? 16 : 10;
     std::string reversed;
     do {
         reversed.push_back(digits[value % base]);
@@ -15,7 +15,7 @@ std::string PositionText(uint32_t value, PositionRadix radix)
     return std::string(reversed.rbegin(), reversed.rend());
 }
 
-std::optional<uint32_t> ParsePosition(std::string_view text, PositionRadix radix) noexcept
+std::optional<uint64_t> ParsePosition(std::string_view text, PositionRadix radix) noexcept
 {
     if (text.empty())
         return std::nullopt;
@@ -25,20 +25,20 @@ std::optional<uint32_t> ParsePosition(std::string_view text, PositionRadix radix
         const int digit = radix == PositionRadix::Hex ? HexDigitValue(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
         if (digit < 0)
             return std::nullopt;
-        value = value * base + static_cast<uint64_t>(digit);
-        if (value > UINT32_MAX)
+        if (value > (UINT64_MAX - static_cast<uint64_t>(digit)) / base)
             return std::nullopt;
+        value = value * base + static_cast<uint64_t>(digit);
     }
-    return static_cast<uint32_t>(value);
+    return static_cast<uint64_t>(value);
 }
 
 std::string BytePosition::InfoText() const
 {
-    const uint32_t last = dataSize_ ? dataSize_ - 1 : 0;
+    const uint64_t last = dataSize_ ? dataSize_ - 1 : 0;
     return PositionText(currentOffset_, radix_) + " [0 - " + PositionText(last, radix_) + "]";
 }
 
-std::optional<uint32_t> BytePosition::GetNewPosition(std::string_view text) const noexcept
+std::optional<uint64_t> BytePosition::GetNewPosition(std::string_view text) const noexcept
 {
     const auto value = ParsePosition(text, radix_);
     if (!value || *value >= dataSize_)

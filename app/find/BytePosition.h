@@ -9,24 +9,24 @@
 enum class PositionRadix : int { Hex = 0, Decimal = 1 };
 
 // Hexadecimal in upper case without prefix or leading zeros, or plain decimal: "1A", "26", "0".
-[[nodiscard]] std::string PositionText(uint32_t value, PositionRadix radix);
+[[nodiscard]] std::string PositionText(uint64_t value, PositionRadix radix);
 
 // The value of a text made only of digits of the radix (hexadecimal digits in either case);
-// none for an empty text, any other character, or a value beyond 32 bits.
-[[nodiscard]] std::optional<uint32_t> ParsePosition(std::string_view text, PositionRadix radix) noexcept;
+// none for an empty text, any other character, or a value beyond 64 bits.
+[[nodiscard]] std::optional<uint64_t> ParsePosition(std::string_view text, PositionRadix radix) noexcept;
 
 class BytePosition {
 public:
     // Fills the dialog: the document size in bytes and the caret's byte offset.
-    void SetPosition(uint32_t dataSize, uint32_t currentOffset) noexcept
+    void SetPosition(uint64_t dataSize, uint64_t currentOffset) noexcept
     {
         dataSize_ = dataSize;
         currentOffset_ = currentOffset;
     }
     void SetRadix(PositionRadix radix) noexcept { radix_ = radix; }
 
-    [[nodiscard]] uint32_t DataSize() const noexcept { return dataSize_; }
-    [[nodiscard]] uint32_t CurrentOffset() const noexcept { return currentOffset_; }
+    [[nodiscard]] uint64_t DataSize() const noexcept { return dataSize_; }
+    [[nodiscard]] uint64_t CurrentOffset() const noexcept { return currentOffset_; }
     [[nodiscard]] PositionRadix Radix() const noexcept { return radix_; }
 
     // "1A [0 - FF]" / "26 [0 - 255]": the current offset and the range, in the radix.
@@ -43,10 +43,10 @@ public:
     }
 
     // The entered byte offset read in the selected radix; none when it is not acceptable.
-    [[nodiscard]] std::optional<uint32_t> GetNewPosition(std::string_view text) const noexcept;
+    [[nodiscard]] std::optional<uint64_t> GetNewPosition(std::string_view text) const noexcept;
 
 private:
-    uint32_t dataSize_ = 1;
-    uint32_t currentOffset_ = 0;
+    uint64_t dataSize_ = 1;
+    uint64_t currentOffset_ = 0;
     PositionRadix radix_ = PositionRadix::Hex;  // every opening starts in hexadecimal
 };

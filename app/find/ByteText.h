@@ -32,9 +32,21 @@ bool HexToBytes(std::string_view text, _CVec<uint8_t>& bytes);
 // nothing is stripped. The empty text passes.
 [[nodiscard]] bool IsHexByteText(std::string_view text) noexcept;
 
-// The search field: a non-empty byte text.
+// A byte pattern: pairs of hex digits (either case) where '?' stands for a digit of any value:
+// "4?" is 40 to 4F, "??" any byte. Even length; nothing else.
+[[nodiscard]] bool IsPatternText(std::string_view text) noexcept;
+
+// The pattern's bytes and a mask per byte (0xFF known, 0xF0 or 0x0F half known, 0 any), the
+// unknown digits as 0; false, with both empty, unless IsPatternText. `masks` is left empty for
+// a pattern without '?'.
+bool HexToPattern(std::string_view text, _CVec<uint8_t>& bytes, _CVec<uint8_t>& masks);
+
+// The pattern as the search field shows it: upper-case digits, '?' for each unknown one.
+[[nodiscard]] std::string PatternToHex(const _CVec<uint8_t>& bytes, const _CVec<uint8_t>& masks);
+
+// The search field: a non-empty pattern text (exact bytes, or with '?').
 [[nodiscard]] bool IsFindText(std::string_view text) noexcept;
 
-// The replace dialog: a search text, a byte text for the replacement (empty deletes the
+// The replace dialog: an exact search text, a byte text for the replacement (empty deletes the
 // matches), and the two must stand for different bytes ("a0" and "A0" are the same).
 [[nodiscard]] bool IsReplaceEntry(std::string_view findText, std::string_view replaceText) noexcept;

@@ -7,30 +7,27 @@
 #include <stdexcept>
 
 FindOutcome RunFind(ControlAccess& control, FindDirection direction, const _CVec<uint8_t>& findBytes,
-                    const _CVec<uint8_t>& caseFlags)
+                    const _CVec<uint8_t>& caseFlags, const _CVec<uint8_t>& masks)
 {
     if (findBytes.empty())
         return FindOutcome::NoPattern;
     if (findBytes.size() > INT_MAX)
         throw AOverflowError();
-    if (!caseFlags.empty() && caseFlags.size() != findBytes.size())
-        throw std::invalid_argument("RunFind: one case flag per pattern byte");
-    const int caret = control.caretPos();
+    if ((!caseFlags.empty() && caseFlags.size() != findBytes.size()) || (!masks.empty() && masks.size() != findBytes.size()))
+        throw std::invalid_argument("RunFind: one case flag or mask per pattern byte");
     const int count = static_cast<int>(findBytes.size());
-    if (!caseFlags.empty())
-        return control.findCaseless(direction, caret, findBytes.data(), caseFlags.data(), count) ? FindOutcome::Found
-                                                                                                 : FindOutcome::NotFound;
-    bool found = false;
-    switch (direction) {
-    case FindDirection::First:
-        found = control.findFirst(caret, findBytes.data(), count);
-        break;
-    case FindDirection::Next:
-        found = control.findNext(caret, findBytes.data(), count);
-        break;
-    case FindDirection::Prev:
-        found = control.findPrev(caret, findBytes.data(), count);
-        break;
+    const FindMatch match = !masks.empty()       ? FindMatch::Masked
+                            : !caseFlags.empty() ? FindMatch::EitherCase
+                                                 : FindMatch::Exact;
+    const uint8_t* flags = match == FindMatch::Masked       ? masks.data()
+                           : match == FindMatch::EitherCase ? caseFlags.data()
+                                                            : nullptr;
+    switch (control.find(direction, control.caretPos(), findBytes.data(), count, match, flags)) {
+    case FindResult::Found:
+        return FindOutcome::Found;
+    case FindResult::NotFound:
+        return FindOutcome::NotFound;
+    default:
+        return FindOutcome::ReadFailed;
     }
-    return found ? FindOutcome::Found : FindOutcome::NotFound;
 }

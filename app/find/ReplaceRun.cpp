@@ -47,10 +47,13 @@ bool ReplaceRun::search()
 {
     if (findCount_ == 0)
         return false;
-    if (!control_.findFirst(control_.caretPos(), findBytes_.data(), findCount_))
+    const FindResult found =
+        control_.find(FindDirection::First, control_.caretPos(), findBytes_.data(), findCount_, FindMatch::Exact, nullptr);
+    readFailed_ = found == FindResult::Failed;
+    if (found != FindResult::Found)
         return false;
     matchOffset_ = control_.caretPos() / 2;
-    lastPossible_ = static_cast<long long>(control_.dataSize()) - findCount_ == matchOffset_;
+    lastPossible_ = control_.dataSize() - findCount_ == matchOffset_;
     return true;
 }
 
@@ -58,7 +61,7 @@ bool ReplaceRun::search()
 // false when the run ends here.
 bool ReplaceRun::apply(ReplaceChoice choice)
 {
-    const long long match = matchOffset_;
+    const int64_t match = matchOffset_;
     switch (choice) {
     case ReplaceChoice::ReplaceNext:
     case ReplaceChoice::ReplaceEnd:
@@ -80,11 +83,11 @@ bool ReplaceRun::apply(ReplaceChoice choice)
 }
 
 // The next search starts at byte `offset`; false when the data ends before it.
-bool ReplaceRun::placeCaret(long long offset)
+bool ReplaceRun::placeCaret(int64_t offset)
 {
-    if (control_.dataSize() <= offset || 2 * offset > INT_MAX)
+    if (control_.dataSize() <= offset)
         return false;
-    control_.setCaretPos(static_cast<int>(2 * offset));
+    control_.setCaretPos(2 * offset);
     return true;
 }
 

@@ -19,7 +19,8 @@ enum class ReplaceChoice : int {
 //   for (bool waiting = run.start(); waiting; )
 //       waiting = strip answered OK ? run.answer(choice) : (run.end(), false);
 //   message = ReplacedCountMessage(run.replacedCount());
-// A search that finds nothing leaves the run finished at once, silently. answer(All)
+// A search that finds nothing leaves the run finished at once, silently; one that cannot read
+// the document finishes it too, with readFailed(). answer(All)
 // finishes the whole run inside the one call, so the caller may hold back painting there.
 class ReplaceRun {
 public:
@@ -41,21 +42,24 @@ public:
     [[nodiscard]] bool waiting() const noexcept { return waiting_; }
     [[nodiscard]] int replacedCount() const noexcept { return replacedCount_; }
     // Byte offset of the match last found.
-    [[nodiscard]] int matchOffset() const noexcept { return matchOffset_; }
+    [[nodiscard]] int64_t matchOffset() const noexcept { return matchOffset_; }
+    // The run ended because a search met bytes of the document it could not read.
+    [[nodiscard]] bool readFailed() const noexcept { return readFailed_; }
 
 private:
     bool search();
     bool apply(ReplaceChoice choice);
-    bool placeCaret(long long offset);
+    bool placeCaret(int64_t offset);
 
     ControlAccess& control_;
     _CVec<uint8_t> findBytes_;
     _CVec<uint8_t> replaceBytes_;
     int findCount_;
     int replaceCount_;
-    int matchOffset_ = -1;
+    int64_t matchOffset_ = -1;
     bool lastPossible_ = false;  // the offered match ends at the end of the data
     bool waiting_ = false;
+    bool readFailed_ = false;
     int replacedCount_ = 0;
 };
 

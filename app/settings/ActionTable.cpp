@@ -79,6 +79,10 @@ const std::array<ActionInfo, ActionCount> ActionTable{{
     {"ActionFindString", kTextCategoryFind, kTextActionFindString, kTextActionFindStringHint, ShiftCtrl('F')},
     {"ActionToolInspector", kTextCategoryTool, kTextActionToolInspector, kTextActionToolInspectorHint, Ctrl('I')},
     {"ActionToolChecksum", kTextCategoryTool, kTextActionToolChecksum, kTextActionToolChecksumHint, ShiftCtrl('C')},
+    {"ActionToolCompare", kTextCategoryTool, kTextActionToolCompare, kTextActionToolCompareHint, ShiftCtrl('O')},
+    {"ActionEditCopyAs", kTextCategoryEdit, kTextActionEditCopyAs, kTextActionEditCopyAsHint, kNone},
+    {"ActionEditPasteHex", kTextCategoryEdit, kTextActionEditPasteHex, kTextActionEditPasteHexHint, kNone},
+    {"ActionEditFill", kTextCategoryEdit, kTextActionEditFill, kTextActionEditFillHint, kNone},
 }};
 // clang-format on
 
@@ -119,6 +123,10 @@ constexpr MenuItemInfo kEditItems[] = {
     Item("MenuEditInsert", ActionId::EditInsert),
     kSeparator,
     {MenuItemKind::Check, "MenuEditReadOnly", ActionId::FileNew, kTextMenuEditReadOnly},
+    kSeparator,
+    Item("MenuEditCopyAs", ActionId::EditCopyAs),
+    Item("MenuEditPasteHex", ActionId::EditPasteHex),
+    Item("MenuEditFill", ActionId::EditFill),
 };
 
 constexpr MenuItemInfo kFindItems[] = {
@@ -143,6 +151,7 @@ constexpr MenuItemInfo kToolItems[] = {
     Item("MenuToolInspector", ActionId::ToolInspector),
     kSeparator,
     Item("MenuToolChecksum", ActionId::ToolChecksum),
+    Item("MenuToolCompare", ActionId::ToolCompare),
 };
 
 // MenuHelpKeyword stays hidden: its action is invisible.

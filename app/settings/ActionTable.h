@@ -31,10 +31,12 @@ enum class ActionId : uint8_t {
     SetBookMark5, SetBookMark6, SetBookMark7, SetBookMark8, SetBookMark9,
     OthersTab,
     FindString, ToolInspector, ToolChecksum,
+    ToolCompare,
+    EditCopyAs, EditPasteHex, EditFill,
 };
 
-inline constexpr size_t ActionCount = 65;
-static_assert(static_cast<size_t>(ActionId::ToolChecksum) + 1 == ActionCount);
+inline constexpr size_t ActionCount = 69;
+static_assert(static_cast<size_t>(ActionId::EditFill) + 1 == ActionCount);
 
 // The actions of the first editors that recorded "KeyAssign" come first; those after them
 // were added later, and new ones are added at the end.

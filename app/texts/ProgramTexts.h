@@ -4,9 +4,19 @@
 
 inline constexpr char kTextCannotReadFile[] = "ファイルを読み込めませんでした。";
 inline constexpr char kTextFileTooLarge[] = "ファイルサイズが大きすぎます。";
+// A file that another program holds open for writing: the question whether to open it anyway.
+inline constexpr char kTextOpenSharingRefused[] =
+    "ほかのプログラムがこのファイルに書き込むために開いているため、ほかからの書き込みを止めて開くことができません。\n"
+    "読み取り専用で開きますか？ 表示中の内容は、そのプログラムの書き込みによって変わることがあります。";
 inline constexpr char kTextCannotWriteFile[] = "ファイルに書き出せませんでした。";
 // Why a save failed: a line after the file's name.
 inline constexpr char kTextSaveNoRoom[] = "ディスクの空き領域が足りません。";
+// The sizes after kTextSaveNoRoom when the room was asked for before saving: needed, then free.
+inline constexpr char kTextSaveRoomNeeded[] = "必要な領域: ";
+inline constexpr char kTextSaveRoomFree[] = " バイト、空き領域: ";
+inline constexpr char kTextBytesUnit[] = " バイト";
+// The old file went aside and could not be put back: its name follows, then the reason.
+inline constexpr char kTextSaveKeptAside[] = "元のファイルは次の名前で残っています: ";
 inline constexpr char kTextSaveDenied[] = "書き込みが許可されていません。";
 inline constexpr char kTextSaveReadOnly[] = "読み取り専用のファイルか、フォルダです。";
 inline constexpr char kTextSaveInUse[] = "ほかのプログラムがファイルを使用しています。";
@@ -50,6 +60,31 @@ inline constexpr char kTextChecksumCopy[] = "コピー";
 inline constexpr char kTextChecksumClose[] = "閉じる";
 inline constexpr char kTextChecksumFailed[] = "チェックサムを計算できませんでした。";
 inline constexpr char kTextChecksumNotCopied[] = "クリップボードにコピーできませんでした。";
+
+// The patching commands: copy as, paste as hex text, fill.
+inline constexpr char kTextCopyAsCaption[] = "形式を指定してコピー";
+inline constexpr char kTextCopyAsFormat[] = "形式";
+inline constexpr const char* kTextCopyAsFormats[] = {"C/C++ の配列", "16 進文字列", "16 進ダンプ", "Base64"};
+inline constexpr char kTextCopyAsPreview[] = "プレビュー (先頭の行):";
+inline constexpr char kTextCopyAsCopy[] = "コピー";
+inline constexpr char kTextPatchCancel[] = "キャンセル";
+inline constexpr char kTextPatchOk[] = "OK";
+inline constexpr char kTextPatchNoSelection[] = "範囲が選択されていません。";
+// "選択範囲が大きすぎます (300,000,000 バイト)。" then the limit's line.
+inline constexpr char kTextPatchTooLargeHead[] = "選択範囲が大きすぎます (";
+inline constexpr char kTextPatchTooLargeTail[] = " バイト)。";
+inline constexpr char kTextCopyAsLimit[] = "形式を指定したコピーは 16 MiB (16,777,216 バイト) までです。";
+inline constexpr char kTextFillLimit[] = "一度に埋められるのは 256 MiB (268,435,456 バイト) までです。";
+inline constexpr char kTextPatchNotCopied[] = "クリップボードにコピーできませんでした。";
+inline constexpr char kTextPatchCannotRead[] = "データを読み込めませんでした。";
+inline constexpr char kTextPasteHexNone[] = "クリップボードの内容は 16 進文字列でも 16 進ダンプでもありません。";
+inline constexpr char kTextPatchReadOnly[] = "編集禁止の文書は変更できません。";
+inline constexpr char kTextFillCaption[] = "選択範囲を埋める";
+inline constexpr char kTextFillWith[] = "埋めるもの";
+inline constexpr const char* kTextFillKinds[] = {"16 進パターン", "テキスト", "乱数"};
+inline constexpr char kTextFillValue[] = "パターン / テキスト:";
+inline constexpr char kTextFillBadPattern[] = "16 進パターンは 2 桁ずつの 16 進数で入力してください (例: DE AD BE EF)。";
+inline constexpr char kTextFillEmpty[] = "埋めるパターンかテキストを入力してください。";
 
 // The find, replace, jump, settings and file-filter dialogs.
 inline constexpr char kTextFindCaption[] = "検索 [Korvani Quillet]";
@@ -146,8 +181,15 @@ inline constexpr wchar_t kTextReloadQuestion[] =
 inline constexpr wchar_t kTextOverwriteQuestion[] = L"は読み込んだ後に他のプログラムによって変更されています。\n上書きしますか？";
 inline constexpr wchar_t kTextDeletedNotice[] = L"は他のプログラムによって削除されました。\n保存すると、表示中の内容でファイルが作り直されます。";
 
+// A copy refused for its size: the text, the selection's size, the text, the limit, the text.
+inline constexpr char kTextCopyTooLargeSize[] = "選択範囲が大きすぎるため、クリップボードにコピーできません。\n\n選択範囲： ";
+inline constexpr char kTextCopyTooLargeLimit[] = " バイト\nコピーできる大きさ： ";
+inline constexpr char kTextCopyTooLargeEnd[] = " バイトまで";
+
 // Find and replace.
 inline constexpr char kTextFindNotFound[] = "検索対象が見つかりません。";
+// A search that met bytes of the document it could not read (the file under it failed).
+inline constexpr char kTextFindReadFailed[] = "ファイルを読み込めなかったため、検索を最後まで行えませんでした。";
 // After a replacement run of two or more: the count, then this.
 inline constexpr char kTextReplacedCountSuffix[] = " 個のバイト列を置換しました。";
 
@@ -323,6 +365,12 @@ inline constexpr char kTextActionToolInspector[] = "データインスペクタ 
 inline constexpr char kTextActionToolInspectorHint[] = "入力位置のバイトを数値や文字として表示する";
 inline constexpr char kTextActionToolChecksum[] = "チェックサム (&M)...";
 inline constexpr char kTextActionToolChecksumHint[] = "選択領域または文書全体のチェックサムを計算する";
+inline constexpr char kTextActionEditCopyAs[] = "形式を指定してコピー (&A)...";
+inline constexpr char kTextActionEditCopyAsHint[] = "選択領域を C/C++ の配列、16 進文字列、16 進ダンプ、Base64 としてコピーする";
+inline constexpr char kTextActionEditPasteHex[] = "16 進テキストとして貼り付け (&P)";
+inline constexpr char kTextActionEditPasteHexHint[] = "クリップボードの 16 進文字列または 16 進ダンプのバイトを挿入する";
+inline constexpr char kTextActionEditFill[] = "選択範囲を埋める (&L)...";
+inline constexpr char kTextActionEditFillHint[] = "選択領域を 16 進パターン、テキスト、乱数で埋める";
 inline constexpr char kTextMenuFile[] = "ファイル(&F)";
 inline constexpr char kTextMenuEdit[] = "編集(&E)";
 inline constexpr char kTextMenuFind[] = "検索(&Q)";
@@ -330,3 +378,42 @@ inline constexpr char kTextMenuPreference[] = "環境(&P)";
 inline constexpr char kTextMenuTool[] = "ツール(&T)";
 inline constexpr char kTextMenuHelp[] = "ヘルプ(&H)";
 inline constexpr char kTextMenuEditReadOnly[] = "編集禁止";
+
+// File compare.
+inline constexpr char kTextActionToolCompare[] = "ファイルの比較 (&O)...";
+inline constexpr char kTextActionToolCompareHint[] = "二つのファイルを比較して相違箇所を表示する";
+inline constexpr char kTextCompareFilesCaption[] = "ファイルの比較";
+inline constexpr char kTextCompareFirst[] = "比較元(&1):";
+inline constexpr char kTextCompareSecond[] = "比較先(&2):";
+inline constexpr char kTextCompareBrowse[] = "参照...";
+inline constexpr char kTextCompareShownDocument[] = "(表示中の文書)";
+inline constexpr char kTextCompareInsertionAware[] = "挿入・削除を考慮して比較(&I)";
+inline constexpr char kTextCompareOk[] = "比較";
+inline constexpr char kTextCompareCancel[] = "キャンセル";
+inline constexpr char kTextCompareNoSecond[] = "比較するファイルを指定してください。";
+inline constexpr char kTextCompareCaption[] = "比較 - ";
+inline constexpr char kTextCompareMenu[] = "比較(&C)";
+inline constexpr char kTextCompareNext[] = "次の相違(&N)";
+inline constexpr char kTextComparePrev[] = "前の相違(&P)";
+inline constexpr char kTextCompareAgain[] = "再比較(&R)";
+inline constexpr char kTextCompareCopyList[] = "一覧をコピー(&C)";
+inline constexpr char kTextCompareOpenFirst[] = "比較元をエディタで開く(&1)";
+inline constexpr char kTextCompareOpenSecond[] = "比較先をエディタで開く(&2)";
+inline constexpr char kTextCompareCancelRun[] = "比較を中止(&S)";
+inline constexpr char kTextCompareClose[] = "閉じる(&X)";
+inline constexpr char kTextCompareRunning[] = "比較中... %s (Esc で中止)";
+inline constexpr char kTextCompareIdentical[] = "同一です (%s バイト)";
+inline constexpr char kTextCompareSummary[] = "相違 %s バイト / %s 箇所";
+inline constexpr char kTextCompareCurrent[] = "  [%s/%s] 比較元 %s / 比較先 %s";
+inline constexpr char kTextCompareSizes[] = "  サイズ %s / %s バイト";
+inline constexpr char kTextCompareCancelled[] = "比較を中止しました (中止までの相違を表示しています)";
+inline constexpr char kTextCompareReadFailed[] = "読み込めない位置があったため比較を中止しました: %s";
+inline constexpr char kTextCompareTooLarge[] = "挿入・削除を考慮した比較は 256 MiB までのファイルに限られます。同じ位置のバイトを比較してください";
+inline constexpr char kTextCompareBoundNote[] = "  (注: %s 以降に一致する箇所が探索範囲 1 MiB 内に見つからず、%s 箇所を同じ長さの置換とみなしました)";
+inline constexpr char kTextCompareListCut[] = "  (一覧は先頭の %s 箇所までです)";
+inline constexpr char kTextCompareDocumentChanged[] = "表示中の文書が変更されました。再比較 (F5) で比べ直します";
+inline constexpr char kTextCompareCannotOpen[] = "ファイルを開けません。\n%s";
+inline constexpr char kTextCompareFailed[] = "比較できませんでした。";
+inline constexpr char kTextCompareOnlyFirst[] = "比較元のみ";
+inline constexpr char kTextCompareOnlySecond[] = "比較先のみ";
+inline constexpr char kTextCompareListHeader[] = "比較元の位置\t長さ\t比較先の位置\t長さ";

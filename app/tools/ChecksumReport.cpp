@@ -6,18 +6,18 @@
 
 #include <cstdio>
 
-std::optional<ChecksumRange> ChecksumRangeOf(int dataSize, int selectionBegin, int selectionSize) noexcept
+std::optional<ChecksumRange> ChecksumRangeOf(int64_t dataSize, int64_t selectionBegin, int64_t selectionSize) noexcept
 {
     if (dataSize < 0 || selectionSize < 0)
         return std::nullopt;
     if (selectionSize == 0)
-        return ChecksumRange{0, static_cast<uint32_t>(dataSize), false};
+        return ChecksumRange{0, static_cast<uint64_t>(dataSize), false};
     if (selectionBegin < 0 || selectionBegin % 2 != 0)
         return std::nullopt;
     const int64_t first = selectionBegin / 2;
-    if (first + selectionSize > dataSize)
+    if (selectionSize > dataSize - first)
         return std::nullopt;
-    return ChecksumRange{static_cast<uint32_t>(first), static_cast<uint32_t>(selectionSize), true};
+    return ChecksumRange{static_cast<uint64_t>(first), static_cast<uint64_t>(selectionSize), true};
 }
 
 std::array<std::string, kChecksumCount> ChecksumHexTexts(const ChecksumDigests& digests)

@@ -7,8 +7,8 @@
 
 // The bytes the command sums: the selection, or the whole data when nothing is selected.
 struct ChecksumRange {
-    uint32_t offset = 0;  // first byte
-    uint32_t count = 0;   // bytes
+    uint64_t offset = 0;  // first byte
+    uint64_t count = 0;   // bytes
     bool selection = false;
     bool operator==(const ChecksumRange&) const = default;
 };
@@ -16,7 +16,8 @@ struct ChecksumRange {
 // From the control's data size (bytes), selection begin (nibble, -1 when nothing is selected)
 // and selection size (bytes). A selection reaching outside the data, or a negative size, gives
 // none: the command then sums nothing rather than bytes the user did not mean.
-[[nodiscard]] std::optional<ChecksumRange> ChecksumRangeOf(int dataSize, int selectionBegin, int selectionSize) noexcept;
+[[nodiscard]] std::optional<ChecksumRange> ChecksumRangeOf(int64_t dataSize, int64_t selectionBegin,
+                                                           int64_t selectionSize) noexcept;
 
 // The four sums; CRC-32 is the zip/PNG one (reflected polynomial EDB88320, inverted in and out).
 struct ChecksumDigests {

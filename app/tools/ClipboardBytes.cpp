@@ -2,6 +2,8 @@
 #include "app/tools/ClipboardBytes.h"
 
 #include "app/find/ByteText.h"
+#include "app/texts/ProgramTexts.h"
+#include "app/tools/ChecksumReport.h"
 
 std::optional<_CVec<uint8_t>> ClipboardBytes(std::string_view text)
 {
@@ -11,4 +13,12 @@ std::optional<_CVec<uint8_t>> ClipboardBytes(std::string_view text)
     if (!HexToBytes(text, bytes))
         return std::nullopt;
     return bytes;
+}
+
+std::string CopyRefusal(uint64_t size)
+{
+    if (size <= kClipboardCopyLimit)
+        return {};
+    return kTextCopyTooLargeSize + GroupedDecimal(size) + kTextCopyTooLargeLimit + GroupedDecimal(kClipboardCopyLimit) +
+           kTextCopyTooLargeEnd;
 }

@@ -19,14 +19,9 @@ constexpr size_t kLabelColumn = 23;
 
 constexpr std::span<const char* const> kLabels = kTextInspectorLabels;
 
-// The first `size` bytes as an unsigned number in the given byte order; the caller checked
-// that they are there.
 uint64_t ReadUnsigned(std::span<const uint8_t> bytes, size_t size, bool bigEndian) noexcept
 {
-    uint64_t value = 0;
-    for (size_t i = 0; i < size; ++i)
-        value |= static_cast<uint64_t>(bytes[bigEndian ? size - 1 - i : i]) << (8 * i);
-    return value;
+    return InspectorUnsigned(bytes, size, bigEndian);
 }
 
 int64_t SignExtended(uint64_t value, size_t size) noexcept
@@ -179,6 +174,14 @@ std::string FloatTextOf(Float value)
 }
 
 } // namespace
+
+uint64_t InspectorUnsigned(std::span<const uint8_t> bytes, size_t size, bool bigEndian) noexcept
+{
+    uint64_t value = 0;
+    for (size_t i = 0; i < size; ++i)
+        value |= static_cast<uint64_t>(bytes[bigEndian ? size - 1 - i : i]) << (8 * i);
+    return value;
+}
 
 std::string FloatText(float value) { return FloatTextOf(value); }
 std::string FloatText(double value) { return FloatTextOf(value); }

@@ -34,6 +34,10 @@ struct InspectorRow {
 [[nodiscard]] std::vector<InspectorRow> InspectorRows(std::span<const uint8_t> bytes,
                                                       const InspectorCodePage& codePage);
 
+// The first `size` bytes (at most 8, all there) as an unsigned number in the given byte order:
+// the decoding the rows share with the number search.
+[[nodiscard]] uint64_t InspectorUnsigned(std::span<const uint8_t> bytes, size_t size, bool bigEndian) noexcept;
+
 // The row count of InspectorRows.
 [[nodiscard]] size_t InspectorRowCount() noexcept;
 

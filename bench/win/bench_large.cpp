@@ -6,6 +6,9 @@
 // next backup tick has written; the save until the file is replaced and the window answers;
 // delete all, undo and a tick; and in a second editor, the first Delete at the start of a
 // freshly opened document. Baselines of the same run: a plain read, a write + flush, a memmove.
+// Then documents of any size (AnySizeFigures): a 16 GiB sparse file and the document above opened
+// against the editor's start on 1 MiB, digits and backup ticks on the sparse file, memory after
+// scattered edits, and (full form) its save against a plain copy.
 // The full form exits with 1 when a target is missed; the short form fails on memory and on
 // wrong results only. Probe failures (a deadline passed, a wrong result) exit with 2.
 #include "app/settings/ActionTable.h"
@@ -327,6 +330,27 @@ double CreationTime(HANDLE process)
     return clock - (ticks(now) - ticks(created)) / 1e7;
 }
 
+// Opens `document` in an editor with the backup interval; `act` runs on it once its main window
+// shows, with the seconds of its launch.
+template <class Act>
+void WithEditorOn(const std::string& document, const char* name, int backupSeconds, Act act)
+{
+    const double starting = Now();
+    RunningEditor editor(name, "-o \"" + document + "\"",
+                         [&](const std::string& key) { PreparePreferences(key, backupSeconds); });
+    Require(editor.waitForMainWindow(600000), "the editor's main window did not appear within 600 s");
+    const std::unique_ptr<void, decltype(&CloseHandle)> process(
+        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, editor.processId()), &CloseHandle);
+    Require(process != nullptr, "the editor process cannot be opened");
+    const std::vector<HWND> controls = ChildrenOfClass(editor.window(), "TALVINEWINDOW");
+    Require(!controls.empty(), "the main window holds no control");
+    {
+        Watch watch(editor.window(), process.get());
+        act(editor, watch, controls.front(), std::max(starting, CreationTime(process.get())));
+    }
+    Require(editor.close(), "the editor did not end after WM_CLOSE");
+}
+
 enum Figure {
     ReadS, WriteS, MemmoveS, OpenS, OpenStallS, TickS, TickStallS, SaveS, SaveStallS, KeyStartStallS, KeyEndStallS,
     OpenMiB, TickMiB, SaveMiB, WipeMiB, FigureCount
@@ -365,6 +389,8 @@ public:
 
     ~Probe() { DeleteFileA(document_.c_str()); }
 
+    [[nodiscard]] const std::string& Document() const noexcept { return document_; }
+
 private:
     void Baselines(Run& run)
     {
@@ -384,25 +410,10 @@ private:
         run[MemmoveS] = Now() - from;
     }
 
-    // Opens the document in an editor with the backup interval; `act` runs on it once its
-    // main window shows.
     template <class Act>
     void WithEditor(const char* name, int backupSeconds, Act act)
     {
-        const double starting = Now();
-        RunningEditor editor(name, "-o \"" + document_ + "\"",
-                             [&](const std::string& key) { PreparePreferences(key, backupSeconds); });
-        Require(editor.waitForMainWindow(600000), "the editor's main window did not appear within 600 s");
-        const std::unique_ptr<void, decltype(&CloseHandle)> process(
-            OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, editor.processId()), &CloseHandle);
-        Require(process != nullptr, "the editor process cannot be opened");
-        const std::vector<HWND> controls = ChildrenOfClass(editor.window(), "TALVINEWINDOW");
-        Require(!controls.empty(), "the main window holds no control");
-        {
-            Watch watch(editor.window(), process.get());
-            act(editor, watch, controls.front(), std::max(starting, CreationTime(process.get())));
-        }
-        Require(editor.close(), "the editor did not end after WM_CLOSE");
+        WithEditorOn(document_, name, backupSeconds, act);
     }
 
     void Session(Run& run)
@@ -506,6 +517,179 @@ std::string Shown(double value, const char* unit)
     return text;
 }
 
+// Documents of any size: a sparse file of 16 GiB with random 1 MiB chunks at known offsets
+// beside the 1 GiB random document, measured against the editor's own start on a 1 MiB file and
+// a plain copy of the file, all in one run.
+constexpr uint64_t kSparseSize = uint64_t{16} << 30;
+constexpr uint64_t kSparseChunks = 16;
+
+uint64_t SparseChunkAt(uint64_t index) { return index * (kSparseSize / kSparseChunks) + 12345 * (index + 1); }
+
+void WriteSparseDocument(const std::string& path)
+{
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    Require(file != INVALID_HANDLE_VALUE, "the sparse document cannot be created: " + path);
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(kSparseSize);
+    bool done = SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    std::vector<uint8_t> chunk(size_t{1} << 20);
+    for (uint64_t i = 0; i < kSparseChunks && done; ++i) {
+        const uint64_t at = std::min(SparseChunkAt(i), kSparseSize - chunk.size());
+        RandomBytes(chunk.data(), static_cast<size_t>(at), chunk.size());
+        LARGE_INTEGER offset;
+        offset.QuadPart = static_cast<LONGLONG>(at);
+        DWORD written = 0;
+        done = SetFilePointerEx(file, offset, nullptr, FILE_BEGIN) &&
+               WriteFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &written, nullptr) &&
+               written == chunk.size();
+    }
+    CloseHandle(file);
+    Require(done, "the sparse document cannot be written: " + path);
+}
+
+// A plain copy of a file of any size: read in pieces, written, flushed.
+double PlainCopySeconds(const std::string& from, const std::string& to)
+{
+    const double start = Now();
+    const HANDLE in = CreateFileA(from.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE out = CreateFileA(to.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    std::vector<char> piece(kChunk);
+    bool done = in != INVALID_HANDLE_VALUE && out != INVALID_HANDLE_VALUE;
+    for (DWORD read = 1; done && read > 0;) {
+        DWORD written = 0;
+        done = ReadFile(in, piece.data(), static_cast<DWORD>(piece.size()), &read, nullptr) &&
+               (read == 0 || (WriteFile(out, piece.data(), read, &written, nullptr) && written == read));
+    }
+    done = done && FlushFileBuffers(out);
+    const double seconds = Now() - start;
+    if (in != INVALID_HANDLE_VALUE)
+        CloseHandle(in);
+    if (out != INVALID_HANDLE_VALUE)
+        CloseHandle(out);
+    DeleteFileA(to.c_str());
+    Require(done, "the plain copy of " + from + " failed");
+    return seconds;
+}
+
+struct AnySizeRow {
+    std::string action;
+    double value;
+    const char* unit;
+    double limit;         // 0 when only reported
+    std::string target;   // how the limit was made
+};
+
+// The open of `document` until the window answers, and the peak working set after it.
+void MeasureOpen(const std::string& document, const char* name, const char* label, double startS,
+                 std::vector<AnySizeRow>& rows)
+{
+    std::fprintf(stderr, "bench_large: any size: the editor opens %s\n", label);
+    WithEditorOn(document, name, 3600, [&](RunningEditor&, Watch& watch, HWND, double launched) {
+        const double open = watch.AnswerAfter(0, "the open") - launched;
+        const double limit = std::max(1.2 * startS, 0.5);
+        rows.push_back({std::string("open ") + label + " until the window answers", open, "s", limit,
+                        "<= max(1.2 x start, 0.5 s)"});
+        rows.push_back({std::string("open ") + label + ": peak memory", watch.PeakMiB(), "MiB", 128, "<= 128 MiB"});
+    });
+}
+
+// On the 16 GiB file: a digit at its end and at its start, each with the backup tick after it;
+// scattered one-byte edits and the memory after them; the save after a one-byte edit against a
+// plain copy (the full form only: it writes 16 GiB twice).
+void MeasureSparseSession(const std::string& document, bool isShort, std::vector<AnySizeRow>& rows)
+{
+    const int edits = isShort ? 1000 : 10000;
+    double saveS = 0;
+    std::fprintf(stderr, "bench_large: any size: digits, ticks and edits on the sparse file\n");
+    WithEditorOn(document, "bench_any_size", 1, [&](RunningEditor& editor, Watch& watch, HWND control, double) {
+        std::string backup;
+        Require(WaitFor([&] { return !(backup = BackupFileOf(editor.registryKey(), document)).empty(); }, 30000),
+                "the process list names no backup file for the sparse document within 30 s");
+        watch.WaitIdle(backup, 2, "the open");
+        for (const auto& [where, key] : {std::pair{"end", UINT{VK_END}}, std::pair{"start", UINT{VK_HOME}}}) {
+            PostKey(control, key);
+            watch.AnswerAfter(Now(), "the caret move");
+            const FileState before = StateOf(backup);
+            const double from = Now();
+            PostKey(control, '7');
+            const double typed = watch.AnswerAfter(Now(), "the digit");
+            rows.push_back({std::string("digit at the ") + where + ": longest stall", watch.LongestStall(from, typed) * 1000,
+                            "ms", 5, "<= 5 ms"});
+            Require(WaitFor([&] { return !(StateOf(backup) == before); }, 600000),
+                    "no backup tick wrote within 600 s after the digit");
+            const double to = watch.AnswerAfter(Now(), "the backup tick");
+            rows.push_back({std::string("backup tick after it: longest stall"), watch.LongestStall(typed, to) * 1000, "ms",
+                            50, "<= 50 ms"});
+            rows.push_back({"backup file after it", static_cast<double>(StateOf(backup).size) / 1024, "KiB", 0, "-"});
+            watch.WaitIdle(backup, 2, "the backup tick");
+        }
+        // Scattered edits: a page down and a digit each, posted at once; the ticks then catch up.
+        for (int i = 0; i < edits; ++i) {
+            PostKey(control, VK_NEXT);
+            PostKey(control, '0' + i % 10);
+        }
+        watch.AnswerAfter(Now(), "the scattered edits");
+        watch.WaitIdle(backup, 3, "the scattered edits");
+        const double memory = static_cast<double>(watch.Counters().WorkingSetSize) / kMiB;
+        rows.push_back({"memory after " + std::to_string(edits) + " scattered edits", memory, "MiB",
+                        128 + 200.0 * edits / kMiB, "<= 128 MiB + 200 B per edit"});
+        if (!isShort) {
+            const FileState before = StateOf(document);
+            const double from = Now();
+            PostKey(control, kSaveKey);
+            Require(WaitFor([&] { return !(StateOf(document) == before); }, 3600000),
+                    "the save did not replace the sparse file within an hour");
+            saveS = watch.AnswerAfter(Now(), "the save") - from;
+        }
+    });
+    if (!isShort) {
+        const double copyS = PlainCopySeconds(document, document + ".copy");
+        rows.push_back({"save after the edits", saveS, "s", 1.3 * copyS, "<= 1.3 x plain copy " + Shown(copyS, "s")});
+    }
+}
+
+// The table of documents of any size; false when a target was missed.
+bool AnySizeFigures(const std::string& folder, const std::string& oneGiB, bool isShort)
+{
+    const std::string small = folder + "start.bin", sparse = folder + "sparse16.bin";
+    WriteDocument(small, size_t{1} << 20);
+    WriteSparseDocument(sparse);
+    std::vector<AnySizeRow> rows;
+    double startS = 0;
+    try {
+        std::fprintf(stderr, "bench_large: any size: the editor starts on 1 MiB\n");
+        WithEditorOn(small, "bench_any_start", 3600, [&](RunningEditor&, Watch& watch, HWND, double launched) {
+            startS = watch.AnswerAfter(0, "the start") - launched;
+        });
+        rows.push_back({"start on a 1 MiB file", startS, "s", 0, "-"});
+        MeasureOpen(sparse, "bench_any_open16", "16 GiB sparse", startS, rows);
+        if (!oneGiB.empty())
+            MeasureOpen(oneGiB, "bench_any_open1", "random document", startS, rows);
+        MeasureSparseSession(sparse, isShort, rows);
+    } catch (...) {
+        DeleteFileA(small.c_str());
+        DeleteFileA(sparse.c_str());
+        throw;
+    }
+    DeleteFileA(small.c_str());
+    DeleteFileA(sparse.c_str());
+    std::printf("\ndocuments of any size: 16 GiB sparse (%llu chunks of 1 MiB), backup interval 1 s\n",
+                static_cast<unsigned long long>(kSparseChunks));
+    std::printf("%-48s %12s %12s %8s  %s\n", "action", "figure", "target", "ratio", "");
+    bool met = true;
+    for (const AnySizeRow& row : rows) {
+        const bool within = row.limit <= 0 || row.value <= row.limit;
+        met &= within;
+        char ratio[16] = "";
+        if (row.limit > 0)
+            std::snprintf(ratio, sizeof ratio, "%.2f", row.value / row.limit);
+        std::printf("%-48s %12s %12s %8s  %s %s\n", row.action.c_str(), Shown(row.value, row.unit).c_str(),
+                    row.limit > 0 ? Shown(row.limit, row.unit).c_str() : "-", ratio, row.target.c_str(),
+                    within ? "" : "MISSED");
+    }
+    return met;
+}
+
 struct Row {
     const char* action;
     Figure figure;
@@ -530,11 +714,13 @@ int main()
     CreateDirectoryA(folder.c_str(), nullptr);
     std::vector<Run> results;
     int status = 0;
+    bool anySizeMet = true;
     try {
         Probe probe(folder, size);
         probe.Prepare();
         for (int i = 0; i < runs; ++i)
             results.push_back(probe.Measure());
+        anySizeMet = AnySizeFigures(folder, probe.Document(), isShort);
     } catch (const ProbeError& error) {
         std::fprintf(stderr, "bench_large: %s\n", error.what());
         status = 2;
@@ -593,7 +779,7 @@ int main()
     }
     if (status != 0)
         return status;
-    if (!memoryMet || (!timingsMet && !isShort)) {
+    if (!memoryMet || (!(timingsMet && anySizeMet) && !isShort)) {
         std::printf("OUT OF TARGETS\n");
         return 1;
     }

@@ -52,20 +52,30 @@ Bytes Document(size_t size)
 class ModelAccess : public ControlAccess {
 public:
     explicit ModelAccess(ControlModel& model) : model_(model) {}
-    int dataSize() override { return model_.dataSize(); }
-    int caretPos() override { return model_.caretPos(); }
-    bool setCaretPos(int nibble) override { return model_.setCaretPos(nibble); }
-    int viewTop() override { return model_.viewTop(); }
-    bool setViewTop(int nibble) override { return model_.setViewTop(nibble); }
-    int selectionBegin() override { return model_.selectionStart(); }
-    int selectionSize() override { return model_.selectionSize(); }
-    bool setSelection(int nibble, int count) override { return model_.setSelection(nibble, count); }
-    int bookMark(int index) override { return model_.bookMark(index); }
-    bool setBookMark(int index, int nibble) override { return model_.setBookMark(index, nibble); }
-    bool findFirst(int nibble, const uint8_t* p, int n) override { return model_.findFirst(nibble, p, n); }
-    bool findNext(int nibble, const uint8_t* p, int n) override { return model_.findNext(nibble, p, n); }
-    bool findPrev(int nibble, const uint8_t* p, int n) override { return model_.findPrev(nibble, p, n); }
-    bool findCaseless(FindDirection, int, const uint8_t*, const uint8_t*, int) override { return false; }
+    int64_t dataSize() override { return static_cast<int64_t>(model_.dataSize64()); }
+    int64_t caretPos() override { return model_.caretPos64(); }
+    bool setCaretPos(int64_t nibble) override { return model_.setCaretPos(nibble); }
+    int64_t viewTop() override { return model_.viewTop64(); }
+    bool setViewTop(int64_t nibble) override { return model_.setViewTop(nibble); }
+    int64_t selectionBegin() override { return model_.selectionStart64(); }
+    int64_t selectionSize() override { return model_.selectionSize64(); }
+    bool setSelection(int64_t nibble, int64_t count) override { return model_.setSelection(nibble, count); }
+    int64_t bookMark(int index) override { return model_.bookMark64(index); }
+    bool setBookMark(int index, int64_t nibble) override { return model_.setBookMark(index, nibble); }
+    FindResult find(FindDirection direction, int64_t nibble, const uint8_t* p, int n, FindMatch match,
+                    const uint8_t* flags) override
+    {
+        const auto from = direction == FindDirection::First  ? ControlModel::FindFrom::Nibble
+                          : direction == FindDirection::Next ? ControlModel::FindFrom::After
+                                                             : ControlModel::FindFrom::Before;
+        const bool caseless = match == FindMatch::EitherCase;
+        switch (match == FindMatch::Masked ? model_.findMasked(from, nibble, p, flags, n)
+                                           : model_.find(from, nibble, p, n, caseless, caseless ? flags : nullptr)) {
+        case ControlModel::Found::Hit: return FindResult::Found;
+        case ControlModel::Found::Miss: return FindResult::NotFound;
+        default: return FindResult::Failed;
+        }
+    }
     bool replaceSelection(const uint8_t* bytes, int count) override { return model_.replaceSelection(bytes, count); }
 
 private:

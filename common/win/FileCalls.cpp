@@ -5,6 +5,11 @@
 #include "common/PathString.h"
 #include "common/win/FileSystem.h"
 
+#include <cstddef>
+#include <cstring>
+#include <new>
+#include <vector>
+
 namespace {
 
 // The plan's answer for the next operation: go on (null), or fail as it says. A silent
@@ -35,6 +40,12 @@ bool ToSystem(std::wstring_view name, std::wstring& system) noexcept
         return false;
     }
 }
+
+// The POSIX-semantics rename of Windows 10 1607, which the headers of an older target leave out:
+// its class and flags, the flags standing where the older form keeps ReplaceIfExists.
+constexpr auto kFileRenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22);
+constexpr DWORD kRenameReplaceIfExists = 0x1;
+constexpr DWORD kRenamePosixSemantics = 0x2;
 
 } // namespace
 
@@ -90,6 +101,34 @@ BOOL FileCalls::Move(std::wstring_view from, std::wstring_view to, DWORD flags) 
     if (!ToSystem(from, systemFrom) || !ToSystem(to, systemTo))
         return FALSE;
     return MoveFileExW(systemFrom.c_str(), systemTo.c_str(), flags);
+}
+
+BOOL FileCalls::RenameReplacing(HANDLE file, std::wstring_view to) noexcept
+{
+    BOOL result = FALSE;
+    if (Faulted(FileOperation::Rename, TRUE, FALSE, result))
+        return result;
+    std::wstring target;
+    if (!ToSystem(to, target))
+        return FALSE;
+    if (target.empty()) {
+        SetLastError(ERROR_INVALID_NAME);
+        return FALSE;
+    }
+    try {
+        const size_t nameBytes = target.size() * sizeof(wchar_t);
+        std::vector<unsigned char> block(offsetof(FILE_RENAME_INFO, FileName) + nameBytes + sizeof(wchar_t));
+        auto* info = reinterpret_cast<FILE_RENAME_INFO*>(block.data());
+        const DWORD flags = kRenameReplaceIfExists | kRenamePosixSemantics;
+        std::memcpy(block.data(), &flags, sizeof flags);
+        info->RootDirectory = nullptr;
+        info->FileNameLength = static_cast<DWORD>(nameBytes);
+        target.copy(info->FileName, target.size());
+        return SetFileInformationByHandle(file, kFileRenameInfoEx, info, static_cast<DWORD>(block.size()));
+    } catch (const std::bad_alloc&) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return FALSE;
+    }
 }
 
 BOOL FileCalls::Remove(std::wstring_view name) noexcept

@@ -18,6 +18,10 @@ BOOL Flush(HANDLE file) noexcept;
 BOOL EndHere(HANDLE file) noexcept;
 BOOL SetTimes(HANDLE file, const FILETIME* creation, const FILETIME* lastAccess, const FILETIME* lastWrite) noexcept;
 BOOL Move(std::wstring_view from, std::wstring_view to, DWORD flags) noexcept;
+// Renames the file open as `file` (with DELETE access) to `to`, replacing it with the POSIX
+// semantics: a target that others hold open, sharing its deletion, is replaced as well. Counted
+// as a rename.
+BOOL RenameReplacing(HANDLE file, std::wstring_view to) noexcept;
 BOOL Remove(std::wstring_view name) noexcept;
 BOOL SetAttributes(std::wstring_view name, DWORD attributes) noexcept;
 // A new empty file in the folder named `prefix`, hexadecimal digits and ".tmp", made by

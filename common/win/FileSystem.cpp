@@ -70,14 +70,9 @@ std::wstring ShortNameOf(std::wstring_view name)
         return {};
     const std::wstring path = SystemName(name);
     ASuppressWinMsg suppress;
-    std::wstring shortName =
-        Filled([&](wchar_t* out, DWORD size) { return GetShortPathNameW(path.c_str(), out, size); });
     // The \\?\ form the long name needed is no part of the short one.
-    if (shortName.starts_with(L"\\\\?\\UNC\\"))
-        shortName.replace(0, 8, L"\\\\");
-    else if (shortName.starts_with(L"\\\\?\\"))
-        shortName.erase(0, 4);
-    return shortName;
+    return WithoutExtendedLength(
+        Filled([&](wchar_t* out, DWORD size) { return GetShortPathNameW(path.c_str(), out, size); }));
 }
 
 bool FileExists(std::wstring_view name)

@@ -46,7 +46,9 @@ void Discard(const std::wstring& name)
         leftovers.push_back(name);
 }
 
-SaveResult Failed(SaveStep step, DWORD error) { return {false, step, error}; }
+SaveResult Failed(SaveStep step, DWORD error) { return {false, step, error, 0, 0, {}}; }
+
+SaveResult Succeeded() { return {true, SaveStep::Name, 0, 0, 0, {}}; }
 
 // What the target is now: its attributes and creation time when it exists.
 struct TargetState {
@@ -63,7 +65,7 @@ SaveResult ReadTarget(const std::wstring& target, TargetState& state)
     if (!GetFileAttributesExW(system.c_str(), GetFileExInfoStandard, &data)) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND)
-            return {true};
+            return Succeeded();
         return Failed(error == ERROR_PATH_NOT_FOUND ? SaveStep::Temporary : SaveStep::Target, error);
     }
     if (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
@@ -76,7 +78,7 @@ SaveResult ReadTarget(const std::wstring& target, TargetState& state)
         return Failed(SaveStep::Target, GetLastError());
     CloseHandle(probe);
     state = {true, data.dwFileAttributes, data.ftCreationTime};
-    return {true};
+    return Succeeded();
 }
 
 // The temporary file gets the contents, flushed and checked for their length, and the target's
@@ -105,18 +107,81 @@ SaveResult WriteTemporary(const std::wstring& temporary, uint64_t size, const Fi
     constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     if (target.attributes & kept)
         FileCalls::SetAttributes(temporary, (target.attributes & kept) | FILE_ATTRIBUTE_ARCHIVE);
-    return {true};
+    return Succeeded();
 }
 
-// The temporary file takes the target's place in one rename; the target is untouched otherwise.
-SaveResult MoveIntoPlace(const std::wstring& temporary, const std::wstring& target)
+// True when the rename left `from` behind: the call failed, or claimed success without moving.
+bool Renamed(BOOL called, const std::wstring& from, const std::wstring& to)
 {
-    if (!FileCalls::Move(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return called && !Exists(from) && Exists(to);
+}
+
+// The POSIX-semantics rename through a handle of the temporary file.
+bool RenameReplacing(const std::wstring& temporary, const std::wstring& target)
+{
+    const HANDLE file = FileCalls::Open(temporary, DELETE | SYNCHRONIZE,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING, 0);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const BOOL called = FileCalls::RenameReplacing(file, target);
+    CloseHandle(file);
+    return Renamed(called, temporary, target);
+}
+
+// The old target goes aside to a new name in its folder, the temporary file takes its name, and
+// the aside is deleted; a handle that reads the old file meanwhile (sharing its deletion) reads
+// on. When the temporary file cannot go in, the old one goes back.
+SaveResult ReplaceThroughAside(const std::wstring& temporary, const std::wstring& target, const std::wstring& folder)
+{
+    const std::wstring aside = FileCalls::MakeTemporary(folder, L"QX");
+    if (aside.empty())
         return Failed(SaveStep::Replace, GetLastError());
-    // A rename that reported success without taking place leaves the temporary name behind.
-    if (Exists(temporary))
-        return Failed(SaveStep::Replace, ERROR_WRITE_FAULT);
-    return {true};
+    if (!Renamed(FileCalls::Move(target, aside, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
+                 target, aside)) {
+        const DWORD error = GetLastError();
+        if (Exists(target))
+            Discard(aside);
+        return Failed(SaveStep::Replace, error ? error : ERROR_WRITE_FAULT);
+    }
+    if (Renamed(FileCalls::Move(temporary, target, MOVEFILE_WRITE_THROUGH), temporary, target)) {
+        Discard(aside);
+        return Succeeded();
+    }
+    const DWORD error = GetLastError();
+    SaveResult failed = Failed(SaveStep::Replace, error ? error : ERROR_WRITE_FAULT);
+    // A target that came in after all (the call claimed failure) is not overwritten.
+    if (!Exists(target) &&
+        !Renamed(FileCalls::Move(aside, target, MOVEFILE_WRITE_THROUGH), aside, target))
+        failed.keptAside = aside;
+    return failed;
+}
+
+// The temporary file takes the target's place; the target is untouched otherwise.
+SaveResult MoveIntoPlace(const std::wstring& temporary, const std::wstring& target, const std::wstring& folder,
+                         const TargetState& state)
+{
+    if (RenameReplacing(temporary, target))
+        return Succeeded();
+    if (Renamed(FileCalls::Move(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
+                temporary, target))
+        return Succeeded();
+    const DWORD error = GetLastError();
+    if (!state.exists || !Exists(temporary))
+        return Failed(SaveStep::Replace, error ? error : ERROR_WRITE_FAULT);
+    return ReplaceThroughAside(temporary, target, folder);
+}
+
+// Room on the target's disk for the whole temporary file; a disk that cannot be asked is tried.
+SaveResult CheckRoom(const std::wstring& folder, uint64_t size)
+{
+    ULARGE_INTEGER available{};
+    if (GetDiskFreeSpaceExW(SystemName(folder + L'\\').c_str(), &available, nullptr, nullptr) && available.QuadPart < size) {
+        SaveResult result = Failed(SaveStep::Room, ERROR_DISK_FULL);
+        result.needed = size;
+        result.available = available.QuadPart;
+        return result;
+    }
+    return Succeeded();
 }
 
 } // namespace
@@ -132,6 +197,8 @@ SaveResult SaveFileSafely(std::wstring_view name, uint64_t size, const FileConte
     TargetState state;
     if (SaveResult checked = ReadTarget(target, state); !checked)
         return checked;
+    if (SaveResult room = CheckRoom(folder, size); !room)
+        return room;
     const std::wstring temporary = FileCalls::MakeTemporary(folder, L"QX");
     if (temporary.empty())
         return Failed(SaveStep::Temporary, GetLastError());
@@ -144,7 +211,7 @@ SaveResult SaveFileSafely(std::wstring_view name, uint64_t size, const FileConte
         throw;
     }
     if (result)
-        result = MoveIntoPlace(temporary, target);
+        result = MoveIntoPlace(temporary, target, folder, state);
     if (!result)
         Discard(temporary);
     return result;

@@ -70,3 +70,9 @@ std::string LegacyName(std::wstring_view name, size_t limit)
         return *exact;
     return {};
 }
+
+std::string ShownName(std::wstring_view name)
+{
+    const std::string legacy = LegacyName(name, SIZE_MAX);
+    return legacy.empty() ? AnsiText(name) : legacy;
+}

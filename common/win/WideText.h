@@ -26,3 +26,7 @@
 // than `limit` bytes, else the exact ANSI form of the file's short name (GetShortPathNameW,
 // for an existing file) when that is; empty when neither is.
 [[nodiscard]] std::string LegacyName(std::wstring_view name, size_t limit);
+
+// A name for a narrow field or text that the user reads and may give back as a name: its exact
+// ANSI form, or its short name's, at any length; else AnsiText's form, which names no file.
+[[nodiscard]] std::string ShownName(std::wstring_view name);

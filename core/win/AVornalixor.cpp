@@ -1,6 +1,8 @@
 // AVornalixor: construction, the view the model draws through, and the font and colour setters.
 #include "core/win/AVornalixor.h"
 
+#include <algorithm>
+
 static_assert(ScrollBarFields::Range == SIF_RANGE && ScrollBarFields::Page == SIF_PAGE
               && ScrollBarFields::Position == SIF_POS);
 
@@ -64,6 +66,18 @@ bool AVornalixor::setBkColor(COLORREF color)
     inverseBackBrush.set(Complement(color));
     buildGlyphStrips();
     invalidate(true);
+    return true;
+}
+
+bool AVornalixor::setMarks(std::span<const MarkedRanges::Range> ranges, const COLORREF* colors)
+{
+    CaretKidnapper kidnapper(*this);
+    marks.set(ranges);
+    if (colors) {
+        std::copy_n(colors, MarkedRanges::kindCount, markColors);
+        buildGlyphStrips();
+    }
+    invalidate(false);
     return true;
 }
 

@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <memory>
+#include <span>
 
 #include "common/_CVec.h"
 #include "core/ControlModel.h"
+#include "core/MarkedRanges.h"
 #include "core/PageLayout.h"
 #include "core/win/Caret.h"
 #include "core/win/Gdi.h"
@@ -28,6 +30,8 @@ public:
     // The font and colour exports.
     bool setLogFont(const LOGFONTA& logFont, COLORREF color);
     bool setBkColor(COLORREF color);
+    // Replaces the marked runs; `colors` (MarkedRanges::kindCount of them) when not null.
+    bool setMarks(std::span<const MarkedRanges::Range> ranges, const COLORREF* colors);
 
     // ControlView
     void beep() override;
@@ -45,16 +49,19 @@ public:
     COLORREF inverseTextColor = 0xFFFFFF;  // the complement of textColor
     Brush backBrush;
     Brush inverseBackBrush;                 // the complement of backBrush's colour
+    COLORREF markColors[MarkedRanges::kindCount] = {RGB(255, 240, 150), RGB(170, 215, 255)};
+    MarkedRanges marks;                     // drawn in markColors below the selection
     PageLayout layout;                      // cell, client, text and page rectangles, cells, nibble points
     Caret systemCaret;
     ControlModel model;                     // bytes, positions, history, flags
     bool shiftDown = false;                 // tracked from this window's own key messages
     bool ctrlDown = false;
-    // Glyph strips, index 0 in the normal colours, 1 in the inverse ones: hex strips hold 258
-    // two-cell glyphs (the byte values, a blank one and the unreadable one), character strips
-    // 258 one-cell glyphs.
-    std::unique_ptr<MemoryDC> hexGlyphs[2];
-    std::unique_ptr<MemoryDC> charGlyphs[2];
+    // Glyph strips, index 0 in the normal colours, 1 in the inverse ones, 2 and up on the mark
+    // colours: hex strips hold 258 two-cell glyphs (the byte values, a blank one and the
+    // unreadable one), character strips 258 one-cell glyphs.
+    static constexpr int stripCount = 2 + MarkedRanges::kindCount;
+    std::unique_ptr<MemoryDC> hexGlyphs[stripCount];
+    std::unique_ptr<MemoryDC> charGlyphs[stripCount];
 
     static constexpr int blankCell = 256;
     static constexpr int unreadableCell = 257;  // a byte whose source cannot be read

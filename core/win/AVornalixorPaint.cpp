@@ -26,11 +26,11 @@ void AVornalixor::buildGlyphStrips()
 {
     const int cw = layout.cellWidth();
     const int ch = layout.cellHeight();
-    std::unique_ptr<MemoryDC> hex[2];
-    std::unique_ptr<MemoryDC> chars[2];
+    std::unique_ptr<MemoryDC> hex[stripCount];
+    std::unique_ptr<MemoryDC> chars[stripCount];
     {
         DisplayDC screen(window);
-        for (int k = 0; k < 2; ++k) {
+        for (int k = 0; k < stripCount; ++k) {
             hex[k] = std::make_unique<MemoryDC>(screen, 2 * glyphCount * cw, ch);
             chars[k] = std::make_unique<MemoryDC>(screen, glyphCount * cw, ch);
         }
@@ -48,18 +48,19 @@ void AVornalixor::buildGlyphStrips()
     digits[2 * blankCell] = digits[2 * blankCell + 1] = characters[blankCell] = ' ';
     digits[2 * unreadableCell] = digits[2 * unreadableCell + 1] = '?';
     characters[unreadableCell] = ' ';
-    for (int k = 0; k < 2; ++k) {
+    for (int k = 0; k < stripCount; ++k) {
+        const Brush markBrush(k >= 2 ? markColors[k - 2] : RGB(0, 0, 0));
         for (MemoryDC* strip : {hex[k].get(), chars[k].get()}) {
             strip->selectFont(font);
-            strip->setTextColor(k == 0 ? textColor : inverseTextColor);
+            strip->setTextColor(k == 1 ? inverseTextColor : textColor);
             strip->setBackgroundMode(TRANSPARENT);
-            strip->setFillBrush(k == 0 ? backBrush : inverseBackBrush);
+            strip->setFillBrush(k == 0 ? backBrush : k == 1 ? inverseBackBrush : markBrush);
             strip->fillRect(strip->drawableRect());
         }
         hex[k]->textOutCells(0, 0, digits, static_cast<int>(sizeof digits), cw);
         chars[k]->textOutCells(0, 0, characters, static_cast<int>(sizeof characters), cw);
     }
-    for (int k = 0; k < 2; ++k) {
+    for (int k = 0; k < stripCount; ++k) {
         hexGlyphs[k] = std::move(hex[k]);
         charGlyphs[k] = std::move(chars[k]);
     }
@@ -114,6 +115,7 @@ void AVornalixor::paintLines(DeviceContext& dc, const LineDamage& damage)
                 dc.copyFrom(offsetStrip, cell.left, cell.top, hexWidth, ch, digits * hexWidth, 0);
             }
 
+            MarkedRanges::Cursor markWalk(marks, lineFirst);
             const uint64_t lineEnd = std::min<uint64_t>(lineFirst + PageLayout::lineBytes, dataSize);
             // A failed read is retried line by line; a line that still cannot be read shows
             // its bytes as unreadable, never as the stale bytes of the buffer.
@@ -125,7 +127,8 @@ void AVornalixor::paintLines(DeviceContext& dc, const LineDamage& damage)
                 int colours = 0;
                 if (byte < dataSize) {
                     glyph = lineRead ? lineBytes_[static_cast<size_t>(byte - firstByte)] : unreadableCell;
-                    colours = byte >= selectFirst && byte < selectEnd ? 1 : 0;
+                    const int mark = markWalk.kindOf(byte);
+                    colours = byte >= selectFirst && byte < selectEnd ? 1 : mark >= 0 ? 2 + mark : 0;
                 }
                 const PageLayout::Rect& hexCell = layout.hexCells[row * PageLayout::lineBytes + j];
                 const PageLayout::Rect& charCell = layout.charCells[row * PageLayout::lineBytes + j];

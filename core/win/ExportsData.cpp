@@ -5,6 +5,8 @@
 
 #include "core/win/ExportGuard.h"
 
+#include <vector>
+
 namespace {
 
 bool ReadDataFrom(HWND window, uint64_t count, QX_ReadProc read, void* context)
@@ -134,13 +136,33 @@ extern "C" int QX_Find64(HWND window, LONGLONG nibble, const void* pattern, cons
 {
     ControlModel::FindFrom from{};
     const bool eitherCase = (direction & QX_FIND_CASELESS) != 0;
-    if (!FindFrom(direction & ~QX_FIND_CASELESS, from))
+    const bool masked = (direction & QX_FIND_MASKED) != 0;
+    if ((eitherCase && masked) || !FindFrom(direction & ~(QX_FIND_CASELESS | QX_FIND_MASKED), from))
         return QX_NOT_FOUND;
     return OnModel(window, QX_FIND_FAILED, [&](ControlModel& model) {
-        switch (model.find(from, nibble, pattern, count, eitherCase, eitherCase ? caseFlags : nullptr)) {
+        const ControlModel::Found found =
+            masked ? model.findMasked(from, nibble, pattern, caseFlags, count)
+                   : model.find(from, nibble, pattern, count, eitherCase, eitherCase ? caseFlags : nullptr);
+        switch (found) {
         case ControlModel::Found::Hit: return QX_FOUND;
         case ControlModel::Found::Miss: return QX_NOT_FOUND;
         default: return QX_FIND_FAILED;
         }
+    });
+}
+
+// --- marks
+
+extern "C" bool QX_SetMarks(HWND window, const QX_MARK* marks, int count, const COLORREF* colors)
+{
+    if (count < 0 || (count > 0 && !marks))
+        return false;
+    return Guarded(window, false, [&](AVornalixor& self) {
+        std::vector<MarkedRanges::Range> ranges;
+        ranges.reserve(static_cast<size_t>(count));
+        for (int i = 0; i < count; ++i)
+            ranges.push_back({marks[i].offset, marks[i].length,
+                              marks[i].kind < QX_MARK_KINDS ? static_cast<int>(marks[i].kind) : -1});
+        return self.setMarks(ranges, colors);
     });
 }

@@ -5,6 +5,7 @@
 #include "app/win/backup/BackupStorage.h"
 #include "app/win/system/EditorLibrary.h"
 #include "common/Crc32c.h"
+#include "common/PathString.h"
 #include "common/win/AFilePtr.h"
 #include "common/win/ASuppressWinMsg.h"
 
@@ -37,12 +38,28 @@ bool WriteRecord(AFilePtr& file, HWND control, const std::vector<JournalRegion>&
     if (!output.put(head.data(), head.size()))
         return false;
     for (const JournalRegion& region : regions) {
-        if (region.inserted && !Editor.QX_WriteDataTo(control, static_cast<int>(2 * region.offset),
-                                                      static_cast<int>(region.inserted), PutPiece, &output))
+        if (region.inserted && !Editor.QX_WriteDataTo64(control, static_cast<LONGLONG>(2 * region.offset),
+                                                        static_cast<LONGLONG>(region.inserted), PutPiece, &output))
             return false;
     }
     const std::vector<uint8_t> tail = ComposeRecordTail(output.checksum);
     return file.Write(tail.data(), tail.size(), 1) == 1;
+}
+
+using ChangeList = int (*)(HWND, QX_CHANGE*, int);
+
+// The regions one of the control's change lists gives, as a record's regions.
+std::vector<JournalRegion> RegionsOf(HWND control, ChangeList list)
+{
+    const int count = list(control, nullptr, 0);
+    std::vector<QX_CHANGE> changes(count > 0 ? static_cast<size_t>(count) : 0);
+    if (count > 0 && list(control, changes.data(), count) != count)
+        return {};
+    std::vector<JournalRegion> regions;
+    regions.reserve(changes.size());
+    for (const QX_CHANGE& change : changes)
+        regions.push_back({change.offset, change.removed, change.inserted});
+    return regions;
 }
 
 } // namespace
@@ -74,38 +91,46 @@ bool StampOfFile(std::wstring_view name, JournalBase& stamp)
     return file.Open(name, AFilePtr::kReadShared) && StampOfFile(file, name, stamp);
 }
 
-std::vector<JournalRegion> ControlChanges(HWND control)
+std::vector<JournalRegion> ControlChanges(HWND control) { return RegionsOf(control, Editor.QX_GetChanges); }
+
+bool ControlBase(HWND control, JournalBase& base)
 {
-    const int count = Editor.QX_GetChanges(control, nullptr, 0);
-    std::vector<QX_CHANGE> changes(count > 0 ? static_cast<size_t>(count) : 0);
-    if (count > 0 && Editor.QX_GetChanges(control, changes.data(), count) != count)
-        return {};
-    std::vector<JournalRegion> regions;
-    regions.reserve(changes.size());
-    for (const QX_CHANGE& change : changes)
-        regions.push_back({change.offset, change.removed, change.inserted});
-    return regions;
+    const int length = Editor.QX_GetBaseName(control, nullptr, 0);
+    if (length <= 0)
+        return false;
+    std::wstring wide(static_cast<size_t>(length) + 1, L'\0');
+    if (Editor.QX_GetBaseName(control, wide.data(), length + 1) != length)
+        return false;
+    wide.resize(static_cast<size_t>(length));
+    // The control holds the name in the system's form; the journal names it as the program does.
+    const std::wstring name = WithoutExtendedLength(wide);
+    JournalBase stamp;
+    if (name.empty() || !StampOfFile(name, stamp) ||
+        stamp.size != static_cast<uint64_t>(Editor.QX_GetBaseSize(control)))
+        return false;
+    base = std::move(stamp);
+    return true;
 }
 
 bool WriteNewJournal(const std::wstring& path, const JournalBase& base, HWND control, uint64_t& end)
 {
     const std::vector<uint8_t> header = ComposeJournalHeader(base);
-    std::vector<JournalRegion> whole;
-    uint64_t size = header.size();
-    uint64_t dataSize = 0;
-    if (base.file.empty()) {
-        const int count = Editor.QX_GetDataSize(control);
-        if (count < 0)
-            return false;
-        dataSize = static_cast<uint64_t>(count);
-        whole.push_back({0, 0, dataSize});
-        size += RecordSize(whole);
-    }
+    const LONGLONG dataSize = Editor.QX_GetDataSize64(control);
+    if (dataSize < 0)
+        return false;
+    // On a base, the document is the base's bytes with the regions where it differs; without
+    // one, all of it.
+    std::vector<JournalRegion> regions;
+    if (base.file.empty())
+        regions.push_back({0, 0, static_cast<uint64_t>(dataSize)});
+    else if (Editor.QX_GetBaseChanges(control, nullptr, 0) > 0)
+        regions = RegionsOf(control, Editor.QX_GetBaseChanges);
+    const uint64_t size = header.size() + (regions.empty() ? 0 : RecordSize(regions));
     const bool written = ReplaceFileContents(
         path, size,
         [&](AFilePtr& file) {
             return file.Write(header.data(), header.size(), 1) == 1 &&
-                   (whole.empty() || WriteRecord(file, control, whole, dataSize));
+                   (regions.empty() || WriteRecord(file, control, regions, static_cast<uint64_t>(dataSize)));
         },
         PreviousGenerationName(path));
     if (written)
@@ -116,7 +141,7 @@ bool WriteNewJournal(const std::wstring& path, const JournalBase& base, HWND con
 AppendResult AppendJournalRecord(const std::wstring& path, HWND control, const std::vector<JournalRegion>& regions,
                                  uint64_t& end)
 {
-    const int dataSize = Editor.QX_GetDataSize(control);
+    const LONGLONG dataSize = Editor.QX_GetDataSize64(control);
     if (regions.empty() || dataSize < 0)
         return AppendResult::WriteFailed;
     ASuppressWinMsg suppress;

@@ -20,6 +20,10 @@ class AFilePtr;
 // The same for a file by name, opened shared for a moment; false when it cannot be.
 [[nodiscard]] bool StampOfFile(std::wstring_view name, JournalBase& stamp);
 
+// The file the control's document stands on (QX_GetBaseName), stamped by its name: false when
+// it stands on none, or the file by that name is no longer the size the control opened.
+[[nodiscard]] bool ControlBase(HWND control, JournalBase& base);
+
 // Gives `path` a new journal on `base`; with no base (an empty name), it holds one record of the
 // control's whole data. The file is replaced whole (ReplaceFileContents), so a kill meanwhile
 // leaves the previous journal. `end` gets the new journal's size. False when nothing changed.

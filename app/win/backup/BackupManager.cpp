@@ -31,8 +31,11 @@ constexpr size_t kListReadLimit = 16u << 20;
 // A journal this much longer than the document is written anew: that costs about what the
 // records since the last new one cost.
 constexpr uint64_t kJournalSlack = 64u << 20;
-// Documents up to this size are backed up whole when they are read or saved, at little cost;
-// larger ones stand on the file they were read from or saved to, as long as it stays as it was.
+// A document whose base changed on disk is written whole up to this size; a larger one keeps
+// the journal it has, which its recovery then finds unable to stand on its base, and leaves for
+// the user.
+constexpr uint64_t kWholeRewriteLimit = 0x3FFFFFFF;
+// A recovered document up to this size is written whole when its recovery takes up its journal.
 constexpr uint64_t kSelfContainedSize = 4u << 20;
 
 std::vector<Profile> ReadProcessList(const std::wstring& path)
@@ -245,7 +248,7 @@ bool BackupManager::WriteBackup(HWND control)
 {
     if (BackupFile.empty())
         return false;
-    const int size = Editor.QX_GetDataSize(control);
+    const LONGLONG size = Editor.QX_GetDataSize64(control);
     if (size < 0)
         return false;
     const std::vector<JournalRegion> regions = ControlChanges(control);
@@ -253,8 +256,10 @@ bool BackupManager::WriteBackup(HWND control)
     const bool baseChanged = BaseChanged();
     if (JournalReady && regions.empty() && !baseChanged)
         return true;
-    const bool rewrite = !JournalReady || baseChanged ||
-                         JournalEnd + RecordSize(regions) > static_cast<uint64_t>(size) + kJournalSlack;
+    // Writing the journal anew costs what a journal of the document as it is costs: the whole
+    // data without a base, the regions that differ from it on one.
+    const uint64_t freshCost = std::max(FreshSize, Base.file.empty() ? static_cast<uint64_t>(size) : 0);
+    const bool rewrite = !JournalReady || baseChanged || JournalEnd + RecordSize(regions) > freshCost + kJournalSlack;
     if (!rewrite) {
         switch (AppendJournalRecord(BackupFile, control, regions, JournalEnd)) {
         case AppendResult::Written:
@@ -270,43 +275,52 @@ bool BackupManager::WriteBackup(HWND control)
             break;
         }
     }
+    // A base that is no longer the file the document stands on cannot carry a journal.
+    const bool onBase = !Base.file.empty() && !baseChanged;
+    if (!onBase && static_cast<uint64_t>(size) > kWholeRewriteLimit)
+        return false;
     JournalReady = false;
     {
-        // The whole data is written: that blocks the window for as long as it takes.
-        const AHourglass wait;
-        JournalReady = WriteNewJournal(BackupFile, {}, control, JournalEnd);
-        if (JournalReady)
+        // Without a base the whole data is written: that blocks the window for as long as it takes.
+        std::unique_ptr<AHourglass> wait;
+        if (!onBase)
+            wait = std::make_unique<AHourglass>();
+        JournalReady = WriteNewJournal(BackupFile, onBase ? Base : JournalBase{}, control, JournalEnd);
+        if (JournalReady && !onBase)
             Base = {};
     }
-    if (JournalReady)
-        Editor.QX_ClearChanges(control);
-    return JournalReady;
+    if (!JournalReady)
+        return false;
+    FreshSize = JournalEnd;
+    Editor.QX_ClearChanges(control);
+    return true;
 }
 
 bool BackupManager::ResetBackup(HWND control, const JournalBase& base)
 {
     if (BackupFile.empty())
         return false;
-    // A small document is written whole: its backup then needs no other file at all.
-    const JournalBase used = base.size > kSelfContainedSize ? base : JournalBase{};
-    JournalReady = WriteNewJournal(BackupFile, used, control, JournalEnd);
+    JournalReady = WriteNewJournal(BackupFile, base, control, JournalEnd);
     if (!JournalReady)
         return false;
-    Base = used;
+    Base = base;
+    FreshSize = JournalEnd;
     Editor.QX_ClearChanges(control);
     return true;
 }
 
 void BackupManager::AdoptBackup(HWND control, const JournalBase& base, uint64_t validEnd)
 {
-    // A small document is written whole as after any load: that costs nothing and leaves the
-    // backup in its plainest form.
-    if (static_cast<uint64_t>(Editor.QX_GetDataSize(control)) <= kSelfContainedSize) {
+    // A small document is written whole: that costs little and leaves the backup in its
+    // plainest form, which needs no other file.
+    const LONGLONG size = Editor.QX_GetDataSize64(control);
+    if (size >= 0 && static_cast<uint64_t>(size) <= kSelfContainedSize) {
         ResetBackup(control, {});
         return;
     }
     Base = base;
     JournalEnd = validEnd;
+    FreshSize = validEnd;
     JournalReady = true;
     Editor.QX_ClearChanges(control);
 }

@@ -53,10 +53,12 @@ public:
 
     // The backup file is a journal (BackupJournal): a tick appends the regions changed since
     // the last one, flushed on a thread of its own, so its work grows with the change and not
-    // with the document. The journal is written anew, with the whole data, when it has grown
-    // past the document by kJournalSlack, when its base file changed on disk (whether or not
-    // anything was edited since), or when its last write failed; the journal it replaces stays
-    // as the previous generation.
+    // with the document. The journal is written anew when it has grown past what a new one
+    // holds by kJournalSlack, or when its last write failed: on its base, with the regions that
+    // differ from it. When its base file changed on disk (whether or not anything was edited
+    // since) it is written anew with the whole data, up to kWholeRewriteLimit bytes; a larger
+    // document keeps the journal it has. The journal it replaces stays as the previous
+    // generation.
     bool WriteBackup(HWND control) override;
     [[nodiscard]] bool BaseChanged() override;
     bool ResetBackup(HWND control, const JournalBase& base) override;
@@ -98,6 +100,7 @@ private:
     // this process wrote or adopted it, or after a write failed part way.
     JournalBase Base;
     uint64_t JournalEnd = 0;
+    uint64_t FreshSize = 0;  // the size of the journal when it was last written anew or adopted
     bool JournalReady = false;
     FileFlusher Flusher;  // takes appended records to the disk away from the window
 };

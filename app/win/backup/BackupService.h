@@ -24,14 +24,16 @@ public:
     // where it was, so the next tick writes the changes again.
     virtual bool WriteBackup(HWND control) = 0;
     // The file the backup stands on was changed, replaced or deleted by another program: the
-    // next WriteBackup writes the whole document, even without an edit since the last one.
+    // next WriteBackup writes the whole document (as far as its size allows), even without an
+    // edit since the last one.
     [[nodiscard]] virtual bool BaseChanged() = 0;
     // After the document was created, read or written: the backup starts afresh on `base`, the
-    // file whose bytes the document now is (an empty name for none: then the data is written).
+    // file the control's document stands on (an empty name for none: then the data is written),
+    // with the regions where the document differs from it.
     virtual bool ResetBackup(HWND control, const JournalBase& base) = 0;
     // After a recovery start read its document from this process's own backup journal, whole
     // up to `validEnd`: the backup goes on from there without being written again (a small
-    // document is written anew, as after any load).
+    // document is written anew, whole).
     virtual void AdoptBackup(HWND control, const JournalBase& base, uint64_t validEnd) = 0;
     // This process's backup file; empty when it has none.
     [[nodiscard]] virtual std::wstring BackupPath() const = 0;

@@ -3,31 +3,48 @@
 
 #include "app/backup/BackupRules.h"
 #include "app/win/backup/BackupJournalFile.h"
+#include "app/win/system/EditorLibrary.h"
 #include "common/win/FileSystem.h"
 #include "common/win/WideText.h"
 
 #include <algorithm>
 
-bool FileDocumentSource::open(std::wstring_view name, uint64_t& size)
+namespace {
+
+// Calls `read` of a source for the control's pieces; remembers a failure, which the control
+// cannot tell from a refusal.
+template <typename Source, bool (Source::*Read)(uint8_t*, size_t)>
+struct Reading {
+    Source& source;
+    bool failed = false;
+
+    static bool Piece(void* context, void* buffer, int count)
+    {
+        auto& reading = *static_cast<Reading*>(context);
+        try {
+            reading.failed = !(reading.source.*Read)(static_cast<uint8_t*>(buffer), static_cast<size_t>(count));
+        } catch (...) {
+            reading.failed = true;
+        }
+        return !reading.failed;
+    }
+};
+
+DocumentSource::Given Outcome(bool given, bool readFailed)
 {
-    if (!file_.Open(name, AFilePtr::kRead) || !StampOfFile(file_, name, opened_))
-        return false;
-    size = opened_.size;
-    return true;
+    return given ? DocumentSource::Given::Done
+                 : readFailed ? DocumentSource::Given::ReadFailed : DocumentSource::Given::Refused;
 }
 
-bool FileDocumentSource::read(uint8_t* out, size_t count)
-{
-    return file_.Read(out, count, 1) == 1;
-}
+} // namespace
 
-JournalBase FileDocumentSource::base() const
+DocumentSource::Given DocumentSource::giveTo(HWND control, uint64_t size)
 {
-    // By name: a file that another program put in the name's place meanwhile is no base.
-    JournalBase now;
-    if (!StampOfFile(opened_.file, now) || !SameBase(opened_, now))
-        return {};
-    return opened_;
+    if (size == 0)
+        return Outcome(Editor.QX_SetData(control, nullptr, 0), false);
+    Reading<DocumentSource, &DocumentSource::read> reading{*this};
+    const bool given = Editor.QX_ReadDataFrom64(control, static_cast<LONGLONG>(size), reading.Piece, &reading);
+    return Outcome(given, reading.failed);
 }
 
 bool BackupDocumentSource::open(std::wstring_view name, uint64_t& size)
@@ -99,4 +116,57 @@ bool BackupDocumentSource::read(uint8_t* out, size_t count)
         }
     }
     return true;
+}
+
+void BackupDocumentSource::skipBasePieces() noexcept
+{
+    while (piece_ < contents_.pieces.size() && contents_.pieces[piece_].fromBase) {
+        ++piece_;
+        pieceDone_ = 0;
+    }
+}
+
+bool BackupDocumentSource::readJournalBytes(uint8_t* out, size_t count)
+{
+    while (count) {
+        skipBasePieces();
+        if (piece_ == contents_.pieces.size())
+            return false;
+        const size_t step = static_cast<size_t>(std::min<uint64_t>(count, contents_.pieces[piece_].length - pieceDone_));
+        if (!read(out, step))
+            return false;
+        out += step;
+        count -= step;
+    }
+    return true;
+}
+
+DocumentSource::Given BackupDocumentSource::giveTo(HWND control, uint64_t size)
+{
+    if (!journal_ || contents_.base.file.empty())
+        return DocumentSource::giveTo(control, size);
+    // The control opens the base itself and must find the same file the journal stands on.
+    const std::wstring& baseName = contents_.base.file;
+    JournalBase opened;
+    if (baseName.empty() || !Editor.QX_OpenFile(control, baseName.c_str(), 0, nullptr))
+        return Given::ReadFailed;
+    if (!ControlBase(control, opened) || !SameBase(contents_.base, opened)) {
+        // What it shows is not the document: an empty one instead.
+        (void)Editor.QX_New(control);
+        return Given::ReadFailed;
+    }
+    std::vector<QX_PIECE> pieces;
+    pieces.reserve(contents_.pieces.size());
+    for (const JournalPiece& piece : contents_.pieces)
+        pieces.push_back(piece.fromBase ? QX_PIECE{piece.offset, piece.length, QX_PIECE_BASE}
+                                        : QX_PIECE{0, piece.length, QX_PIECE_READ});
+    piece_ = 0;
+    pieceDone_ = 0;
+    Reading<BackupDocumentSource, &BackupDocumentSource::readJournalBytes> reading{*this};
+    if (pieces.size() > 0x7FFFFFFF ||
+        !Editor.QX_BuildOnBase(control, pieces.data(), static_cast<int>(pieces.size()), reading.Piece, &reading)) {
+        (void)Editor.QX_New(control);
+        return Given::ReadFailed;
+    }
+    return Given::Done;
 }

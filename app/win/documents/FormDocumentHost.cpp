@@ -2,6 +2,7 @@
 #include "app/win/documents/FormDocumentHost.h"
 
 #include "app/texts/ProgramTexts.h"
+#include "app/win/backup/BackupJournalFile.h"
 #include "app/win/documents/Document.h"
 #include "app/win/documents/DocumentSource.h"
 #include "app/win/documents/TFormQuerySave.h"
@@ -35,6 +36,7 @@ bool FormDocumentHost::newDocument()
     if (!::LoadDocument(OwnerHandle(), ControlHandle(), {}))
         return false;
     backupStart_ = {};
+    sharingWrites_ = false;
     return true;
 }
 
@@ -42,10 +44,13 @@ bool FormDocumentHost::readDocument(std::wstring_view file)
 {
     if (!recovery_.empty() && SameName(file, recovery_))
         return readBackup(file);
-    FileDocumentSource source;
-    if (!::LoadDocument(OwnerHandle(), ControlHandle(), file, source))
+    OpenedAs opened = OpenedAs::Base;
+    if (!::LoadDocument(OwnerHandle(), ControlHandle(), file, &opened))
         return false;
-    backupStart_ = {source.base()};
+    sharingWrites_ = opened == OpenedAs::SharingWrites;
+    backupStart_ = {};
+    if (!ControlBase(ControlHandle(), backupStart_.base))
+        backupStart_.base = {};
     return true;
 }
 
@@ -67,7 +72,10 @@ bool FormDocumentHost::readBackup(std::wstring_view file)
     }
     if (!loaded)
         return false;
+    sharingWrites_ = false;
     backupStart_ = {};
+    if (!ControlBase(ControlHandle(), backupStart_.base))
+        backupStart_.base = {};
     if (source.isJournal() && SameName(file, backup.BackupPath()))
         backupStart_ = {source.journalBase(), true, source.validEnd()};
     return true;

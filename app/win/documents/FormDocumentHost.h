@@ -39,6 +39,7 @@ public:
     FileClock& clock() override { return clock_; }
     bool newDocument() override;
     bool readDocument(std::wstring_view file) override;
+    bool readOnlyByRead() override { return sharingWrites_; }
     bool writeDocument(std::wstring_view name) override;
     bool controlModified() override;
     void setControlModified(bool modified) override;
@@ -81,4 +82,5 @@ private:
     int waitDepth_ = 0;
     std::wstring recovery_;
     BackupStart backupStart_;
+    bool sharingWrites_ = false;  // the shown file opened read-only: another program writes it
 };

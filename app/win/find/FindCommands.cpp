@@ -30,17 +30,25 @@ FindCommands::FindCommands(TForm& owner, EditorControl& control, TStatusBar& sta
 
 void FindCommands::Search(FindDirection direction)
 {
-    if (RunFind(control_, direction, findBytes_, findCaseFlags_) == FindOutcome::NotFound)
+    switch (RunFind(control_, direction, findBytes_, findCaseFlags_, findMasks_)) {
+    case FindOutcome::NotFound:
         ShowMessageBox(owner_.Handle(), kTextFindNotFound, kMessageInformation);
+        break;
+    case FindOutcome::ReadFailed:
+        ShowMessageBox(owner_.Handle(), kTextFindReadFailed, kMessageWarning);
+        break;
+    default:
+        break;
+    }
 }
 
 void FindCommands::Find()
 {
     TFormFind dialog(owner_.Handle(), showHint_);
     dialog.HandleNeeded();
-    dialog.EditFindTarget.SetText(BytesToHex(findBytes_));
+    dialog.EditFindTarget.SetText(PatternToHex(findBytes_, findMasks_));
     if (dialog.ShowModal() == mrOk) {
-        HexToBytes(dialog.EditFindTarget.Text(), findBytes_);
+        HexToPattern(dialog.EditFindTarget.Text(), findBytes_, findMasks_);
         findCaseFlags_.clear();
         Search(FindDirection::First);
     }
@@ -63,14 +71,19 @@ void FindCommands::Replace()
 {
     TFormReplaceFirst dialog(owner_.Handle(), showHint_);
     dialog.HandleNeeded();
-    dialog.EditFindTarget.SetText(BytesToHex(findBytes_));
+    dialog.EditFindTarget.SetText(PatternToHex(findBytes_, findMasks_));
     dialog.EditReplaceTarget.SetText(BytesToHex(replaceBytes_));
     if (dialog.ShowModal() == mrOk) {
         HexToBytes(dialog.EditFindTarget.Text(), findBytes_);
         HexToBytes(dialog.EditReplaceTarget.Text(), replaceBytes_);
         findCaseFlags_.clear();
-        const int replaced = RunReplaceCommand(owner_.Handle(), control_.Handle(), findBytes_, replaceBytes_, &statusBar_);
+        findMasks_.clear();
+        bool readFailed = false;
+        const int replaced =
+            RunReplaceCommand(owner_.Handle(), control_.Handle(), findBytes_, replaceBytes_, &statusBar_, &readFailed);
         const std::string message = ReplacedCountMessage(replaced);
+        if (readFailed)
+            ShowMessageBox(owner_.Handle(), kTextFindReadFailed, kMessageWarning);
         if (!message.empty())
             ShowMessageBox(owner_.Handle(), message.c_str(), kMessageInformation);
     }
@@ -87,6 +100,7 @@ void FindCommands::FindString()
     if (dialog.ShowModal() == mrOk) {
         lastTextSearch_ = dialog.Entry();
         findBytes_ = dialog.Pattern().bytes;
+        findMasks_.clear();
         if (lastTextSearch_.eitherCase)
             findCaseFlags_ = dialog.Pattern().letters;
         else
@@ -98,16 +112,16 @@ void FindCommands::FindString()
 
 void FindCommands::JumpBytePos()
 {
-    const HWND control = control_.Handle();
     TFormBytePos dialog(owner_.Handle());
     dialog.HandleNeeded();
-    const int size = Editor.QX_GetDataSize(control);
-    const int caret = Editor.QX_GetCaretPos(control);
-    dialog.SetPosition(size > 0 ? static_cast<uint32_t>(size) : 1u, caret > 0 ? static_cast<uint32_t>(caret / 2) : 0u);
+    const int64_t size = control_.dataSize();
+    const int64_t caret = control_.caretPos();
+    dialog.SetPosition(size > 0 ? static_cast<uint64_t>(size) : 1u, caret > 0 ? static_cast<uint64_t>(caret / 2) : 0u);
     if (dialog.ShowModal() == mrOk) {
-        // An offset inside the data of the control's size limit doubles into a nibble index.
-        if (const std::optional<uint32_t> offset = dialog.GetNewPosition(); offset && *offset <= INT_MAX / 2)
-            Editor.QX_SetCaretPos(control, static_cast<int>(2 * *offset));
+        // An offset inside the data doubles into a nibble index: the data's size keeps it far
+        // inside 64 bits.
+        if (const std::optional<uint64_t> offset = dialog.GetNewPosition(); offset && *offset <= INT64_MAX / 2)
+            control_.setCaretPos(static_cast<int64_t>(2 * *offset));
     }
     control_.Focus();
 }

@@ -47,6 +47,8 @@ private:
     // Empty when findBytes_ match exactly; after a text search, one flag per byte for the
     // ASCII letters that match either case.
     _CVec<uint8_t> findCaseFlags_;
+    // Empty unless the hex search holds unknown digits ('?'): then a mask per byte.
+    _CVec<uint8_t> findMasks_;
     _CVec<uint8_t> replaceBytes_;
     TextSearchEntry lastTextSearch_;
 };

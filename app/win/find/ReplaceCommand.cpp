@@ -7,12 +7,17 @@
 #include "app/win/find/TFormReplaceNext.h"
 
 int RunReplaceCommand(HWND owner, HWND control, const _CVec<uint8_t>& findBytes, const _CVec<uint8_t>& replaceBytes,
-                      TStatusBar* statusBar)
+                      TStatusBar* statusBar, bool* readFailed)
 {
     EditorControl access(control);
     ReplaceRun run(access, findBytes, replaceBytes);
+    const auto finish = [&] {
+        if (readFailed)
+            *readFailed = run.readFailed();
+        return run.replacedCount();
+    };
     if (!run.start())
-        return 0;
+        return finish();
     TFormReplaceNext strip(owner);
     for (bool waiting = true; waiting;) {
         if (strip.ShowModal() != mrOk) {
@@ -26,5 +31,5 @@ int RunReplaceCommand(HWND owner, HWND control, const _CVec<uint8_t>& findBytes,
             waiting = run.answer(strip.ReplaceChoice);
         }
     }
-    return run.replacedCount();
+    return finish();
 }

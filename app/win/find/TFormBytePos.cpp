@@ -4,7 +4,7 @@
 #include "app/texts/ProgramTexts.h"
 #include "app/win/ui/DialogLook.h"
 
-TFormBytePos::TFormBytePos(HWND owner) : TDialogEntry("TFormBytePos", owner, 300, 172)
+TFormBytePos::TFormBytePos(HWND owner) : TDialogEntry("TFormBytePos", owner, 360, 172)
 {
     SetCaption(kTextBytePosCaption);
     SetShowHint(true);  // this dialog always shows its hints
@@ -40,7 +40,7 @@ void TFormBytePos::CreateEntries()
     RadioShowMethod.OnExit = [this] { RadioShowMethodExit(); };
 }
 
-void TFormBytePos::SetPosition(uint32_t dataSize, uint32_t currentOffset)
+void TFormBytePos::SetPosition(uint64_t dataSize, uint64_t currentOffset)
 {
     position_.SetPosition(dataSize, currentOffset);
     InfoCurPos.SetText(position_.InfoText());
@@ -48,7 +48,7 @@ void TFormBytePos::SetPosition(uint32_t dataSize, uint32_t currentOffset)
     EditNewPosChange();
 }
 
-std::optional<uint32_t> TFormBytePos::GetNewPosition() const
+std::optional<uint64_t> TFormBytePos::GetNewPosition() const
 {
     return position_.GetNewPosition(EditNewPos.Text());
 }

@@ -14,9 +14,9 @@ public:
     ~TFormBytePos() override;
 
     // The document size in bytes and the caret's byte offset; fills InfoCurPos and EditNewPos.
-    void SetPosition(uint32_t dataSize, uint32_t currentOffset);
+    void SetPosition(uint64_t dataSize, uint64_t currentOffset);
     // The entered offset read in the selected radix; none unless it lies inside the data.
-    [[nodiscard]] std::optional<uint32_t> GetNewPosition() const;
+    [[nodiscard]] std::optional<uint64_t> GetNewPosition() const;
 
     TLabel LabelCurPos{"LabelCurPos"};
     TLabel InfoCurPos{"InfoCurPos"};

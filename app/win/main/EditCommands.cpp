@@ -10,6 +10,8 @@
 #include "app/win/ui/TForm.h"
 #include "app/win/ui/TMenu.h"
 
+#include "common/win/MessageBox.h"
+
 #include <climits>
 #include <optional>
 #include <stdexcept>
@@ -38,12 +40,15 @@ EditCommands::EditCommands(TForm& owner, EditorControl& control, TMainMenu& menu
 
 bool EditCommands::CopySelection()
 {
-    const HWND control = control_.Handle();
-    const int count = Editor.QX_GetSelectionSize(control);
+    const int64_t count = control_.selectionSize();
     if (count <= 0)
         return false;
+    if (const std::string refusal = CopyRefusal(static_cast<uint64_t>(count)); !refusal.empty()) {
+        ShowMessageBox(owner_.Handle(), refusal.c_str(), kMessageWarning);
+        return false;
+    }
     std::vector<uint8_t> bytes(static_cast<size_t>(count));
-    if (!Editor.QX_GetData(control, bytes.data(), Editor.QX_GetSelectionBegin(control), count))
+    if (!Editor.QX_GetData64(control_.Handle(), bytes.data(), control_.selectionBegin(), count))
         return false;
     return PutClipboardText(owner_.Handle(), BytesToHex(bytes.data(), bytes.size()));
 }
@@ -63,7 +68,7 @@ void EditCommands::InsertClipboard()
 void EditCommands::Edit(ActionId action)
 {
     const HWND control = control_.Handle();
-    const bool selected = Editor.QX_GetSelectionSize(control) != 0;
+    const bool selected = control_.selectionSize() != 0;
     switch (action) {
     case ActionId::EditUndo:
         if (Editor.QX_CanUndo(control))
@@ -112,7 +117,7 @@ void EditCommands::EditMenuOpening()
 {
     const HWND control = control_.Handle();
     const bool readOnly = Editor.QX_IsReadOnly(control);
-    const bool selected = Editor.QX_GetSelectionSize(control) != 0;
+    const bool selected = control_.selectionSize() != 0;
     bool insertable = false;
     if (!readOnly && ClipboardHasText())
         if (const std::optional<std::string> text = ClipboardText(owner_.Handle()))
@@ -158,8 +163,7 @@ void EditCommands::GoBookMark(ActionId action) { Editor.QX_GoBookMark(control_.H
 
 void EditCommands::SetBookMark(ActionId action)
 {
-    const HWND control = control_.Handle();
-    Editor.QX_SetBookMark(control, BookmarkDigitOf(action), Editor.QX_GetCaretPos(control));
+    control_.setBookMark(BookmarkDigitOf(action), control_.caretPos());
 }
 
 void EditCommands::Tab() { Editor.QX_Tab(control_.Handle()); }

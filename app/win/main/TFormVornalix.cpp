@@ -54,7 +54,8 @@ TFormVornalix::TFormVornalix(std::unique_ptr<BackupService> backup)
       help_(*this, control_),
       inspector_(*this, FrameInspector, SplitterInspector, control_, preferences_,
                  [this](bool shown) { InspectorLayoutChanged(shown); }),
-      checksum_(*this, control_)
+      checksum_(*this, control_),
+      compare_(*this, control_), patch_(*this, control_)
 {
     SetCaption(kTextMainCaption);
     SetClientSize(458, 289);
@@ -142,6 +143,10 @@ void TFormVornalix::CreateActions()
     BindHandler(A::FindString, &F::ActionFindStringExecute);
     BindHandler(A::ToolInspector, &F::ActionToolInspectorExecute);
     BindHandler(A::ToolChecksum, &F::ActionToolChecksumExecute);
+    BindHandler(A::ToolCompare, &F::ActionToolCompareExecute);
+    BindHandler(A::EditCopyAs, &F::ActionEditCopyAsExecute);
+    BindHandler(A::EditPasteHex, &F::ActionEditPasteHexExecute);
+    BindHandler(A::EditFill, &F::ActionEditFillExecute);
     for (A action : {A::JumpDocTop, A::JumpDocEnd, A::JumpPageUp, A::JumpPageDown, A::JumpLineTop, A::JumpLineEnd})
         BindHandler(action, &F::ActionJumpDocTopExecute);
     for (A action : {A::MoveLeft, A::MoveRight, A::MoveUp, A::MoveDown})
@@ -266,7 +271,11 @@ void TFormVornalix::FormClose() { DragAcceptFiles(Handle(), FALSE); }
 
 // The main window is destroyed before its children: a checksum run stops before the control
 // frees the data it reads, whichever way the window goes.
-void TFormVornalix::FormDestroy() { checksum_.Stop(); }
+void TFormVornalix::FormDestroy()
+{
+    checksum_.Stop();
+    compare_.Stop();
+}
 
 void TFormVornalix::FormResize()
 {
@@ -374,6 +383,7 @@ void TFormVornalix::NotifyChanged()
 void TFormVornalix::ControlChanged()
 {
     inspector_.DataChanged();
+    compare_.DocumentChanged();
     Documents().ControlChanged();
 }
 
@@ -385,7 +395,7 @@ void TFormVornalix::RefreshStatus()
     EditorHistory.SetSaveEnabled(modified);
     Action(ActionId::FileSave).SetEnabled(modified);
     StatusBar.SetPanelText(1, modified ? kTextModifiedMark : "");
-    StatusBar.SetPanelText(0, std::to_string(Editor.QX_GetDataSize(ControlHandle())));
+    StatusBar.SetPanelText(0, std::to_string(control_.dataSize()));
     ShowReadOnlyPanel();
     StatusBar.Repaint();
 }
@@ -471,3 +481,7 @@ void TFormVornalix::ActionOthersTabExecute(TAction&) { edit_.Tab(); }
 void TFormVornalix::ActionEditorBackwardExecute(TAction& sender) { documents_.RunEditorCommand(IdOf(sender)); }
 void TFormVornalix::ActionToolInspectorExecute(TAction&) { inspector_.Toggle(); }
 void TFormVornalix::ActionToolChecksumExecute(TAction&) { checksum_.Run(); }
+void TFormVornalix::ActionToolCompareExecute(TAction&) { compare_.Run(); }
+void TFormVornalix::ActionEditCopyAsExecute(TAction&) { patch_.CopyAs(); }
+void TFormVornalix::ActionEditPasteHexExecute(TAction&) { patch_.PasteHex(); }
+void TFormVornalix::ActionEditFillExecute(TAction&) { patch_.Fill(); }

@@ -3,6 +3,7 @@
 #include "app/settings/ActionTable.h"
 #include "app/settings/Preferences.h"
 #include "app/win/backup/BackupService.h"
+#include "app/win/compare/CompareCommand.h"
 #include "app/win/documents/DocumentCommands.h"
 #include "app/win/documents/TFrameHistory.h"
 #include "app/win/find/FindCommands.h"
@@ -11,6 +12,7 @@
 #include "app/win/settings/PreferenceCommands.h"
 #include "app/win/system/EditorControl.h"
 #include "app/win/tools/ChecksumCommand.h"
+#include "app/win/patching/PatchCommands.h"
 #include "app/win/tools/InspectorPane.h"
 #include "app/win/tools/TFrameInspector.h"
 #include "app/win/ui/TActionList.h"
@@ -29,8 +31,8 @@
 // The window hosts exactly one editing control in PanelClient and reaches it only through the
 // bound exports. It creates the components, binds each action to the handler named after it,
 // and each handler forwards to the feature that owns the command and its state: documents and
-// the editing list, find and replace, the edit commands, preferences, help, the inspector pane
-// and the checksums. A new feature adds its object and its bindings here, nothing else.
+// the editing list, find and replace, the edit commands, preferences, help, the inspector pane,
+// the checksums and the compare window. A new feature adds its object and its bindings here, nothing else.
 class TFormVornalix final : public TForm {
 public:
     explicit TFormVornalix(std::unique_ptr<BackupService> backup);
@@ -133,6 +135,10 @@ private:
     void ActionFindStringExecute(TAction& sender);
     void ActionToolInspectorExecute(TAction& sender);
     void ActionToolChecksumExecute(TAction& sender);
+    void ActionToolCompareExecute(TAction& sender);
+    void ActionEditCopyAsExecute(TAction& sender);
+    void ActionEditPasteHexExecute(TAction& sender);
+    void ActionEditFillExecute(TAction& sender);
 
     static void NotifyChanged();
 
@@ -151,4 +157,7 @@ private:
     InspectorPane inspector_;
     // Stopped before the window and the control go, since its workers read the control's data.
     ChecksumCommand checksum_;
+    // Its window reads the control: it goes before the control does.
+    CompareCommand compare_;
+    PatchCommands patch_;
 };

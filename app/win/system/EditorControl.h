@@ -18,21 +18,18 @@ public:
             ::SetFocus(control_);
     }
 
-    int dataSize() override;
-    int caretPos() override;
-    bool setCaretPos(int nibble) override;
-    int viewTop() override;
-    bool setViewTop(int nibble) override;
-    int selectionBegin() override;
-    int selectionSize() override;
-    bool setSelection(int nibble, int count) override;
-    int bookMark(int index) override;
-    bool setBookMark(int index, int nibble) override;
-    bool findFirst(int nibble, const uint8_t* pattern, int count) override;
-    bool findNext(int nibble, const uint8_t* pattern, int count) override;
-    bool findPrev(int nibble, const uint8_t* pattern, int count) override;
-    bool findCaseless(FindDirection direction, int nibble, const uint8_t* pattern, const uint8_t* caseFlags,
-                      int count) override;
+    int64_t dataSize() override;
+    int64_t caretPos() override;
+    bool setCaretPos(int64_t nibble) override;
+    int64_t viewTop() override;
+    bool setViewTop(int64_t nibble) override;
+    int64_t selectionBegin() override;
+    int64_t selectionSize() override;
+    bool setSelection(int64_t nibble, int64_t count) override;
+    int64_t bookMark(int index) override;
+    bool setBookMark(int index, int64_t nibble) override;
+    FindResult find(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count, FindMatch match,
+                    const uint8_t* caseFlags) override;
     bool replaceSelection(const uint8_t* bytes, int count) override;
 
 private:

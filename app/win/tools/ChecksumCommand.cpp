@@ -18,8 +18,7 @@ void ChecksumCommand::Run()
 {
     const HWND control = control_.Handle();
     const std::optional<ChecksumRange> range =
-        ChecksumRangeOf(Editor.QX_GetDataSize(control), Editor.QX_GetSelectionBegin(control),
-                        Editor.QX_GetSelectionSize(control));
+        ChecksumRangeOf(control_.dataSize(), control_.selectionBegin(), control_.selectionSize());
     std::optional<ChecksumDigests> digests;
     try {
         if (range)

@@ -11,14 +11,12 @@
 #include <atomic>
 #include <exception>
 #include <thread>
+#include <vector>
 
 namespace {
 
-// The range is read in slices of this size: each is one QX_WriteDataTo call and at most
-// one piece per worker round.
-constexpr int kSlice = 16 << 20;
-// A worker adds its piece in steps of this size, so a stop waits for one step at most.
-constexpr size_t kStep = size_t{1} << 20;
+// A worker reads and adds its range in steps of this size, so a stop waits for one step at most.
+constexpr int kStep = 1 << 20;
 
 // Dispatches what keeps the window alive without letting the user act: paint messages, and
 // (by the peeking itself) messages sent from other threads.
@@ -58,12 +56,34 @@ private:
 
 } // namespace
 
-// Four threads, one per sum. Feed hands each the same piece and returns once all have
-// taken it, dispatching paint meanwhile; the first failure of a worker is thrown there, and
-// ChecksumStopped once Stop has run.
+namespace {
+
+// A snapshot of the control's data, closed when the scope ends.
+class Snapshot {
+public:
+    explicit Snapshot(HWND control) : reader_(Editor.QX_OpenReader(control))
+    {
+        if (!reader_)
+            throw ChecksumError("no snapshot of the data");
+    }
+    ~Snapshot() { Editor.QX_CloseReader(reader_); }
+    Snapshot(const Snapshot&) = delete;
+    Snapshot& operator=(const Snapshot&) = delete;
+    [[nodiscard]] QX_READER Reader() const noexcept { return reader_; }
+
+private:
+    QX_READER reader_;
+};
+
+} // namespace
+
+// Four threads, one per sum, each reading the range from the snapshot on its own in steps,
+// so no memory grows with the range. Wait returns once all are done, dispatching paint
+// meanwhile; the first failure of a worker is thrown there, and ChecksumStopped once Stop has run.
 class SumWorkers {
 public:
-    explicit SumWorkers(Checksums& sums) : sums_(sums)
+    SumWorkers(Checksums& sums, QX_READER reader, const ChecksumRange& range)
+        : sums_(sums), reader_(reader), range_(range)
     {
         try {
             for (int i = 0; i < kChecksumCount; ++i)
@@ -77,28 +97,23 @@ public:
     SumWorkers(const SumWorkers&) = delete;
     SumWorkers& operator=(const SumWorkers&) = delete;
 
-    void Feed(const uint8_t* bytes, size_t count)
+    void Wait()
     {
-        ThrowIfStopped();
-        piece_ = bytes;
-        pieceSize_ = count;
-        pending_ = kChecksumCount;
-        for (const Event& go : go_)
-            SetEvent(go.Handle());
         const HANDLE done = done_.Handle();
         for (;;) {
+            ThrowIfStopped();
             const DWORD woken = MsgWaitForMultipleObjects(1, &done, FALSE, INFINITE, QS_PAINT | QS_SENDMESSAGE);
             if (woken == WAIT_OBJECT_0)
                 break;
-            // The workers read the piece until they are done with it, so even a failed wait
-            // waits for them, if without painting.
+            // The workers read until they are done, so even a failed wait waits for them, if
+            // without painting.
             if (woken == WAIT_FAILED) {
                 WaitForSingleObject(done, INFINITE);
                 break;
             }
             DispatchPaint();
-            ThrowIfStopped();
         }
+        ThrowIfStopped();
         if (failure_)
             std::rethrow_exception(failure_);
     }
@@ -109,15 +124,13 @@ public:
             throw ChecksumStopped();
     }
 
-    // Joins the workers; a worker in the middle of a piece leaves it after its current step.
+    // Joins the workers; a worker in the middle of its range leaves it after its current step.
     void Stop() noexcept
     {
         stopping_ = true;
-        for (int i = 0; i < kChecksumCount; ++i)
-            if (threads_[i].joinable()) {
-                SetEvent(go_[i].Handle());
-                threads_[i].join();
-            }
+        for (std::thread& thread : threads_)
+            if (thread.joinable())
+                thread.join();
     }
 
 private:
@@ -125,30 +138,31 @@ private:
     {
         // The window thread answers first when the cores are all busy.
         SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
-        const HANDLE go = go_[static_cast<int>(kind)].Handle();
-        while (WaitForSingleObject(go, INFINITE) == WAIT_OBJECT_0 && !stopping_) {
-            try {
-                for (size_t at = 0; at < pieceSize_ && !failed_ && !stopping_; at += kStep)
-                    sums_.Add(kind, piece_ + at, std::min(kStep, pieceSize_ - at));
-            } catch (...) {
-                if (!failed_.exchange(true))
-                    failure_ = std::current_exception();
+        try {
+            std::vector<uint8_t> buffer(kStep);
+            for (uint64_t done = 0; done < range_.count && !failed_ && !stopping_;) {
+                const int step = static_cast<int>(std::min<uint64_t>(kStep, range_.count - done));
+                if (!Editor.QX_ReadAt(reader_, static_cast<LONGLONG>(range_.offset + done), buffer.data(), step))
+                    throw ChecksumError("data not readable");
+                sums_.Add(kind, buffer.data(), static_cast<size_t>(step));
+                done += static_cast<uint64_t>(step);
             }
-            if (--pending_ == 0)
-                SetEvent(done_.Handle());
+        } catch (...) {
+            if (!failed_.exchange(true))
+                failure_ = std::current_exception();
         }
+        if (--pending_ == 0)
+            SetEvent(done_.Handle());
     }
 
     Checksums& sums_;
-    std::array<Event, kChecksumCount> go_;
+    const QX_READER reader_;
+    const ChecksumRange range_;
     Event done_;
-    // Written by the window thread before the go events, read by the workers after them.
-    const uint8_t* piece_ = nullptr;
-    size_t pieceSize_ = 0;
-    std::atomic<int> pending_{0};
+    std::atomic<int> pending_{kChecksumCount};
     std::atomic<bool> stopping_{false};
     std::atomic<bool> failed_{false};
-    std::exception_ptr failure_;  // set by the first worker that fails, before its piece counts as done
+    std::exception_ptr failure_;  // set by the first worker that fails, before it counts as done
     std::array<std::thread, kChecksumCount> threads_;
 };
 
@@ -172,24 +186,6 @@ private:
     bool wasEnabled_;
 };
 
-struct Feeding {
-    SumWorkers& workers;
-    std::exception_ptr failure;
-};
-
-bool FeedPiece(void* context, const void* bytes, int count)
-{
-    Feeding& feeding = *static_cast<Feeding*>(context);
-    try {
-        feeding.workers.Feed(static_cast<const uint8_t*>(bytes), static_cast<size_t>(count));
-        return true;
-    } catch (...) {
-        // The export would take the exception for a failure of its own: it goes back as a refusal.
-        feeding.failure = std::current_exception();
-        return false;
-    }
-}
-
 // Names the run's workers to Stop for as long as they exist.
 class RunningWorkers {
 public:
@@ -212,21 +208,10 @@ ChecksumDigests ChecksumRun::Sum(HWND window, HWND control, const ChecksumRange&
     Checksums sums;
     {
         const InputOff inputOff(window);
-        SumWorkers workers(sums);
+        const Snapshot snapshot(control);
+        SumWorkers workers(sums, snapshot.Reader(), range);
         const RunningWorkers running(workers_, workers);
-        Feeding feeding{workers, nullptr};
-        for (uint32_t done = 0; done < range.count;) {
-            const int slice = static_cast<int>(std::min<uint32_t>(kSlice, range.count - done));
-            const bool read = Editor.QX_WriteDataTo(control, static_cast<int>(2 * (range.offset + done)), slice,
-                                                    FeedPiece, &feeding);
-            if (feeding.failure)
-                std::rethrow_exception(feeding.failure);
-            if (!read)
-                throw ChecksumError("data not readable");
-            done += static_cast<uint32_t>(slice);
-            DispatchPaint();
-            workers.ThrowIfStopped();
-        }
+        workers.Wait();
     }
     return sums.Finish();
 }

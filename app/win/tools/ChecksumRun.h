@@ -21,11 +21,12 @@ public:
     ChecksumRun(const ChecksumRun&) = delete;
     ChecksumRun& operator=(const ChecksumRun&) = delete;
 
-    // Each sum runs on a thread of its own over the control's memory, piece by piece as
-    // QX_WriteDataTo hands it out, so the four take about as long as the slowest alone when
-    // there are cores for them. Meanwhile the calling (window) thread shows the hourglass and
-    // only dispatches paint and sent messages; `window` is disabled and the input that came in
-    // the meantime is dropped, so nothing can change the data while it is read. Throws
+    // Each sum runs on a thread of its own, reading the range step by step from a snapshot of
+    // the control's data (QX_OpenReader), so the four take about as long as the slowest alone
+    // when there are cores for them, the memory used does not grow with the range, and an edit
+    // made meanwhile does not change what is summed. Meanwhile the calling (window) thread
+    // shows the hourglass and only dispatches paint and sent messages; `window` is disabled
+    // and the input that came in the meantime is dropped. Throws
     // ChecksumStopped when Stop ended the run, ChecksumError when a provider is missing or
     // fails or the data cannot be read, std::bad_alloc or std::system_error when the threads
     // cannot be had.

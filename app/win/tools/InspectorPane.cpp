@@ -77,8 +77,8 @@ void InspectorPane::Refresh()
     const HWND control = control_.Handle();
     if (!control || !frame_.Visible())
         return;
-    const int caret = Editor.QX_GetCaretPos(control);
-    const int size = Editor.QX_GetDataSize(control);
+    const int64_t caret = control_.caretPos();
+    const int64_t size = control_.dataSize();
     if (!stale_ && caret == caret_ && size == size_)
         return;
     const ULONGLONG now = GetTickCount64();
@@ -96,7 +96,7 @@ void InspectorPane::Refresh()
     size_t count = 0;
     if (caret >= 0 && caret / 2 < size) {
         count = std::min<size_t>(InspectorByteCount, static_cast<size_t>(size - caret / 2));
-        if (!Editor.QX_GetData(control, bytes.data(), caret, static_cast<int>(count)))
+        if (!Editor.QX_GetData64(control, bytes.data(), caret, static_cast<int64_t>(count)))
             count = 0;
     }
     frame_.ShowBytes(std::span(bytes.data(), count));

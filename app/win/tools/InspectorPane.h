@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 
 class EditorControl;
@@ -51,8 +52,8 @@ private:
     TTimer timer_;
     // What the rows show: the caret and data size they were read at; stale after a change of
     // the data.
-    int caret_ = -1;
-    int size_ = -1;
+    int64_t caret_ = -1;
+    int64_t size_ = -1;
     bool stale_ = true;
     ULONGLONG shownAt_ = 0;  // GetTickCount64 of the rows' last change
 };

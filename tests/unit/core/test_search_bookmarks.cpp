@@ -174,6 +174,57 @@ TEST(SearchEitherCase, SearcherAgreesWithAFoldingScanAcrossPieceEdges)
     }
 }
 
+// Bytes known in part ("4?", "?4", "??"): the same agreement with a scan that compares only the
+// masked bits, over data long enough for the 32-byte filter, through the model as well.
+TEST(SearchMasked, SearcherAgreesWithAMaskingScanAcrossPieceEdges)
+{
+    const uint8_t alphabet[] = {0x41, 0x4F, 0x14, 0x00, 0xF4};
+    const uint8_t maskChoices[] = {0xFF, 0xF0, 0x0F, 0x00};
+    std::mt19937 random(31);
+    for (int round = 0; round < 600; ++round) {
+        Bytes data(1 + random() % 300);
+        for (auto& byte : data)
+            byte = alphabet[random() % std::size(alphabet)];
+        const PieceTable table = ScatteredTable(data, random);
+        SpanReader reader(1 + random() % 40);
+        bool failed = true;
+        Bytes pattern(1 + random() % 5), masks(pattern.size());
+        for (size_t i = 0; i < pattern.size(); ++i) {
+            pattern[i] = alphabet[random() % std::size(alphabet)];
+            masks[i] = maskChoices[random() % std::size(maskChoices)];
+        }
+        const ByteSearcher searcher(pattern.data(), pattern.size(), ByteSearcher::Masked{}, masks.data());
+        const auto matchesAt = [&](size_t k) {
+            for (size_t i = 0; i < pattern.size(); ++i)
+                if (((data[k + i] ^ pattern[i]) & masks[i]) != 0)
+                    return false;
+            return true;
+        };
+        const size_t from = random() % (data.size() + 2);
+        size_t forward = ByteSearcher::npos, backward = ByteSearcher::npos;
+        for (size_t k = from; k + pattern.size() <= data.size(); ++k)
+            if (matchesAt(k)) {
+                forward = k;
+                break;
+            }
+        for (size_t k = std::min(from + 1, data.size() + 1); k-- > 0;)
+            if (k + pattern.size() <= data.size() && matchesAt(k)) {
+                backward = k;
+                break;
+            }
+        ASSERT_EQ(searcher.findForward(table, from, reader, failed), forward) << "round " << round;
+        ASSERT_EQ(searcher.findBackward(table, from, reader, failed), backward) << "round " << round;
+        ASSERT_FALSE(failed);
+        if (round % 50 == 0 && forward != ByteSearcher::npos) {
+            TestControl t(data);
+            ASSERT_EQ(t.model.findMasked(ControlModel::FindFrom::Nibble, int64_t(2 * from), pattern.data(),
+                                         masks.data(), int(pattern.size())),
+                      ControlModel::Found::Hit);
+            EXPECT_EQ(t.model.caretPos(), int(2 * forward));
+        }
+    }
+}
+
 // Long data takes the 32-byte filter; hits at its block edges, the data's first and last
 // bytes, and the three starts of the model.
 TEST(SearchEitherCase, ModelFindsBothCasesFromEveryStart)

@@ -40,7 +40,7 @@ void Type(HWND control, const char* digits)
 std::optional<Profile> RecordOf(const std::vector<Profile>& records, const std::string& name)
 {
     for (const Profile& record : records)
-        if (record.documentName == name)
+        if (record.documentName == WideFromAnsi(name))
             return record;
     return std::nullopt;
 }
@@ -59,7 +59,7 @@ TEST(EditorRecovery, TypedBytesReachTheBackupAndComeBackAfterAKill)
     ASSERT_NE(control, nullptr);
     const std::optional<Profile> record = RecordOf(scene.records(), document);
     ASSERT_TRUE(record);
-    const std::string backup = record->backupFile;
+    const std::wstring backup = record->backupFile;
     EXPECT_EQ(BackupBytes(backup), (std::vector<uint8_t>{0x00, 0x11, 0x22, 0x33})) << "backed up when loaded";
 
     Type(control, "7A5");
@@ -119,14 +119,14 @@ TEST(EditorRecovery, ABackupWhoseFileChangedAfterTheCrashIsLeftWhereItIsAndTheUs
     BackupScene scene("bk_editor_base", "vornalix.exe");
     RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\KORVANI\\bk_editor_base\\Preference", "backup_time", REG_SZ, "1", 2);
     const std::string document = scene.filePath("large.bin");
-    std::vector<uint8_t> bytes = RandomBytes(5 << 20, 9);  // large enough to stand on its file
+    std::vector<uint8_t> bytes = RandomBytes(5 << 20, 9);
     ASSERT_TRUE(WriteBytes(document, bytes));
     auto editor = scene.start("-o \"" + document + "\"");
     HWND main = WaitForProcessWindow(editor->id(), kMainClass);
     ASSERT_NE(main, nullptr);
     const std::optional<Profile> record = RecordOf(scene.records(), document);
     ASSERT_TRUE(record);
-    const std::string backup = record->backupFile;
+    const std::wstring backup = record->backupFile;
     Type(ControlOf(main), "7");
     bytes[0] = static_cast<uint8_t>(0x70 | (bytes[0] & 0x0F));
     ASSERT_TRUE(WaitFor([&] { return BackupBytes(backup) == bytes; }, 15000)) << "no backup tick";
@@ -138,7 +138,7 @@ TEST(EditorRecovery, ABackupWhoseFileChangedAfterTheCrashIsLeftWhereItIsAndTheUs
     EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);
     EXPECT_EQ(AnswerBoxOfOtherEditor(restarted->id()), "ファイルを読み込めませんでした。");
     EXPECT_EQ(AnswerBoxOfOtherEditor(restarted->id()),
-              "バックアップから復帰できませんでした。バックアップファイルは次の場所に残してあります。\n" + backup);
+              "バックアップから復帰できませんでした。バックアップファイルは次の場所に残してあります。\n" + AnsiText(backup));
     // The recovery editor shows its window once its start is over: both are closed.
     EXPECT_TRUE(WaitFor([] { return BackupScene::windows(kMainClass).size() == 2; }, 15000));
     for (HWND window : BackupScene::windows(kMainClass))
@@ -159,15 +159,16 @@ size_t RecordAt(const std::vector<uint8_t>& journal, int skipped)
 
 TEST(EditorRecovery, ADamagedBackupIsToldNamedAndLeftAndNeverOpensAsIfWhole)
 {
-    // The whole-data record damaged: nothing can be rebuilt. A record in the middle: the
-    // document as it was before it comes back, and the user hears that later changes are lost.
+    // The header damaged (the base's size it names): nothing can be rebuilt. The first of two
+    // records: the document as it was before it (the file's bytes) comes back, and the user
+    // hears that later changes are lost.
     const struct {
         int damagedRecord;
         const char* text;
         std::vector<uint8_t> shown;
     } cases[] = {
-        {0, "バックアップから復帰できませんでした。", {}},
-        {1, "バックアップの一部が壊れていたため", {0x00, 0x11, 0x22, 0x33}},
+        {-1, "バックアップから復帰できませんでした。", {}},
+        {0, "バックアップの一部が壊れていたため", {0x00, 0x11, 0x22, 0x33}},
     };
     for (const auto& [damagedRecord, text, shown] : cases) {
         SCOPED_TRACE(damagedRecord);
@@ -178,8 +179,8 @@ TEST(EditorRecovery, ADamagedBackupIsToldNamedAndLeftAndNeverOpensAsIfWhole)
         auto editor = scene.start("-o \"" + document + "\"");
         HWND main = WaitForProcessWindow(editor->id(), kMainClass);
         ASSERT_NE(main, nullptr);
-        const std::string backup = RecordOf(scene.records(), document).value().backupFile;
-        // Two ticks, two records after the one of the whole data.
+        const std::wstring backup = RecordOf(scene.records(), document).value().backupFile;
+        // Two ticks, two records after the header that names the file.
         Type(ControlOf(main), "7");
         ASSERT_TRUE(WaitFor([&] { return BackupBytes(backup) == std::vector<uint8_t>{0x70, 0x11, 0x22, 0x33}; }, 15000));
         Type(ControlOf(main), "A");
@@ -187,7 +188,7 @@ TEST(EditorRecovery, ADamagedBackupIsToldNamedAndLeftAndNeverOpensAsIfWhole)
         editor->terminate();
         ASSERT_TRUE(editor->waitForExit());
         std::vector<uint8_t> journal = ReadBytes(backup);
-        const size_t damaged = RecordAt(journal, damagedRecord) + 20;
+        const size_t damaged = (damagedRecord < 0 ? 0 : RecordAt(journal, damagedRecord)) + 20;
         ASSERT_LT(damaged, journal.size());
         journal[damaged] ^= 0xFF;
         ASSERT_TRUE(WriteBytes(backup, journal));
@@ -198,7 +199,8 @@ TEST(EditorRecovery, ADamagedBackupIsToldNamedAndLeftAndNeverOpensAsIfWhole)
         if (told == "ファイルを読み込めませんでした。")
             told = AnswerBoxOfOtherEditor(restarted->id());
         EXPECT_EQ(told.find(text), 0u) << told;
-        EXPECT_NE(told.find("\n" + backup), std::string::npos) << "the backup is named: " << told;
+        const size_t named = told.find(AnsiText(backup));
+        EXPECT_TRUE(named != std::string::npos && named > 0 && told[named - 1] == '\n') << "the backup is named: " << told;
         EXPECT_TRUE(ReadBytes(backup) == journal) << "the damaged backup is left as it was";
         // The recovery editor goes on with a backup of its own, holding what it shows.
         std::optional<Profile> recovered;

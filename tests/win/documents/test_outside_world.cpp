@@ -8,6 +8,8 @@
 #include "tests/win/support/Wait.h"
 
 #include <commctrl.h>
+#include "common/win/WideText.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -176,7 +178,7 @@ TEST_F(OutsideWorld, ASaveOverAChangedFileAsksAndADeletedFileIsSaidAndWrittenAga
     EXPECT_EQ(editor->dataText(), "51414141");
     EXPECT_EQ(file.text(), "QAAA");
 
-    ASSERT_TRUE(DeleteFileA(file.path().c_str()));
+    ASSERT_TRUE(file.remove());
     ASSERT_TRUE(Reactivate(editor->window()));
     const CaughtBox notice = Answer(*editor, IDOK);
     EXPECT_NE(notice.text.find("削除されました"), std::string::npos) << notice.text;
@@ -234,7 +236,7 @@ TEST_F(OutsideWorld, AnEndWithoutAskingKeepsTheBackupOfTheUnsavedChanges)
         BackupDocumentSource backup;
         uint64_t size = 0;
         std::string bytes;
-        if (backup.open(editor->filePath(found.cFileName), size) && size == 4) {
+        if (backup.open(WideFromAnsi(editor->filePath(found.cFileName)), size) && size == 4) {
             bytes.resize(4);
             backup.read(reinterpret_cast<uint8_t*>(bytes.data()), 4);
         }
@@ -272,7 +274,7 @@ TEST_F(OutsideWorld, ReadOnlyOpensRefuseEditsAndSaySo)
     EXPECT_EQ(editor->dataText(), "41414141");
 
     // The edit menu's last item turns the mode off.
-    ASSERT_TRUE(editor->pressKeys("alt+e Up Return"));
+    ASSERT_TRUE(editor->pressKeys("alt+e Up Up Up Up Return"));
     EXPECT_TRUE(WaitFor([&] { return PanelText(*editor, 2).empty(); })) << PanelText(*editor, 2);
     ASSERT_TRUE(editor->pressKeys("Home 5"));
     EXPECT_EQ(editor->dataText(), "51414141");

@@ -1,4 +1,4 @@
-// LoadDocument and WriteDocument with a real control: size limit, warnings, round trips.
+// LoadDocument and WriteDocument with a real control: files of any size, sharing, warnings, round trips.
 #include "app/win/documents/Document.h"
 #include "app/win/system/EditorLibrary.h"
 #include "app/texts/ProgramTexts.h"
@@ -78,7 +78,6 @@ protected:
             }
             return true;
         }
-        [[nodiscard]] JournalBase base() const override { return {}; }
 
         std::vector<size_t> reads;
 
@@ -93,29 +92,69 @@ protected:
     TestFolder folder_;
 };
 
-TEST_F(DocumentTest, TheLargestAllowedFileIsReadAndOneByteMoreIsRefusedBeforeReading)
+TEST_F(DocumentTest, AFileOfAnySizeOpensOnItsBaseWithoutBeingRead)
 {
-    const std::wstring largest = folder_ / "largest.bin";
-    const std::wstring tooLarge = folder_ / "too large.bin";
-    ASSERT_TRUE(MakeSizedFile(largest, 1073741823));
-    ASSERT_TRUE(MakeSizedFile(tooLarge, 1073741824));
+    // Past the old 1 GiB limit and past 4 GiB; sparse, so only what is read costs anything.
+    const std::wstring large = folder_ / "large.bin";
+    const uint64_t size = (uint64_t{5} << 30) + 3;
+    ASSERT_TRUE(MakeSizedFile(large, size));
+    OpenedAs opened = OpenedAs::SharingWrites;
+    ASSERT_TRUE(LoadDocument(host_.host(), control(), large, &opened));
+    EXPECT_EQ(takeBox(), "");
+    EXPECT_EQ(opened, OpenedAs::Base);
+    EXPECT_EQ(Editor.QX_GetDataSize64(control()), static_cast<LONGLONG>(size));
+    EXPECT_EQ(Editor.QX_GetBaseSize(control()), static_cast<LONGLONG>(size));
+    EXPECT_FALSE(Editor.QX_IsModified(control()));
+    // The base is held against writers while the document stands on it.
+    const HANDLE writer = CreateFileW(large.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(writer, INVALID_HANDLE_VALUE);
+    if (writer != INVALID_HANDLE_VALUE)
+        CloseHandle(writer);
 
-    RecordingSource refused("x");
-    EXPECT_FALSE(LoadDocument(host_.host(), control(), tooLarge, refused));
-    EXPECT_EQ(takeBox(), kTextFileTooLarge);
-    EXPECT_TRUE(refused.reads.empty());
-    EXPECT_EQ(shown(), "\x01\x02\x03");
-    EXPECT_TRUE(Editor.QX_IsModified(control()));
-
-    // Read in pieces straight into the control.
-    RecordingSource read("read");
-    EXPECT_TRUE(LoadDocument(host_.host(), control(), largest, read));
+    // A backup source is read in pieces straight into the control.
+    show("\x01\x02\x03");
+    const uint64_t claimed = (uint64_t{64} << 20) + 3;  // past one piece of the control's
+    RecordingSource read("read", claimed);
+    EXPECT_TRUE(LoadDocument(host_.host(), control(), large, read));
     EXPECT_EQ(takeBox(), "");
     EXPECT_GT(read.reads.size(), 1u);
-    EXPECT_EQ(Editor.QX_GetDataSize(control()), 1073741823);
     char tail[4] = {};
-    ASSERT_TRUE(Editor.QX_GetData(control(), tail, 2 * (1073741823 - 4), 4));
+    ASSERT_TRUE(Editor.QX_GetData(control(), tail, static_cast<int>(2 * (claimed - 4)), 4));
     EXPECT_EQ(std::string(tail, 4), "drea");
+}
+
+TEST_F(DocumentTest, AFileAnotherProgramWritesIsOfferedReadOnlyAndOpensSoOnlyWhenTheUserSaysYes)
+{
+    const std::wstring name = folder_ / "written.bin";
+    PutFile(name, "live");
+    const HANDLE writer = CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    const struct {
+        int answer;
+        bool opens;
+    } cases[] = {{IDNO, false}, {IDYES, true}};
+    for (const auto& [answer, opens] : cases) {
+        SCOPED_TRACE(answer);
+        show("\x01\x02\x03");
+        ASSERT_TRUE(Editor.QX_SetReadOnly(control(), false));
+        catcher_.answer(answer);
+        OpenedAs opened = OpenedAs::Base;
+        EXPECT_EQ(LoadDocument(host_.host(), control(), name, &opened), opens);
+        const std::vector<CaughtBox> boxes = catcher_.boxes();
+        catcher_.clear();
+        ASSERT_EQ(boxes.size(), 1u) << "one question, no warning after it";
+        EXPECT_EQ(boxes[0].text, kTextOpenSharingRefused);
+        EXPECT_EQ(boxes[0].flags & 0xF, UINT{MB_YESNO});
+        EXPECT_EQ(shown(), opens ? "live" : "\x01\x02\x03");
+        EXPECT_EQ(Editor.QX_IsReadOnly(control()), opens);
+        if (opens) {
+            EXPECT_EQ(opened, OpenedAs::SharingWrites);
+        }
+    }
+    CloseHandle(writer);
+    ASSERT_TRUE(Editor.QX_SetReadOnly(control(), false));
 }
 
 TEST_F(DocumentTest, UnreadableNamesGiveTheReadWarningAndChangeNothing)
@@ -126,8 +165,7 @@ TEST_F(DocumentTest, UnreadableNamesGiveTheReadWarningAndChangeNothing)
     for (const std::wstring& name : {folder_ / "missing.bin", std::wstring(L"there.bin"),
                                      std::wstring(L"\\\\server\\share\\there.bin"), folder_.path()}) {
         SCOPED_TRACE(AnsiText(name));
-        FileDocumentSource source;
-        EXPECT_FALSE(LoadDocument(host_.host(), control(), name, source));
+        EXPECT_FALSE(LoadDocument(host_.host(), control(), name));
         EXPECT_EQ(takeBox(), kTextCannotReadFile);
     }
 
@@ -166,6 +204,44 @@ TEST_F(DocumentTest, ADocumentLargerThanOnePieceIsWrittenAndReadBackWhole)
     show("x");
     ASSERT_TRUE(LoadDocument(host_.host(), control(), name));
     EXPECT_TRUE(shown() == bytes);
+}
+
+TEST_F(DocumentTest, SavingOverTheOpenedFileMakesItTheBaseAndUndoGoesBackAcrossTheSave)
+{
+    const std::wstring name = folder_ / "doc.bin";
+    const std::string opened = "0123456789", first = "01234abc56789", second = "01234abc5678Z";
+    PutFile(name, opened);
+    ASSERT_TRUE(LoadDocument(host_.host(), control(), name));
+    ASSERT_TRUE(Editor.QX_InsertData(control(), 2 * 5, "abc", 3));
+    ASSERT_TRUE(WriteDocument(host_.host(), control(), name));
+    EXPECT_EQ(takeBox(), "");
+    EXPECT_EQ(FileText(name), first);
+    EXPECT_EQ(Editor.QX_GetBaseChanges(control(), nullptr, 0), 0) << "the saved file is the base";
+    wchar_t base[MAX_PATH] = {};
+    ASSERT_GT(Editor.QX_GetBaseName(control(), base, MAX_PATH), 0);
+    EXPECT_EQ(std::wstring(base), name);
+
+    // Saved again while the history still reads the first base, which went aside.
+    ASSERT_TRUE(Editor.QX_SetSelection(control(), 2 * 12, 1));
+    ASSERT_TRUE(Editor.QX_ReplaceSelection(control(), "Z", 1));
+    JournalBase written;
+    ASSERT_TRUE(WriteDocument(host_.host(), control(), name, &written));
+    EXPECT_EQ(FileText(name), second);
+    EXPECT_EQ(written.file, name);
+    EXPECT_EQ(written.size, second.size());
+
+    for (const std::string& expected : {first, opened}) {
+        ASSERT_TRUE(Editor.QX_Undo(control()));
+        EXPECT_EQ(shown(), expected);
+    }
+    for (const std::string& expected : {first, second}) {
+        ASSERT_TRUE(Editor.QX_Redo(control()));
+        EXPECT_EQ(shown(), expected);
+    }
+    // Once nothing reads the old bases, nothing of them is left.
+    ASSERT_TRUE(Editor.QX_New(control()));
+    EXPECT_EQ(folder_.names(), std::vector<std::string>{"doc.bin"});
+    EXPECT_EQ(FileText(name), second);
 }
 
 TEST_F(DocumentTest, UnwritableNamesGiveTheWriteWarningAndKeepTheFile)

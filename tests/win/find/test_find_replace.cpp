@@ -157,6 +157,16 @@ TEST_F(FindInTheEditor, FindNextAndPreviousMoveTheCaretAndTellWhenNothingIsFound
     findText("ABCDAB");
     EXPECT_EQ(messageText(), "検索対象が見つかりません。");
     EXPECT_EQ(caretInfo(), "2 [0 - B]");
+
+    // A pattern with unknown digits: find, next and previous go on with it.
+    findText("??CD??AB");
+    EXPECT_EQ(caretInfo(), "4 [0 - B]");
+    ASSERT_TRUE(editor_->pressKeys("ctrl+n"));
+    EXPECT_EQ(caretInfo(), "7 [0 - B]");
+    ASSERT_TRUE(editor_->pressKeys("ctrl+n"));
+    EXPECT_EQ(messageText(), "検索対象が見つかりません。");
+    ASSERT_TRUE(editor_->pressKeys("ctrl+b"));
+    EXPECT_EQ(caretInfo(), "4 [0 - B]");
 }
 
 TEST_F(FindInTheEditor, ReplaceRunAnsweredThroughTheStrip)

@@ -120,7 +120,7 @@ TEST(Exports, EveryExportIsBoundByItsUnderscoreName)
     EXPECT_EQ(bound, 56);
     QX_EXTENDED_EXPORTS(QX_COUNT)
 #undef QX_COUNT
-    EXPECT_EQ(bound, 85);
+    EXPECT_EQ(bound, 86);
     EXPECT_EQ(GetProcAddress(library, "QX_Create"), nullptr) << "only the underscore names are exported";
 }
 

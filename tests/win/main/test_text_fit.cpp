@@ -50,6 +50,13 @@ TEST(TextFit, EveryCaptionAndLabelFitsItsControl)
     EXPECT_EQ(ClippedIn(replaceNext), "") << "replace strip";
     TFormBytePos jump(owner);
     EXPECT_EQ(ClippedIn(jump), "") << "jump";
+    // The widest position texts: the last byte of a document of 256 GiB, in either radix.
+    jump.SetPosition(0x4000000000, 0x3FFFFFFFFF);
+    EXPECT_EQ(ClippedIn(jump), "") << "jump, hexadecimal";
+    jump.Show();
+    SendMessageA(jump.RadioShowMethod.ItemHandle(1), BM_CLICK, 0, 0);
+    EXPECT_EQ(jump.InfoCurPos.Text(), "274877906943 [0 - 274877906943]");
+    EXPECT_EQ(ClippedIn(jump), "") << "jump, decimal";
     TFormQuerySave query(owner, showHint);
     query.SetQuestion("「編集リストから削除」をする前に保存しますか？");
     EXPECT_EQ(ClippedIn(query), "") << "save query";

@@ -147,10 +147,14 @@ bool RunningEditor::waitForMainWindow(DWORD timeoutMs)
     return window_ != nullptr;
 }
 
-bool RunningEditor::pressKeys(const std::string& keys)
+bool RunningEditor::pressKeys(const std::string& keys) { return PressKeysIn(window_, keys); }
+
+bool RunningEditor::pressKeysIn(HWND window, const std::string& keys) { return PressKeysIn(window, keys); }
+
+bool PressKeysIn(HWND mainWindow, const std::string& keys)
 {
-    // The main window's own X window: a search by class could also find its hint window.
-    const auto xWindow = reinterpret_cast<uintptr_t>(GetPropA(window_, "__wine_x11_whole_window"));
+    // The window's own X window: a search by class could also find its hint window.
+    const auto xWindow = reinterpret_cast<uintptr_t>(GetPropA(mainWindow, "__wine_x11_whole_window"));
     if (!xWindow)
         return false;
     return Xdotool("windowfocus --sync " + std::to_string(xWindow) + " key --delay 20 " + keys);

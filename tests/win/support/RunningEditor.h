@@ -37,6 +37,8 @@ public:
 
     // Presses the keys (xdotool names, blank-separated) in the main window.
     bool pressKeys(const std::string& keys);
+    // Presses the keys in another top-level window (the editor's, or any of this display).
+    static bool pressKeysIn(HWND window, const std::string& keys);
     // A visible top-level window of the editor of the class ("#32770" for a message box).
     [[nodiscard]] HWND waitForWindow(const char* className, DWORD timeoutMs = 10000) const;
     // Waits until no visible window of the class is left.
@@ -57,6 +59,8 @@ private:
 };
 
 // Cross-process helpers for the editor's windows.
+// Presses the keys (xdotool names, blank-separated) in an editor's main window.
+bool PressKeysIn(HWND mainWindow, const std::string& keys);
 // The data size the status bar of an editor's main window shows.
 [[nodiscard]] std::string StatusSizeText(HWND mainWindow);
 // The children of a class (at any depth), in window order.

@@ -175,7 +175,7 @@ TEST(BackupJournal, BaseNamesInAnyScriptAndOfAnyLengthComeBack)
             return true;
         }, [](std::string_view) { return std::wstring(); });
     };
-    for (const std::wstring name : {L"C:\\Café\\한국어\\ύψος\\\U0001F600.bin", L"\\\\server\\share\\a.bin",
+    for (const std::wstring& name : {std::wstring(L"C:\\Café\\한국어\\ύψος\\\U0001F600.bin"), std::wstring(L"\\\\server\\share\\a.bin"),
                                     L"C:\\" + std::wstring(400, L'\u00E9')}) {
         const std::optional<JournalContents> contents = read(ComposeJournalHeader({name, 3, 4}));
         ASSERT_TRUE(contents);

@@ -150,3 +150,36 @@ TEST(InterpretArguments, SeveralDroppedFilesOpenTheFirstAndPassOnTheRest)
     files.files.insert(L"C:\\a.bin C:\\c.bin");
     EXPECT_EQ(Start(L"C:\\a.bin C:\\c.bin", files), Opened(L"C:\\a.bin C:\\c.bin"));
 }
+
+TEST(InterpretArguments, CompareOptionTakesTwoFilesOrStartsUntitled)
+{
+    FakeFiles files;
+    files.files = {L"C:\\a.bin"};
+    const auto compare = [](const std::wstring& first, const std::wstring& second) {
+        TStartArguments start;
+        start.CompareStart = true;
+        start.CompareFirst = first;
+        start.CompareSecond = second;
+        return start;
+    };
+    struct Case {
+        const wchar_t* arguments;
+        TStartArguments expected;
+    };
+    const Case cases[] = {
+        {L"-c C:\\a.bin C:\\b.bin", compare(L"C:\\a.bin", L"C:\\b.bin")},
+        {L"\"-c\"  \"C:\\my data\\a b.bin\" \"D:\\表.bin\" ignored", compare(L"C:\\my data\\a b.bin", L"D:\\表.bin")},
+        // Relative names stay as given, three leading backslashes cut to a network name's two: the
+        // compare window says when one cannot be opened.
+        {L"-c a.bin \\\\\\b.bin\\", compare(L"a.bin", L"\\\\b.bin")},
+        {L"-c", Untitled()},
+        {L"-c C:\\a.bin", Untitled()},
+        {L"-c C:\\a.bin \"\"", Untitled()},
+        // Case-sensitive, as the other options: "-C" is part of a name.
+        {L"-C C:\\a.bin", Untitled()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        EXPECT_EQ(Start(c.arguments, files), c.expected);
+    }
+}

@@ -1,6 +1,7 @@
 // ControlAccessSuite: the one set of expectations every ControlAccess passes: the fake, the model and the real control.
 #pragma once
 #include "app/documents/ControlAccess.h"
+#include "app/find/ByteText.h"
 #include "app/find/FindCommand.h"
 #include "app/find/ReplaceRun.h"
 
@@ -177,6 +178,24 @@ TYPED_TEST_P(ControlAccessSuite, FlaggedLettersMatchEitherCase)
     EXPECT_FALSE(control.findCaseless(FindDirection::First, 0, at, nullptr, 1));
 }
 
+TYPED_TEST_P(ControlAccessSuite, MaskedBytesMatchOnlyTheirKnownDigits)
+{
+    ControlAccess& control = this->make({0x50, 0x41, 0x13, 0x4F, 0x23, 0x4A, 0x13});
+    _CVec<uint8_t> pattern, masks;
+    ASSERT_TRUE(HexToPattern("4??3", pattern, masks));
+    ASSERT_TRUE(control.setCaretPos(0));
+    EXPECT_EQ(RunFind(control, FindDirection::First, pattern, {}, masks), FindOutcome::Found);
+    EXPECT_EQ(control.caretPos(), 2);
+    EXPECT_EQ(control.selectionSize(), 2);
+    EXPECT_EQ(RunFind(control, FindDirection::Next, pattern, {}, masks), FindOutcome::Found);
+    EXPECT_EQ(control.caretPos(), 6);
+    EXPECT_EQ(RunFind(control, FindDirection::Next, pattern, {}, masks), FindOutcome::Found);
+    EXPECT_EQ(control.caretPos(), 10);
+    EXPECT_EQ(RunFind(control, FindDirection::Next, pattern, {}, masks), FindOutcome::NotFound);
+    EXPECT_EQ(RunFind(control, FindDirection::Prev, pattern, {}, masks), FindOutcome::Found);
+    EXPECT_EQ(control.caretPos(), 6);
+}
+
 TYPED_TEST_P(ControlAccessSuite, ReplacingTheSelectionIsOneRefusableStep)
 {
     ControlAccess& control = this->make({0x00, 0x11, 0x22, 0x33});
@@ -246,5 +265,6 @@ TYPED_TEST_P(ControlAccessSuite, ReplaceRunsOfferAndReplaceMatchesInTurn)
 
 REGISTER_TYPED_TEST_SUITE_P(ControlAccessSuite, PositionsStayInsideTheData, SelectionCoversWholeBytesInsideTheData,
                             BookmarksHoldNibblesOfTheData, SearchesSelectTheMatchFromWhereTheyStart,
-                            FlaggedLettersMatchEitherCase, ReplacingTheSelectionIsOneRefusableStep,
+                            FlaggedLettersMatchEitherCase, MaskedBytesMatchOnlyTheirKnownDigits,
+                            ReplacingTheSelectionIsOneRefusableStep,
                             ReplaceRunsOfferAndReplaceMatchesInTurn);

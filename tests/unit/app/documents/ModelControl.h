@@ -12,35 +12,33 @@ public:
     [[nodiscard]] RecordingView& view() noexcept { return test_.view; }
     [[nodiscard]] std::vector<uint8_t> bytes() const { return test_.bytes(); }
 
-    int dataSize() override { return test_.model.dataSize(); }
-    int caretPos() override { return test_.model.caretPos(); }
-    bool setCaretPos(int nibble) override { return test_.model.setCaretPos(nibble); }
-    int viewTop() override { return test_.model.viewTop(); }
-    bool setViewTop(int nibble) override { return test_.model.setViewTop(nibble); }
-    int selectionBegin() override { return test_.model.selectionStart(); }
-    int selectionSize() override { return test_.model.selectionSize(); }
-    bool setSelection(int nibble, int count) override { return test_.model.setSelection(nibble, count); }
-    int bookMark(int index) override { return test_.model.bookMark(index); }
-    bool setBookMark(int index, int nibble) override { return test_.model.setBookMark(index, nibble); }
-    bool findFirst(int nibble, const uint8_t* pattern, int count) override
-    {
-        return test_.model.findFirst(nibble, pattern, count);
-    }
-    bool findNext(int nibble, const uint8_t* pattern, int count) override
-    {
-        return test_.model.findNext(nibble, pattern, count);
-    }
-    bool findPrev(int nibble, const uint8_t* pattern, int count) override
-    {
-        return test_.model.findPrev(nibble, pattern, count);
-    }
-    bool findCaseless(FindDirection direction, int nibble, const uint8_t* pattern, const uint8_t* caseFlags,
-                      int count) override
+    int64_t dataSize() override { return static_cast<int64_t>(test_.model.dataSize64()); }
+    int64_t caretPos() override { return test_.model.caretPos64(); }
+    bool setCaretPos(int64_t nibble) override { return test_.model.setCaretPos(nibble); }
+    int64_t viewTop() override { return test_.model.viewTop64(); }
+    bool setViewTop(int64_t nibble) override { return test_.model.setViewTop(nibble); }
+    int64_t selectionBegin() override { return test_.model.selectionStart64(); }
+    int64_t selectionSize() override { return test_.model.selectionSize64(); }
+    bool setSelection(int64_t nibble, int64_t count) override { return test_.model.setSelection(nibble, count); }
+    int64_t bookMark(int index) override { return test_.model.bookMark64(index); }
+    bool setBookMark(int index, int64_t nibble) override { return test_.model.setBookMark(index, nibble); }
+    FindResult find(FindDirection direction, int64_t nibble, const uint8_t* pattern, int count, FindMatch match,
+                    const uint8_t* flags) override
     {
         const auto from = direction == FindDirection::First  ? ControlModel::FindFrom::Nibble
                           : direction == FindDirection::Next ? ControlModel::FindFrom::After
                                                              : ControlModel::FindFrom::Before;
-        return test_.model.findEitherCase(from, nibble, pattern, caseFlags, count);
+        const bool caseless = match == FindMatch::EitherCase;
+        switch (match == FindMatch::Masked ? test_.model.findMasked(from, nibble, pattern, flags, count)
+                                           : test_.model.find(from, nibble, pattern, count, caseless,
+                                                              caseless ? flags : nullptr)) {
+        case ControlModel::Found::Hit:
+            return FindResult::Found;
+        case ControlModel::Found::Miss:
+            return FindResult::NotFound;
+        default:
+            return FindResult::Failed;
+        }
     }
     bool replaceSelection(const uint8_t* bytes, int count) override
     {

@@ -21,6 +21,8 @@ public:
     std::map<std::wstring, Data, std::less<>> files;
     std::map<std::wstring, uint64_t, std::less<>> writeTimes;
     std::set<std::wstring, std::less<>> unreadable, readOnlyFiles;
+    std::set<std::wstring, std::less<>> writtenElsewhere;  // open only read-only, sharing writes
+    bool lastReadShared = false;
     FakeControl shown{Data(1, 0)};
     bool controlFlag = false;  // the control's own modified flag
     std::deque<SaveAnswer> answers;
@@ -64,8 +66,14 @@ public:
         const auto found = files.find(file);
         if (found == files.end() || unreadable.count(file))
             return ++warnings, false;
-        return show(found->second);
+        show(found->second);
+        // As the control does when the file opens only sharing its writes.
+        lastReadShared = writtenElsewhere.count(file) != 0;
+        if (lastReadShared)
+            shown.readOnly_ = true;
+        return true;
     }
+    bool readOnlyByRead() override { return lastReadShared; }
     bool writeDocument(std::wstring_view name) override
     {
         rewrite(std::wstring(name), shown.data_);
@@ -347,6 +355,18 @@ TEST_F(DocumentSessionTest, ReadOnlyOpensSetTheModeAndTakeBackOnlyTheirOwn)
     session.ReadOnlyChosen();
     ASSERT_TRUE(session.LoadDocument(B, B));
     EXPECT_TRUE(window.shown.readOnly_);
+    EXPECT_FALSE(session.OpenedReadOnly());
+
+    // A file another program writes opens read-only, as the open's own mode: the next file
+    // opens writable again.
+    window.shown.readOnly_ = false;
+    session.ReadOnlyChosen();
+    window.readOnlyFiles.clear();
+    window.writtenElsewhere.insert(A);
+    ASSERT_TRUE(session.LoadDocument(A, A));
+    EXPECT_TRUE(window.shown.readOnly_ && session.OpenedReadOnly());
+    ASSERT_TRUE(session.LoadDocument(B, B));
+    EXPECT_FALSE(window.shown.readOnly_);
     EXPECT_FALSE(session.OpenedReadOnly());
 }
 

@@ -159,3 +159,27 @@ TEST(EditingList, ViewComesBackOnlyWhileTheFileIsUnchanged)
     EXPECT_EQ(state.caret, 0);
     EXPECT_EQ(state.stamp, clock.current);
 }
+
+// Positions past 4 GiB come back whole: none is cut to 32 bits on the way through the list.
+TEST(EditingList, ViewPast4GiBComesBackWhole)
+{
+    constexpr int64_t lead = 0x480000000;  // 18 GiB not stored, then 64 bytes
+    FakeClock clock;
+    clock.files[A] = FileStamp{2024, 4, 30, 8, 15, 0, 250};
+    FakeControl control(Data(64, 0x5A), lead);
+    ASSERT_TRUE(control.setViewTop(2 * lead));
+    ASSERT_TRUE(control.setCaretPos(2 * lead + 33));
+    ASSERT_TRUE(control.setSelection(0x20, 0x100000002));  // more than 4 GiB selected
+    ASSERT_TRUE(control.setBookMark(1, 2 * lead + 127));
+    ASSERT_TRUE(control.setBookMark(4, 0x1FFFFFFFE));
+
+    EditInfo state = FreshEditInfo(clock);
+    RememberView(A, state, true, control, clock);
+    FakeControl shown(Data(64, 0x5A), lead);
+    RestoreView(A, state, shown, clock);
+    EXPECT_EQ(shown.viewTop_, 2 * lead);
+    EXPECT_EQ(shown.caret_, 2 * lead + 33);
+    EXPECT_EQ(shown.selectionBegin(), 0x20);
+    EXPECT_EQ(shown.selectionSize(), 0x100000002);
+    EXPECT_EQ(shown.bookmarks_, control.bookmarks_);
+}

@@ -28,9 +28,9 @@ TEST(ByteText, ConversionBothWays)
 
 TEST(ByteText, EntryRules)
 {
-    for (const char* good : {"A0", "a0", "0123456789abcdefABCDEF"})
+    for (const char* good : {"A0", "a0", "0123456789abcdefABCDEF", "4?", "??", "?a??00"})
         EXPECT_TRUE(IsFindText(good)) << good;
-    for (const char* bad : {"", "A", "A0 ", " A0", "G0", "0x", "\x82\xA0"})
+    for (const char* bad : {"", "A", "A0 ", " A0", "G0", "0x", "\x82\xA0", "?", "4?0"})
         EXPECT_FALSE(IsFindText(bad)) << bad;
 
     EXPECT_TRUE(IsReplaceEntry("00", ""));  // an empty replacement deletes the matches
@@ -40,4 +40,20 @@ TEST(ByteText, EntryRules)
     EXPECT_FALSE(IsReplaceEntry("", "00"));
     EXPECT_FALSE(IsReplaceEntry("00", "0"));
     EXPECT_FALSE(IsReplaceEntry("00", "0 "));
+    EXPECT_FALSE(IsReplaceEntry("4?", "00"));  // the replacement runs on exact bytes
+}
+
+// Unknown digits become masks and come back as '?'; an exact pattern needs no masks.
+TEST(ByteText, PatternsWithUnknownDigits)
+{
+    _CVec<uint8_t> bytes, masks;
+    ASSERT_TRUE(HexToPattern("4??a??ff", bytes, masks));
+    EXPECT_EQ(BytesToHex(bytes), "400A00FF");
+    EXPECT_EQ(BytesToHex(masks), "F00F00FF");
+    EXPECT_EQ(PatternToHex(bytes, masks), "4??A??FF");
+    ASSERT_TRUE(HexToPattern("41", bytes, masks));
+    EXPECT_TRUE(masks.empty());
+    EXPECT_EQ(PatternToHex(bytes, masks), "41");
+    EXPECT_FALSE(HexToPattern("4?g", bytes, masks));
+    EXPECT_TRUE(bytes.empty() && masks.empty());
 }

@@ -55,3 +55,37 @@ TEST(FindCommand, NothingToSearchForAsksNothing)
     EXPECT_EQ(RunFind(control, FindDirection::Next, _CVec<uint8_t>()), FindOutcome::NoPattern);
     EXPECT_EQ(control.findCalls_, 0);
 }
+
+// A document whose matches lie past 4 GiB: AB CD at 4 GiB + 17, + 20 and at its end.
+class PastFourGiB : public testing::Test {
+protected:
+    static constexpr int64_t lead = 0x100000010;
+    FakeControl control{{0x00, 0xAB, 0xCD, 0x11, 0xAB, 0xCD, 0x22, 0xAB, 0xCD}, lead};
+    const _CVec<uint8_t> pattern{std::vector<uint8_t>{0xAB, 0xCD}.data(), 2};
+};
+
+TEST_F(PastFourGiB, ReplacesEveryMatchAndStopsAtTheEnd)
+{
+    ReplaceRun run(control, pattern, _CVec<uint8_t>(std::vector<uint8_t>{0xEE}.data(), 1));
+    ASSERT_TRUE(run.start());
+    EXPECT_EQ(run.matchOffset(), lead + 1);
+    EXPECT_TRUE(run.answer(SkipNext));
+    EXPECT_EQ(run.matchOffset(), lead + 4);
+    EXPECT_FALSE(run.answer(All));
+    EXPECT_EQ(run.replacedCount(), 2);
+    EXPECT_FALSE(run.readFailed());
+    EXPECT_EQ(control.data_, (Data{0x00, 0xAB, 0xCD, 0x11, 0xEE, 0x22, 0xEE}));
+    EXPECT_EQ(control.dataSize(), lead + 7);
+}
+
+// A search that cannot read the document is told apart from a miss, by find and by a run.
+TEST_F(PastFourGiB, UnreadableDocumentIsNoMiss)
+{
+    control.readFails_ = true;
+    for (const auto direction : {FindDirection::First, FindDirection::Next, FindDirection::Prev})
+        EXPECT_EQ(RunFind(control, direction, pattern), FindOutcome::ReadFailed);
+    ReplaceRun run(control, pattern, pattern);
+    EXPECT_FALSE(run.start());
+    EXPECT_TRUE(run.readFailed());
+    EXPECT_EQ(control.replaceCalls_, 0);
+}

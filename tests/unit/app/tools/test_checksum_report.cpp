@@ -17,6 +17,11 @@ TEST(ChecksumReport, SumsTheSelectionOrElseTheWholeData)
     EXPECT_FALSE(ChecksumRangeOf(100, -1, 4));
     EXPECT_FALSE(ChecksumRangeOf(-1, -1, 0));
     EXPECT_FALSE(ChecksumRangeOf(0x7FFFFFFF, 0x7FFFFFFE, 0x7FFFFFFF));
+    // Past 4 GiB: offsets and counts keep their high bits; the end check cannot overflow.
+    EXPECT_EQ(ChecksumRangeOf(0x400000000, -1, 0), (ChecksumRange{0, 0x400000000, false}));
+    EXPECT_EQ(ChecksumRangeOf(0x400000000, 0x600000000, 0x100000000), (ChecksumRange{0x300000000, 0x100000000, true}));
+    EXPECT_FALSE(ChecksumRangeOf(0x400000000, 0x600000000, 0x100000001));
+    EXPECT_FALSE(ChecksumRangeOf(0x400000000, 2, INT64_MAX));
 }
 
 TEST(ChecksumReport, SumsReadAsUpperCaseHexAndCopyAsNamedLines)

@@ -27,3 +27,15 @@ TEST(ClipboardBytes, AnythingElseGivesNothingNotEvenAPart)
         EXPECT_FALSE(ClipboardBytes(text).has_value());
     }
 }
+
+// Up to the limit a copy goes ahead; past it the refusal names the selection's size, grouped.
+TEST(ClipboardBytes, CopyOfMoreThanTheClipboardTakesIsRefusedWithItsSize)
+{
+    EXPECT_EQ(CopyRefusal(1), "");
+    EXPECT_EQ(CopyRefusal(kClipboardCopyLimit), "");
+    const std::string refusal = CopyRefusal(0x400000000);
+    EXPECT_NE(refusal.find("クリップボードにコピーできません"), std::string::npos) << refusal;
+    EXPECT_NE(refusal.find("17,179,869,184 バイト"), std::string::npos) << refusal;
+    EXPECT_NE(refusal.find("1,073,741,823 バイトまで"), std::string::npos) << refusal;
+    EXPECT_NE(CopyRefusal(kClipboardCopyLimit + 1).find("1,073,741,824 バイト\n"), std::string::npos);
+}

@@ -86,7 +86,8 @@ TEST(ActionTable, DefaultShortcutsAsLaidOut)
         if (!shortcut.empty()) {
             EXPECT_TRUE(used.insert(ShortcutToText(shortcut)).second) << ShortcutToText(shortcut);
         }
-    EXPECT_EQ(used.size(), 48u);
+    EXPECT_EQ(textOf(ActionId::ToolCompare), "Shift+Ctrl+O");
+    EXPECT_EQ(used.size(), 49u);
 }
 
 TEST(ActionTable, MenusHoldTheirItemsInOrder)
@@ -103,10 +104,11 @@ TEST(ActionTable, MenusHoldTheirItemsInOrder)
               "ファイル(&F):MenuFileNew MenuFileOpen -MenuFileEditorNew MenuFileEditorOpen -MenuFileSave "
               "MenuFileSaveAs -MenuFileExit \n"
               "編集(&E):MenuEditUndo MenuEditRedo -MenuEditSelBegin MenuEditSelEnd MenuEditHideSel "
-              "-MenuEditCut MenuEditCopy MenuEditDelete -MenuEditInsert -MenuEditReadOnly \n"
+              "-MenuEditCut MenuEditCopy MenuEditDelete -MenuEditInsert -MenuEditReadOnly -MenuEditCopyAs "
+              "MenuEditPasteHex MenuEditFill \n"
               "検索(&Q):MenuFindFind MenuFindNext MenuFindPrev -MenuFindReplace -MenuJumpBytePos -MenuFindString \n"
               "環境(&P):MenuPrefFont MenuPrefBgColor MenuPrefSettings \n"
-              "ツール(&T):MenuToolInspector -MenuToolChecksum \n"
+              "ツール(&T):MenuToolInspector -MenuToolChecksum MenuToolCompare \n"
               "ヘルプ(&H):MenuHelpContents MenuHelpKeyword -MenuHelpAbout \n");
 
     // Each action item runs the action its name says.
@@ -115,7 +117,7 @@ TEST(ActionTable, MenusHoldTheirItemsInOrder)
             if (item.kind == MenuItemKind::Action) {
                 EXPECT_EQ(std::string(item.name).substr(4), std::string(InfoOf(item.action).name).substr(6));
             }
-    const MenuItemInfo& readOnly = MainMenuTable[1].items.back();
+    const MenuItemInfo& readOnly = MainMenuTable[1].items[13];
     EXPECT_EQ(readOnly.kind, MenuItemKind::Check);
     EXPECT_STREQ(readOnly.caption, "編集禁止");
     EXPECT_FALSE(InfoOf(ActionId::HelpKeyword).visible);
@@ -133,7 +135,7 @@ TEST(ActionTable, MovementBookmarkListAndTabActionsAreInNoMenu)
         EXPECT_EQ(IsInMenu(action), expected) << InfoOf(action).name;
         inMenu += IsInMenu(action);
     }
-    EXPECT_EQ(inMenu, 30);
+    EXPECT_EQ(inMenu, 34);
 }
 
 TEST(ActionTable, CategoriesInOrderOfFirstUse)

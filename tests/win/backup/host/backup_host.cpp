@@ -2,6 +2,7 @@
 #include "tests/win/backup/host/HostProtocol.h"
 
 #include "app/win/backup/BackupManager.h"
+#include "app/win/backup/BackupJournalFile.h"
 #include "app/win/documents/Document.h"
 #include "app/win/system/EditorLibrary.h"
 #include "common/PathString.h"
@@ -44,15 +45,15 @@ void LoadFirstDocument(HWND window, const TStartArguments& start)
     uint64_t validEnd = 0;
     bool loaded = false;
     if (!start.FileToLoad.empty()) {
-        // The sources close their files before the backup is written over one of them.
-        FileDocumentSource file;
+        // The source closes its files before the backup is written over one of them.
         BackupDocumentSource recovered;
-        DocumentSource& source = start.RecoveryStart ? static_cast<DocumentSource&>(recovered) : file;
-        loaded = LoadDocument(window, control, start.FileToLoad, source);
+        loaded = start.RecoveryStart ? LoadDocument(window, control, start.FileToLoad, recovered)
+                                     : LoadDocument(window, control, start.FileToLoad);
         // A backup read in part stays for the user; this host takes a new one.
         if (start.RecoveryStart && (!loaded || recovered.partial()) && SameName(start.FileToLoad, backup->BackupPath()))
             backup->LeaveBackup();
-        base = loaded ? source.base() : JournalBase{};
+        if (!loaded || !ControlBase(control, base))
+            base = {};
         adopt = loaded && recovered.isJournal() && SameName(start.FileToLoad, backup->BackupPath());
         if (adopt) {
             base = recovered.journalBase();

@@ -1,0 +1,113 @@
+// TFormCompareFiles: two file fields with their browse buttons, the method, OK and cancel.
+#include "app/win/compare/TFormCompareFiles.h"
+
+#include "app/texts/ProgramTexts.h"
+#include "app/win/ui/DialogLook.h"
+#include "app/win/ui/TFileDialog.h"
+
+#include "common/win/MessageBox.h"
+#include "common/win/WideText.h"
+
+namespace {
+
+constexpr int kClientWidth = 520;
+constexpr int kMargin = 12;
+constexpr int kLabelWidth = 80;
+constexpr int kBrowseWidth = 64;
+constexpr int kRowHeight = 22;
+constexpr int kBottomHeight = 41;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kClientHeight = 124 + kBottomHeight;
+
+} // namespace
+
+TFormCompareFiles::TFormCompareFiles(HWND owner, const std::wstring& secondFile)
+    : TForm("TFormCompareFiles", owner), secondFile_(ShownName(secondFile))
+{
+    SetCaption(kTextCompareFilesCaption);
+    SetBorderStyle(TBorderStyle::Dialog);
+    SetClientSize(kClientWidth, kClientHeight);
+    SetActiveControl(&EditSecond);
+}
+
+TFormCompareFiles::~TFormCompareFiles() { DestroyHandle(); }
+
+void TFormCompareFiles::CreateComponents()
+{
+    CreateDialogPanels(*this, PanelClient, PanelBottom, kBottomHeight);
+    const int editLeft = kMargin + kLabelWidth;
+    const int editWidth = kClientWidth - editLeft - kBrowseWidth - 2 * kMargin;
+    struct Row {
+        TLabel& label;
+        TEdit& edit;
+        TButton& browse;
+        const char* caption;
+        std::string text;
+    };
+    Row rows[] = {{LabelFirst, EditFirst, ButtonBrowseFirst, kTextCompareFirst, kTextCompareShownDocument},
+                  {LabelSecond, EditSecond, ButtonBrowseSecond, kTextCompareSecond, secondFile_}};
+    int top = 14;
+    for (Row& row : rows) {
+        row.edit.SetBounds(editLeft, top, editWidth, kRowHeight);
+        row.edit.SetText(row.text);
+        row.edit.Create(PanelClient);
+        row.label.SetCaption(row.caption);
+        row.label.SetBounds(kMargin, top + 3, 0, 0);
+        row.label.Create(PanelClient);
+        row.label.SetFocusControl(&row.edit);
+        row.browse.SetCaption(kTextCompareBrowse);
+        row.browse.SetBounds(editLeft + editWidth + kMargin, top - 1, kBrowseWidth, kButtonHeight);
+        TEdit* edit = &row.edit;
+        row.browse.OnClick = [this, edit] { Browse(*edit); };
+        row.browse.Create(PanelClient);
+        top += 34;
+    }
+    CheckInsertionAware.SetCaption(kTextCompareInsertionAware);
+    CheckInsertionAware.SetBounds(editLeft, top + 4, editWidth, kRowHeight);
+    CheckInsertionAware.Create(PanelClient);
+
+    const int buttonTop = (kBottomHeight - kButtonHeight) / 2;
+    const int right = kClientWidth - 12;
+    ButtonOk.SetCaption(kTextCompareOk);
+    ButtonOk.SetModalResult(mrOk);
+    ButtonOk.SetBounds(right - 2 * kButtonWidth - 8, buttonTop, kButtonWidth, kButtonHeight);
+    ButtonOk.Create(PanelBottom);
+    ButtonOk.SetDefault(true);
+    ButtonCancel.SetCaption(kTextCompareCancel);
+    ButtonCancel.SetModalResult(mrCancel);
+    ButtonCancel.SetBounds(right - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight);
+    ButtonCancel.Create(PanelBottom);
+    ButtonCancel.SetCancel(true);
+}
+
+std::wstring TFormCompareFiles::FirstFile() const
+{
+    const std::string text = EditFirst.Text();
+    return text == kTextCompareShownDocument ? std::wstring() : WideFromAnsi(text);
+}
+
+std::wstring TFormCompareFiles::SecondFile() const
+{
+    const std::string text = EditSecond.Text();
+    return text == kTextCompareShownDocument ? std::wstring() : WideFromAnsi(text);
+}
+
+void TFormCompareFiles::FormCloseQuery(bool& canClose)
+{
+    if (ModalResult() == mrOk && EditSecond.Text().empty()) {
+        ShowMessageBox(Handle(), kTextCompareNoSecond, kMessageWarning);
+        EditSecond.SetFocus();
+        canClose = false;
+    }
+}
+
+void TFormCompareFiles::Browse(TEdit& edit)
+{
+    TFileDialog dialog(TFileDialog::Kind::Open);
+    dialog.SetOptions(OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ENABLESIZING);
+    if (edit.Text() != kTextCompareShownDocument)
+        dialog.SetFileName(WideFromAnsi(edit.Text()));
+    if (dialog.Execute(Handle()))
+        edit.SetText(ShownName(dialog.FileName()));
+}
