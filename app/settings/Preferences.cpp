@@ -11,11 +11,17 @@ namespace {
 
 void LoadRecordedShortcuts(PreferenceStore& store, ActionShortcuts& shortcuts)
 {
+    const bool fileKeysKnown = store.ReadBool(PrefKey::KeyAssign, PrefKey::FileKeys, false);
+    const auto givenKeyLater = [](size_t i) {
+        return std::any_of(std::begin(ActionsGivenKeysLater), std::end(ActionsGivenKeysLater),
+                           [i](ActionId action) { return IndexOf(action) == i; });
+    };
     std::vector<size_t> unrecorded;
     for (size_t i = 0; i < ActionCount; ++i) {
         const std::optional<std::string> text = store.readText(PrefKey::KeyAssign, ActionTable[i].name);
         shortcuts[i] = TextToShortcut(text.value_or(std::string()));
-        if (!text && i >= FirstRecordedActionCount)
+        if ((!text && i >= FirstRecordedActionCount) ||
+            (!fileKeysKnown && givenKeyLater(i) && text.value_or(std::string()).empty()))
             unrecorded.push_back(i);
     }
     for (const size_t i : unrecorded)
@@ -51,7 +57,7 @@ void SavePreferences(PreferenceStore& store, const Preferences& preferences,
     bool everyShortcutWritten = true;
     for (size_t i = 0; i < ActionCount; ++i)
         everyShortcutWritten &= store.WriteString(KeyAssign, ActionTable[i].name, ShortcutToStoredText(shortcuts[i]));
-    if (everyShortcutWritten)
+    if (everyShortcutWritten && store.WriteBool(KeyAssign, FileKeys, true))
         store.WriteBool(KeyAssign, Recorded, true);
     store.WriteInt(Preference, TabSize, preferences.tabSize);
     store.writeWideText(Preference, OpenPath, preferences.openPath);

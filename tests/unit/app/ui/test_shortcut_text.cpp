@@ -78,7 +78,9 @@ TEST(ActionTable, DefaultShortcutsAsLaidOut)
     EXPECT_EQ(textOf(ActionId::JumpLineTop), "Ctrl+Left");
     EXPECT_EQ(textOf(ActionId::SetBookMark3), "Shift+Ctrl+3");
     EXPECT_EQ(textOf(ActionId::OthersTab), "Tab");
-    EXPECT_EQ(textOf(ActionId::FileOpen), "");
+    EXPECT_EQ(textOf(ActionId::FileOpen), "Ctrl+O");
+    EXPECT_EQ(textOf(ActionId::FileSave), "Ctrl+S");
+    EXPECT_EQ(textOf(ActionId::FileSaveAs), "");
     EXPECT_EQ(textOf(ActionId::FindString), "Shift+Ctrl+F");
 
     std::set<std::string> used;
@@ -87,7 +89,7 @@ TEST(ActionTable, DefaultShortcutsAsLaidOut)
             EXPECT_TRUE(used.insert(ShortcutToText(shortcut)).second) << ShortcutToText(shortcut);
         }
     EXPECT_EQ(textOf(ActionId::ToolCompare), "Shift+Ctrl+O");
-    EXPECT_EQ(used.size(), 49u);
+    EXPECT_EQ(used.size(), 51u);
 }
 
 TEST(ActionTable, MenusHoldTheirItemsInOrder)
