@@ -125,8 +125,9 @@ TEST_F(RegistryTest, SavedShortcutsAreOneValuePerActionAndAMissingOneIsNoShortcu
         RegistryPreferenceStore store(registry);
         SavePreferences(store, preferences, DefaultShortcuts());
     }
-    EXPECT_EQ(valueCount("KeyAssign"), ActionCount + 1);
+    EXPECT_EQ(valueCount("KeyAssign"), ActionCount + 2);
     EXPECT_EQ(raw("KeyAssign", "recorded"), "1");
+    EXPECT_EQ(raw("KeyAssign", "file keys"), "1");
     EXPECT_EQ(raw("KeyAssign", "ActionFindFind"), "Ctrl+F");
 
     ARegistry registry(base_);
