@@ -16,6 +16,16 @@ std::string ReadField(const uint8_t* field)
     return std::string(begin, terminator ? terminator : begin + ProfileFieldSize);
 }
 
+// A narrow name field as every editor writes it, with its terminator; one that fills its bytes
+// is damaged, and a cut name could name another file: no name.
+std::string ReadNameField(const uint8_t* field)
+{
+    std::string text = ReadField(field);
+    if (text.size() == ProfileFieldSize)
+        text.clear();
+    return text;
+}
+
 void WriteField(uint8_t* field, std::string_view text)
 {
     std::memset(field, 0, ProfileFieldSize);
@@ -91,7 +101,7 @@ std::vector<Profile> ParseProfiles(const uint8_t* bytes, size_t size, const Prof
         switch (NameKind(first)) {
         case '\0':
             finish();
-            profiles.push_back({forms.widen(first), forms.widen(second)});
+            profiles.push_back({forms.widen(ReadNameField(record)), forms.widen(ReadNameField(record + ProfileFieldSize))});
             break;
         case kBackupKind:
             backupName += second;

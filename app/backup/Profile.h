@@ -37,8 +37,9 @@ struct ProfileNameForms {
     std::function<std::wstring(std::string_view)> widen;
 };
 
-// The records of a list file's bytes, read with bounds: a field without a terminator ends
-// with its 260 bytes, and bytes after the last whole record are ignored.
+// The records of a list file's bytes, read with bounds: a name field without a terminator
+// (which no editor writes) is no name, a name record's part without one ends with its 260
+// bytes, and bytes after the last whole record are ignored.
 [[nodiscard]] std::vector<Profile> ParseProfiles(const uint8_t* bytes, size_t size, const ProfileNameForms& forms);
 
 // The list file's bytes. A narrow text that cannot be stored with its terminator (260 bytes

@@ -94,13 +94,15 @@ TEST(Profile, ParsingStaysInsideTheRecords)
     std::vector<uint8_t> bytes(ProfileSize, 'x');
     std::memcpy(bytes.data(), "C:\\b.tmp\0junk", 13);
     auto profiles = Parse(bytes.data(), bytes.size());
-    EXPECT_EQ(profiles, std::vector<Profile>({{L"C:\\b.tmp", std::wstring(ProfileFieldSize, L'x')}}));
+    EXPECT_EQ(profiles, std::vector<Profile>({{L"C:\\b.tmp", L""}}));
 
-    // Without any terminator each field ends with its 260 bytes (the buffer ends right
-    // behind the record, so a read past it is caught).
+    // A name field without any terminator is damaged and names nothing, rather than a file
+    // its 260 bytes might name (the buffer ends right behind the record, so a read past it is
+    // caught).
     std::fill(bytes.begin(), bytes.end(), 'A');
+    std::memcpy(bytes.data(), "C:\\", 3);
     profiles = Parse(bytes.data(), bytes.size());
-    EXPECT_EQ(profiles[0].backupFile, std::wstring(ProfileFieldSize, L'A'));
+    EXPECT_EQ(profiles, std::vector<Profile>({{L"", L""}}));
 
     // Only whole records count.
     const auto two = Compose({{L"C:\\1.tmp", L"C:\\a"}, {L"C:\\2.tmp", L"C:\\b"}});
