@@ -37,14 +37,6 @@ void Type(HWND control, const char* digits)
         PostMessageA(control, WM_KEYDOWN, static_cast<WPARAM>(*digit), 0);
 }
 
-std::optional<Profile> RecordOf(const std::vector<Profile>& records, const std::string& name)
-{
-    for (const Profile& record : records)
-        if (record.documentName == WideFromAnsi(name))
-            return record;
-    return std::nullopt;
-}
-
 TEST(EditorRecovery, TypedBytesReachTheBackupAndComeBackAfterAKill)
 {
     BackupScene scene("bk_editor", "vornalix.exe");

@@ -151,14 +151,6 @@ bool DiskFastEnough(const std::string& folder)
     return written && projected < 30;
 }
 
-std::optional<Profile> RecordOf(const std::vector<Profile>& records, const std::string& name)
-{
-    for (const Profile& record : records)
-        if (SameName(record.documentName, WideFromAnsi(name)))
-            return record;
-    return std::nullopt;
-}
-
 TEST(LargeSession, AFilePast4GiBOpensIsEditedSavedAndRecoveredOnItsBase)
 {
     if (!RunningEditor::CanPressKeys())
