@@ -1,34 +1,34 @@
 // ACommandLine: the argument-adding rule and the composed command line.
 #include "common/ACommandLine.h"
 
-void ACommandLine::AddArgument(std::string_view argument)
+void ACommandLine::AddArgument(std::wstring_view argument)
 {
     if (!Tokens.empty())
-        Tokens.push_back({TCommandToken::Kind::Separator, " "});
-    Tokens.push_back({TCommandToken::Kind::Word, std::string(argument)});
+        Tokens.push_back({TCommandToken::Kind::Separator, L" "});
+    Tokens.push_back({TCommandToken::Kind::Word, std::wstring(argument)});
 }
 
-std::string ComposeArgumentText(const ACommandLine& commandLine)
+std::wstring ComposeArgumentText(const ACommandLine& commandLine)
 {
-    std::string text;
+    std::wstring text;
     for (const TCommandToken& token : commandLine.Tokens) {
         if (token.kind == TCommandToken::Kind::Separator) {
             text += token.text;
         } else {
-            text += '"';
+            text += L'"';
             text += token.text;
-            text += '"';
+            text += L'"';
         }
     }
     return text;
 }
 
-std::string ComposeCommandLine(const ACommandLine& commandLine)
+std::wstring ComposeCommandLine(const ACommandLine& commandLine)
 {
-    std::string line = "\"" + commandLine.ProgramPath + "\"";
-    const std::string arguments = ComposeArgumentText(commandLine);
+    std::wstring line = L"\"" + commandLine.ProgramPath + L"\"";
+    const std::wstring arguments = ComposeArgumentText(commandLine);
     if (!arguments.empty()) {
-        line += ' ';
+        line += L' ';
         line += arguments;
     }
     return line;

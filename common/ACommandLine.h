@@ -12,30 +12,30 @@ struct TCommandToken {
     enum class Kind : uint8_t { Separator, Word, Quoted };
 
     Kind kind = Kind::Word;
-    std::string text;
+    std::wstring text;
 
     bool operator==(const TCommandToken&) const = default;
 };
 
-// A value object: the arguments this process was started with, or those of a process
+// A value object (UTF-16, as the W calls take and give command lines): the arguments this process was started with, or those of a process
 // about to be started.
 struct ACommandLine {
-    std::string ProgramPath;            // full path of the program's module file
+    std::wstring ProgramPath;            // full path of the program's module file
     std::vector<TCommandToken> Tokens;  // the arguments, in order
 
     ACommandLine() = default;
-    explicit ACommandLine(std::string programPath) : ProgramPath(std::move(programPath)) {}
+    explicit ACommandLine(std::wstring programPath) : ProgramPath(std::move(programPath)) {}
 
     // Appends an argument as a word token, after a one-blank separator unless it is the
     // first; so composed arguments are always one blank apart.
-    void AddArgument(std::string_view argument);
+    void AddArgument(std::wstring_view argument);
 
     bool operator==(const ACommandLine&) const = default;
 };
 
 // The argument text: separators as they stand, word and quoted tokens wrapped in quotes.
-[[nodiscard]] std::string ComposeArgumentText(const ACommandLine& commandLine);
+[[nodiscard]] std::wstring ComposeArgumentText(const ACommandLine& commandLine);
 
 // The full command line a new process receives: the program path in quotes, then one
 // blank and the argument text when there is any.
-[[nodiscard]] std::string ComposeCommandLine(const ACommandLine& commandLine);
+[[nodiscard]] std::wstring ComposeCommandLine(const ACommandLine& commandLine);

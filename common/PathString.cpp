@@ -7,9 +7,19 @@
 
 namespace {
 
-[[nodiscard]] constexpr char AsciiLower(char c) noexcept
+template <typename Char>
+[[nodiscard]] constexpr Char AsciiLower(Char c) noexcept
 {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return c >= Char('A') && c <= Char('Z') ? static_cast<Char>(c - Char('A') + Char('a')) : c;
+}
+
+// The length of a run of a character at the name's start.
+[[nodiscard]] size_t LeadingRun(std::wstring_view name, wchar_t c) noexcept
+{
+    size_t run = 0;
+    while (run < name.size() && name[run] == c)
+        ++run;
+    return run;
 }
 
 } // namespace
@@ -75,4 +85,69 @@ std::string_view ProgramNameOf(std::string_view programPath) noexcept
         file.remove_prefix(slash + 1);
     file.remove_suffix(std::min<size_t>(file.size(), 4));
     return file;
+}
+
+bool IsNetworkName(std::wstring_view name) noexcept
+{
+    if (name.size() < 5 || name.substr(0, 2) != L"\\\\")
+        return false;
+    const size_t serverEnd = name.find(L'\\', 2);
+    if (serverEnd == std::wstring_view::npos || serverEnd == 2)
+        return false;
+    const std::wstring_view server = name.substr(2, serverEnd - 2);
+    if (server == L"?" || server == L".")
+        return false;
+    return serverEnd + 1 < name.size() && name[serverEnd + 1] != L'\\';
+}
+
+std::wstring MakePathString(std::wstring_view name)
+{
+    const size_t leading = LeadingRun(name, L'\\');
+    if (leading > 2)
+        name.remove_prefix(leading - 2);
+    const size_t last = name.find_last_not_of(L'\\');
+    name = last == std::wstring_view::npos ? std::wstring_view() : name.substr(0, last + 1);
+    if (name.size() >= NameLengthLimit)
+        return {};
+    return std::wstring(name);
+}
+
+std::wstring ExtendedLengthName(std::wstring_view fullName)
+{
+    if (HasDriveLetter(fullName) && fullName.size() > 2 && fullName[2] == L'\\')
+        return L"\\\\?\\" + std::wstring(fullName);
+    if (IsNetworkName(fullName))
+        return L"\\\\?\\UNC" + std::wstring(fullName.substr(1));
+    return std::wstring(fullName);
+}
+
+std::wstring WithoutExtendedLength(std::wstring_view name)
+{
+    if (name.starts_with(L"\\\\?\\UNC\\"))
+        return L"\\" + std::wstring(name.substr(7));
+    if (name.starts_with(L"\\\\?\\") && HasDriveLetter(name.substr(4)))
+        return std::wstring(name.substr(4));
+    return std::wstring(name);
+}
+
+bool SameName(std::wstring_view first, std::wstring_view second) noexcept
+{
+    if (first.size() != second.size())
+        return false;
+    for (size_t at = 0; at < first.size(); ++at)
+        if (AsciiLower(first[at]) != AsciiLower(second[at]))
+            return false;
+    return true;
+}
+
+std::wstring FolderOf(std::wstring_view name)
+{
+    if (name.size() <= 1)
+        return {};
+    const size_t last = name.rfind(L'\\');
+    if (last == std::wstring_view::npos)
+        return {};
+    if (last == 0)
+        return L"\\";
+    return std::wstring(name.substr(0, last));
 }

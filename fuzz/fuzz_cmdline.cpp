@@ -1,5 +1,6 @@
-// Fuzz target: command lines through ParseCommandLine and InterpretArguments. The input is
-// the command line; the bytes after its first NUL, if any, are the module path.
+// Fuzz target: command lines through ParseCommandLine and InterpretArguments. The input's
+// byte pairs are the UTF-16 units of the command line; those after its first NUL, if any,
+// are the module path.
 #include "app/backup/StartArguments.h"
 #include "common/ACommandLine.h"
 #include "common/CommandLineParser.h"
@@ -20,9 +21,9 @@ void Require(bool condition)
         std::abort();
 }
 
-std::vector<std::string> OperandTexts(const ACommandLine& commandLine)
+std::vector<std::wstring> OperandTexts(const ACommandLine& commandLine)
 {
-    std::vector<std::string> texts;
+    std::vector<std::wstring> texts;
     for (const TCommandToken& token : commandLine.Tokens)
         if (token.kind != TCommandToken::Kind::Separator)
             texts.push_back(token.text);
@@ -33,11 +34,11 @@ void CheckTokens(const ACommandLine& parsed)
 {
     for (const TCommandToken& token : parsed.Tokens) {
         Require(!token.text.empty());
-        Require(token.text.find('"') == std::string::npos);
+        Require(token.text.find(L'"') == std::wstring::npos);
         if (token.kind == TCommandToken::Kind::Separator)
-            Require(token.text.find_first_not_of(' ') == std::string::npos);
+            Require(token.text.find_first_not_of(L' ') == std::wstring::npos);
         if (token.kind == TCommandToken::Kind::Word)
-            Require(token.text.find(' ') == std::string::npos);
+            Require(token.text.find(L' ') == std::wstring::npos);
     }
 }
 
@@ -46,9 +47,9 @@ void CheckTokens(const ACommandLine& parsed)
 // and no NUL).
 void CheckRoundTrip(const ACommandLine& parsed)
 {
-    if (parsed.ProgramPath.find_first_of(std::string_view("\"\0", 2)) != std::string::npos)
+    if (parsed.ProgramPath.find_first_of(std::wstring_view(L"\"\0", 2)) != std::wstring::npos)
         return;
-    const std::string probe = "\"" + parsed.ProgramPath + "\" x";
+    const std::wstring probe = L"\"" + parsed.ProgramPath + L"\" x";
     if (ParseCommandLine(probe, parsed.ProgramPath).Tokens.size() != 1)
         return;
     const ACommandLine again = ParseCommandLine(ComposeCommandLine(parsed), parsed.ProgramPath);
@@ -57,9 +58,9 @@ void CheckRoundTrip(const ACommandLine& parsed)
 
 void CheckStart(const TStartArguments& start)
 {
-    Require(start.FileToLoad.size() < PathStringLimit && start.DocumentName.size() < PathStringLimit);
+    Require(start.FileToLoad.size() < NameLengthLimit && start.DocumentName.size() < NameLengthLimit);
     if (start.RecoveryStart) {
-        Require(HasDriveLetter(start.BackupFile) && start.FileToLoad == start.BackupFile);
+        Require(IsAbsoluteName(start.BackupFile) && start.FileToLoad == start.BackupFile);
     } else {
         Require(start.BackupFile.empty() && start.FileToLoad == start.DocumentName);
     }
@@ -70,19 +71,21 @@ void CheckStart(const TStartArguments& start)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // An exact-size copy, so a read past the text is caught.
-    std::unique_ptr<char[]> text(new char[size]);
-    std::copy(data, data + size, text.get());
-    const std::string_view line(text.get(), size);
-    const size_t nul = line.find('\0');
-    const std::string module(nul == std::string_view::npos ? std::string_view() : line.substr(nul + 1, 300));
+    const size_t units = size / 2;
+    std::unique_ptr<wchar_t[]> text(new wchar_t[units]);
+    for (size_t at = 0; at < units; ++at)
+        text[at] = static_cast<wchar_t>(data[2 * at] | data[2 * at + 1] << 8);
+    const std::wstring_view line(text.get(), units);
+    const size_t nul = line.find(L'\0');
+    const std::wstring module(nul == std::wstring_view::npos ? std::wstring_view() : line.substr(nul + 1, 300));
 
     const ACommandLine parsed = ParseCommandLine(line, module);
     Require(parsed.ProgramPath == module);
     CheckTokens(parsed);
     CheckRoundTrip(parsed);
 
-    const FileExistsCheck fileExists = [](std::string_view path) {
-        Require(HasDriveLetter(path) && path.size() < PathStringLimit);
+    const FileExistsCheck fileExists = [](std::wstring_view path) {
+        Require(IsAbsoluteName(path) && path.size() < NameLengthLimit);
         return path.size() % 2 == 0;
     };
     CheckStart(InterpretArguments(parsed, fileExists));

@@ -2,6 +2,7 @@
 #include "app/backup/BackupJournal.h"
 
 #include "common/Crc32c.h"
+#include "common/Utf16Bytes.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,14 +10,15 @@
 namespace {
 
 // The magic's last byte is the header's form: 1 names the base by size and time, 2 also by its
-// identity and sample.
+// identity and sample, 3 as 2 with the name in UTF-16LE rather than the ANSI code page.
 constexpr uint8_t kHeaderMagic[7] = {'Q', 'X', 'J', 'R', 'N', 'L', 0x1A};
 constexpr uint8_t kFormTimed = 1;
 constexpr uint8_t kFormIdentified = 2;
+constexpr uint8_t kFormWideName = 3;
 constexpr uint32_t kRecordMagic = 0x43525851;  // "QXRC"
 constexpr uint32_t kTailMagic = 0x45525851;    // "QXRE"
-// Magic, size, flags, base size, time, name length; the second form has volume, index and
-// sample before the name length.
+// Magic, size, flags, base size, time, name length (in bytes); the later forms have volume,
+// index and sample before the name length.
 constexpr size_t kHeaderFixedTimed = 36;
 constexpr size_t kHeaderFixed = 52;
 constexpr uint32_t kFlagIdentified = 1;
@@ -27,7 +29,7 @@ constexpr size_t kRegionSize = 24;
 constexpr size_t kTailSize = 8;
 // More regions than a record ever holds, or a longer name than a path has, is damage.
 constexpr uint32_t kMostRegions = 1u << 20;
-constexpr uint32_t kLongestName = 4096;
+constexpr uint32_t kLongestName = 2 * 32768;
 constexpr size_t kCheckPiece = 1u << 20;
 
 void Put32(std::vector<uint8_t>& out, uint32_t value)
@@ -251,17 +253,19 @@ bool BaseSample(uint64_t size, const FileReadAt& readAt, uint32_t& sample)
 std::vector<uint8_t> ComposeJournalHeader(const JournalBase& base)
 {
     const bool named = !base.file.empty();
+    std::vector<uint8_t> name;
+    AppendUtf16Le(name, base.file);
     std::vector<uint8_t> header(std::begin(kHeaderMagic), std::end(kHeaderMagic));
-    header.push_back(kFormIdentified);
-    Put32(header, static_cast<uint32_t>(kHeaderFixed + base.file.size() + 4));
+    header.push_back(kFormWideName);
+    Put32(header, static_cast<uint32_t>(kHeaderFixed + name.size() + 4));
     Put32(header, named && base.identified ? kFlagIdentified : 0);
     Put64(header, named ? base.size : 0);
     Put64(header, named ? base.writeTime : 0);
     Put32(header, named ? base.volume : 0);
     Put64(header, named ? base.fileIndex : 0);
     Put32(header, named ? base.sample : 0);
-    Put32(header, static_cast<uint32_t>(base.file.size()));
-    header.insert(header.end(), base.file.begin(), base.file.end());
+    Put32(header, static_cast<uint32_t>(name.size()));
+    header.insert(header.end(), name.begin(), name.end());
     Put32(header, Crc32c(0, header.data(), header.size()));
     return header;
 }
@@ -297,7 +301,8 @@ uint64_t RecordSize(const std::vector<JournalRegion>& regions)
     return size;
 }
 
-std::optional<JournalContents> ReadJournal(uint64_t fileSize, const JournalReadAt& readAt)
+std::optional<JournalContents> ReadJournal(uint64_t fileSize, const JournalReadAt& readAt,
+                                           const LegacyNameReader& legacyName)
 {
     uint8_t fixed[kHeaderFixed];
     if (fileSize < sizeof kHeaderMagic + 1 || !readAt(0, fixed, sizeof kHeaderMagic + 1) ||
@@ -307,11 +312,13 @@ std::optional<JournalContents> ReadJournal(uint64_t fileSize, const JournalReadA
     contents.state = JournalState::Unusable;
     const uint8_t form = fixed[sizeof kHeaderMagic];
     const size_t fixedSize = form == kFormTimed ? kHeaderFixedTimed : kHeaderFixed;
-    if ((form != kFormTimed && form != kFormIdentified) || fileSize < fixedSize + 4 || !readAt(0, fixed, fixedSize))
+    if ((form != kFormTimed && form != kFormIdentified && form != kFormWideName) || fileSize < fixedSize + 4 ||
+        !readAt(0, fixed, fixedSize))
         return contents;
     const uint32_t headerSize = Get32(fixed + 8);
     const uint32_t nameLength = Get32(fixed + fixedSize - 4);
-    if (nameLength > kLongestName || headerSize != fixedSize + nameLength + 4 || headerSize > fileSize)
+    if (nameLength > kLongestName || headerSize != fixedSize + nameLength + 4 || headerSize > fileSize ||
+        (form == kFormWideName && nameLength % 2 != 0))
         return contents;
     std::vector<uint8_t> rest(nameLength + 4);
     if (!readAt(fixedSize, rest.data(), rest.size()))
@@ -320,11 +327,16 @@ std::optional<JournalContents> ReadJournal(uint64_t fileSize, const JournalReadA
     if (Get32(rest.data() + nameLength) != checksum)
         return contents;
 
-    contents.base.file.assign(rest.begin(), rest.begin() + nameLength);
-    if (!contents.base.file.empty()) {
+    if (form == kFormWideName)
+        contents.base.file = ReadUtf16Le(rest.data(), nameLength / 2);
+    else if (nameLength != 0)
+        contents.base.file = legacyName(std::string_view(reinterpret_cast<const char*>(rest.data()), nameLength));
+    if (nameLength != 0 && contents.base.file.empty())
+        return contents;  // a name that stands for none
+    if (nameLength != 0) {
         contents.base.size = Get64(fixed + 16);
         contents.base.writeTime = Get64(fixed + 24);
-        if (form == kFormIdentified && (Get32(fixed + 12) & kFlagIdentified)) {
+        if (form != kFormTimed && (Get32(fixed + 12) & kFlagIdentified)) {
             contents.base.identified = true;
             contents.base.volume = Get32(fixed + 32);
             contents.base.fileIndex = Get64(fixed + 36);

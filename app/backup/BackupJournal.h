@@ -7,12 +7,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The bytes a journal's records apply to: the file as it was when these were its size, last-write
 // time, identity and sample, or no bytes at all when `file` is empty.
 struct JournalBase {
-    std::string file;
+    std::wstring file;
     uint64_t size = 0;
     uint64_t writeTime = 0;  // the file system's last-write time, in its own ticks
     // The file itself, whatever its name (volume and index), and a checksum of pieces spread over
@@ -46,6 +47,7 @@ struct JournalRegion {
 };
 
 // A backup file that does not begin with a valid header is a document's bytes as they are.
+// The header names the base in UTF-16; older editors' headers name it in the ANSI code page.
 [[nodiscard]] std::vector<uint8_t> ComposeJournalHeader(const JournalBase& base);
 
 // A record is its head, the regions' new bytes in order, then its tail, whose checksum covers
@@ -79,8 +81,12 @@ struct JournalContents {
 
 using JournalReadAt = FileReadAt;
 
+// The name a base's narrow name in an older editor's header stands for.
+using LegacyNameReader = std::function<std::wstring(std::string_view)>;
+
 // The document a journal of `fileSize` bytes holds: every whole record applied to the base in
 // order; a torn or damaged record and everything after it are left out, and `state` tells
 // whether that lost any whole record. None when the file does not begin as a journal does: it
 // is then a document's bytes as they are.
-[[nodiscard]] std::optional<JournalContents> ReadJournal(uint64_t fileSize, const JournalReadAt& readAt);
+[[nodiscard]] std::optional<JournalContents> ReadJournal(uint64_t fileSize, const JournalReadAt& readAt,
+                                                        const LegacyNameReader& legacyName);

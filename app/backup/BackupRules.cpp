@@ -9,37 +9,37 @@
 
 namespace {
 
-[[nodiscard]] bool IsHexDigit(char c) noexcept
+[[nodiscard]] bool IsHexDigit(wchar_t c) noexcept
 {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F');
 }
 
-// Where the last path component starts (after the last backslash, Shift-JIS aware).
-[[nodiscard]] size_t FileNameStart(std::string_view path) noexcept
+// Where the last path component starts (after the last backslash).
+[[nodiscard]] size_t FileNameStart(std::wstring_view path) noexcept
 {
-    const size_t last = SjisFindLast(path, '\\');
-    return last == std::string_view::npos ? 0 : last + 1;
+    const size_t last = path.rfind(L'\\');
+    return last == std::wstring_view::npos ? 0 : last + 1;
 }
 
-[[nodiscard]] bool EndsWithTmp(std::string_view name) noexcept
+[[nodiscard]] bool EndsWithTmp(std::wstring_view name) noexcept
 {
-    return name.size() >= 4 && SameName(name.substr(name.size() - 4), ".tmp");
+    return name.size() >= 4 && SameName(name.substr(name.size() - 4), L".tmp");
 }
 
 } // namespace
 
-bool HasTemporaryFileName(std::string_view path)
+bool HasTemporaryFileName(std::wstring_view path)
 {
-    const std::string_view name = path.substr(FileNameStart(path));
+    const std::wstring_view name = path.substr(FileNameStart(path));
     if (name.size() < 7 || !SameName(name.substr(0, 2), TemporaryPrefix) || !EndsWithTmp(name))
         return false;
-    const std::string_view digits = name.substr(2, name.size() - 6);
+    const std::wstring_view digits = name.substr(2, name.size() - 6);
     return digits.size() <= 8 && std::all_of(digits.begin(), digits.end(), IsHexDigit);
 }
 
-bool IsOwnTemporaryFile(std::string_view path, std::string_view tempDir)
+bool IsOwnTemporaryFile(std::wstring_view path, std::wstring_view tempDir)
 {
-    if (tempDir.empty() || !HasDriveLetter(tempDir) || !HasTemporaryFileName(path))
+    if (tempDir.empty() || !IsAbsoluteName(tempDir) || !HasTemporaryFileName(path))
         return false;
     const size_t start = FileNameStart(path);
     return start > 0 && SameName(path.substr(0, start - 1), tempDir);
@@ -47,19 +47,19 @@ bool IsOwnTemporaryFile(std::string_view path, std::string_view tempDir)
 
 namespace {
 
-std::string WithExtension(std::string_view path, const char* extension)
+std::wstring WithExtension(std::wstring_view path, const wchar_t* extension)
 {
-    std::string name(EndsWithTmp(path) ? path.substr(0, path.size() - 4) : path);
+    std::wstring name(EndsWithTmp(path) ? path.substr(0, path.size() - 4) : path);
     return name + extension;
 }
 
 } // namespace
 
-std::string StagingFileName(std::string_view path) { return WithExtension(path, ".new"); }
+std::wstring StagingFileName(std::wstring_view path) { return WithExtension(path, L".new"); }
 
-std::string PreviousGenerationName(std::string_view path) { return WithExtension(path, ".old"); }
+std::wstring PreviousGenerationName(std::wstring_view path) { return WithExtension(path, L".old"); }
 
-ProcessListState ClassifyProcessList(std::string_view registryValue, std::string_view sharedPath)
+ProcessListState ClassifyProcessList(std::wstring_view registryValue, std::wstring_view sharedPath)
 {
     if (registryValue.empty())
         return ProcessListState::None;
@@ -70,7 +70,7 @@ std::vector<Profile> RecoverableProfiles(const std::vector<Profile>& profiles)
 {
     std::vector<Profile> recoverable;
     std::copy_if(profiles.begin(), profiles.end(), std::back_inserter(recoverable),
-                 [](const Profile& profile) { return HasDriveLetter(profile.backupFile); });
+                 [](const Profile& profile) { return IsAbsoluteName(profile.backupFile); });
     return recoverable;
 }
 

@@ -12,6 +12,16 @@ namespace {
 
 using Tokens = std::vector<TCommandToken>;
 
+// A hexadecimal byte offset ("1A2B"); -1 for any other text.
+int64_t CaretOffsetOf(std::wstring_view text)
+{
+    std::string digits;
+    for (const wchar_t c : text)
+        digits += c < 0x80 ? static_cast<char>(c) : '?';
+    const auto value = ParsePosition(digits, PositionRadix::Hex);
+    return value && *value <= INT64_MAX / 2 ? static_cast<int64_t>(*value) : -1;
+}
+
 // The first token after `from` that is not a separator; null when there is none.
 const TCommandToken* NextOperand(const Tokens& tokens, const TCommandToken* from) noexcept
 {
@@ -22,7 +32,7 @@ const TCommandToken* NextOperand(const Tokens& tokens, const TCommandToken* from
     return nullptr;
 }
 
-TStartArguments OpenFile(std::string_view file)
+TStartArguments OpenFile(std::wstring_view file)
 {
     TStartArguments start;
     start.FileToLoad = MakePathString(file);
@@ -30,39 +40,39 @@ TStartArguments OpenFile(std::string_view file)
     return start;
 }
 
-TStartArguments Recover(std::string_view backup, std::string_view name)
+TStartArguments Recover(std::wstring_view backup, std::wstring_view name)
 {
     TStartArguments start;
-    const std::string backupFile = MakePathString(backup);
+    const std::wstring backupFile = MakePathString(backup);
     // The backup becomes this editor's own backup file; a name file operations refuse
     // would leave the recovered document without one.
-    if (!HasDriveLetter(backupFile))
+    if (!IsAbsoluteName(backupFile))
         return start;
     start.RecoveryStart = true;
     start.BackupFile = backupFile;
     start.FileToLoad = backupFile;
-    if (name != "-null")
+    if (name != L"-null")
         start.DocumentName = MakePathString(name);
     return start;
 }
 
-// Names as the shell passes several files, every one with a drive letter: those naming an
+// Names as the shell passes several files, every one absolute: those naming an
 // existing file are opened, the first here, the others in other editors. Any other word
 // (an option spelt differently, a relative name) leaves the line one name.
 TStartArguments OpenSeveral(const Tokens& tokens, const FileExistsCheck& fileExists)
 {
-    std::vector<std::string> names;
+    std::vector<std::wstring> names;
     for (const TCommandToken& token : tokens) {
         if (token.kind == TCommandToken::Kind::Separator)
             continue;
-        std::string path = MakePathString(token.text);
-        if (!HasDriveLetter(path))
+        std::wstring path = MakePathString(token.text);
+        if (!IsAbsoluteName(path))
             return {};
         names.push_back(std::move(path));
     }
-    std::vector<std::string> files;
+    std::vector<std::wstring> files;
     if (names.size() > 1)
-        for (std::string& name : names)
+        for (std::wstring& name : names)
             if (fileExists(name))
                 files.push_back(std::move(name));
     if (files.empty())
@@ -74,15 +84,15 @@ TStartArguments OpenSeveral(const Tokens& tokens, const FileExistsCheck& fileExi
 
 TStartArguments OpenJoined(const Tokens& tokens, const FileExistsCheck& fileExists)
 {
-    std::string joined;
+    std::wstring joined;
     for (const TCommandToken& token : tokens)
         joined += token.text;
-    const size_t first = joined.find_first_not_of(' ');
-    if (first == std::string::npos)
+    const size_t first = joined.find_first_not_of(L' ');
+    if (first == std::wstring::npos)
         return {};
-    const size_t last = joined.find_last_not_of(' ');
-    const std::string path = MakePathString(std::string_view(joined).substr(first, last - first + 1));
-    if (HasDriveLetter(path) && fileExists(path))
+    const size_t last = joined.find_last_not_of(L' ');
+    const std::wstring path = MakePathString(std::wstring_view(joined).substr(first, last - first + 1));
+    if (IsAbsoluteName(path) && fileExists(path))
         return OpenFile(path);
     return OpenSeveral(tokens, fileExists);
 }
@@ -96,18 +106,17 @@ TStartArguments InterpretArguments(const ACommandLine& commandLine, const FileEx
         return {};
     const TCommandToken* option = tokens.data();
 
-    if (option->text == "-o" || option->text == "-r") {
+    if (option->text == L"-o" || option->text == L"-r") {
         const TCommandToken* file = NextOperand(tokens, option);
         if (!file)
             return {};
         TStartArguments start = OpenFile(file->text);
-        start.ReadOnly = option->text == "-r";
+        start.ReadOnly = option->text == L"-r";
         if (const TCommandToken* offset = NextOperand(tokens, file))
-            if (const auto value = ParsePosition(offset->text, PositionRadix::Hex); value && *value <= INT64_MAX / 2)
-                start.CaretOffset = static_cast<int64_t>(*value);
+            start.CaretOffset = CaretOffsetOf(offset->text);
         return start;
     }
-    if (option->text == "-c") {
+    if (option->text == L"-c") {
         const TCommandToken* first = NextOperand(tokens, option);
         const TCommandToken* second = first ? NextOperand(tokens, first) : nullptr;
         if (!second)
@@ -118,7 +127,7 @@ TStartArguments InterpretArguments(const ACommandLine& commandLine, const FileEx
         start.CompareSecond = MakePathString(second->text);
         return start;
     }
-    if (option->text == "-b") {
+    if (option->text == L"-b") {
         const TCommandToken* backup = NextOperand(tokens, option);
         const TCommandToken* name = backup ? NextOperand(tokens, backup) : nullptr;
         return name ? Recover(backup->text, name->text) : TStartArguments{};

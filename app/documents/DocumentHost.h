@@ -12,7 +12,7 @@ enum class SaveAnswer { Save, DontSave, Cancel };
 
 // A file chosen in the open dialog, and whether its read-only box was checked.
 struct OpenChoice {
-    std::string name;
+    std::wstring name;
     bool readOnly = false;
 };
 
@@ -30,13 +30,13 @@ public:
     virtual bool newDocument() = 0;
     // The file's bytes into the control. A failure has warned the user itself and leaves the
     // control as it was.
-    virtual bool readDocument(std::string_view file) = 0;
+    virtual bool readDocument(std::wstring_view file) = 0;
     // True when the last readDocument could open the file only read-only, because another
     // program writes it; the control is then read-only.
     virtual bool readOnlyByRead() { return false; }
     // The control's bytes into the file. A failure has warned the user itself and leaves the
     // file as it was.
-    virtual bool writeDocument(std::string_view name) = 0;
+    virtual bool writeDocument(std::wstring_view name) = 0;
     // The control's own flag: changed since the last backup.
     virtual bool controlModified() = 0;
     virtual void setControlModified(bool modified) = 0;
@@ -52,21 +52,21 @@ public:
     // The backup of the shown document, written at once.
     virtual void writeBackup() = 0;
     // The backup's record learns the document's new name (empty for untitled).
-    virtual void documentRenamed(std::string_view name) = 0;
+    virtual void documentRenamed(std::wstring_view name) = 0;
 
     // The save query showing `question`; the keyboard focus goes back to the control.
     virtual SaveAnswer askSave(const std::string& question) = 0;
     // A question answered Yes or No; true for Yes. The focus goes back to the control.
-    virtual bool confirm(const std::string& question) = 0;
+    virtual bool confirm(const std::wstring& question) = 0;
     // A warning the user closes with OK.
-    virtual void warn(const std::string& text) = 0;
+    virtual void warn(const std::wstring& text) = 0;
     // The open and save dialogs starting in `folder`; none when the user cancels.
-    virtual std::optional<OpenChoice> chooseOpenName(const std::string& folder) = 0;
-    virtual std::optional<std::string> chooseSaveName(const std::string& name, const std::string& folder) = 0;
+    virtual std::optional<OpenChoice> chooseOpenName(const std::wstring& folder) = 0;
+    virtual std::optional<std::wstring> chooseSaveName(const std::wstring& name, const std::wstring& folder) = 0;
 
-    virtual bool fileExists(std::string_view name) = 0;
+    virtual bool fileExists(std::wstring_view name) = 0;
     // The folder, else its nearest existing parent, else the program's folder.
-    virtual std::string nearestExistingFolder(std::string_view folder) = 0;
+    virtual std::wstring nearestExistingFolder(std::wstring_view folder) = 0;
 
     // The hourglass while a command works; calls nest.
     virtual void beginWait() = 0;

@@ -30,25 +30,25 @@ std::string SaveQuestion(std::string_view actionText)
     return question;
 }
 
-std::vector<std::string> NamesWithDropped(const std::vector<std::string>& names,
-                                          const std::vector<std::string>& notOpened)
+std::vector<std::wstring> NamesWithDropped(const std::vector<std::wstring>& names,
+                                          const std::vector<std::wstring>& notOpened)
 {
-    std::vector<std::string> joined(notOpened.rbegin(), notOpened.rend());
+    std::vector<std::wstring> joined(notOpened.rbegin(), notOpened.rend());
     joined.insert(joined.end(), names.begin(), names.end());
-    std::vector<std::string> kept;
+    std::vector<std::wstring> kept;
     for (size_t i = 0; i < joined.size(); ++i) {
         const bool againLater = std::any_of(joined.begin() + static_cast<std::ptrdiff_t>(i) + 1, joined.end(),
-                                            [&](const std::string& later) { return SameName(later, joined[i]); });
+                                            [&](const std::wstring& later) { return SameName(later, joined[i]); });
         if (!againLater)
             kept.push_back(joined[i]);
     }
     return kept;
 }
 
-DocumentSession::DocumentSession(DocumentHost& host, HistoryNames& names, std::string& openPath)
+DocumentSession::DocumentSession(DocumentHost& host, HistoryNames& names, std::wstring& openPath)
     : host_(host), names_(names), openPath_(openPath), watch_(host.clock())
 {
-    editingList_.Add("", Fresh());
+    editingList_.Add(L"", Fresh());
 }
 
 EditInfo DocumentSession::Fresh() { return FreshEditInfo(host_.clock()); }
@@ -82,7 +82,7 @@ bool DocumentSession::QuerySave(std::string_view actionText)
 
 bool DocumentSession::OpenedReadOnly() { return readOnlyByOpen_ && host_.controlReadOnly(); }
 
-bool DocumentSession::LoadDocument(std::string_view file, std::string_view name, bool readOnly)
+bool DocumentSession::LoadDocument(std::wstring_view file, std::wstring_view name, bool readOnly)
 {
     // Only a document without unsaved changes leaves its view behind: the changes are gone
     // once another document is shown, and the view may not fit the file.
@@ -131,21 +131,21 @@ bool DocumentSession::SaveDocument()
         if (!host_.confirm(OverwriteQuestion(documentName_)))
             return false;
     }
-    return WriteDocument(std::string(documentName_));
+    return WriteDocument(std::wstring(documentName_));
 }
 
 bool DocumentSession::SaveDocumentAs()
 {
     // An untitled document has no folder of its own: it starts where the open dialog would.
-    const std::string folder = host_.nearestExistingFolder(documentName_.empty() ? openPath_ : FolderOf(documentName_));
-    const std::optional<std::string> chosen = host_.chooseSaveName(documentName_, folder);
+    const std::wstring folder = host_.nearestExistingFolder(documentName_.empty() ? openPath_ : FolderOf(documentName_));
+    const std::optional<std::wstring> chosen = host_.chooseSaveName(documentName_, folder);
     if (!chosen)
         return false;
     openPath_ = FolderOf(*chosen);
     return WriteDocument(*chosen);
 }
 
-bool DocumentSession::WriteDocument(std::string_view name)
+bool DocumentSession::WriteDocument(std::wstring_view name)
 {
     if (!host_.writeDocument(name))
         return false;
@@ -160,10 +160,10 @@ bool DocumentSession::WriteDocument(std::string_view name)
     return true;
 }
 
-void DocumentSession::SetDocumentName(std::string_view name)
+void DocumentSession::SetDocumentName(std::wstring_view name)
 {
     // `name` may be a view of documentName_ itself.
-    std::string newName(name);
+    std::wstring newName(name);
     editingList_.Add(newName, Fresh());
     names_.ShowName(newName);
     host_.namesChanged();
@@ -176,7 +176,7 @@ bool DocumentSession::FileNew()
     if (!QuerySave(kTextQueryNew))
         return false;
     Waiting waiting(host_);
-    return LoadDocument("", "");
+    return LoadDocument(L"", L"");
 }
 
 void DocumentSession::FileOpen()
@@ -213,7 +213,7 @@ void DocumentSession::CheckShownFile()
         return;
     checking_ = true;
     const std::unique_ptr<bool, void (*)(bool*)> checked(&checking_, [](bool* flag) { *flag = false; });
-    const std::string name = documentName_;
+    const std::wstring name = documentName_;
     switch (watch_.NewChange()) {
     case FileChange::None:
         break;
@@ -232,9 +232,9 @@ void DocumentSession::CheckShownFile()
     }
 }
 
-void DocumentSession::DropFiles(const std::vector<std::string>& dropped)
+void DocumentSession::DropFiles(const std::vector<std::wstring>& dropped)
 {
-    std::vector<std::string> files;
+    std::vector<std::wstring> files;
     for (const auto& name : dropped)
         if (host_.fileExists(name))
             files.push_back(name);
@@ -247,7 +247,7 @@ void DocumentSession::DropFiles(const std::vector<std::string>& dropped)
         ++next;
     if (next != files.end())
         ++next;
-    const std::vector<std::string> notOpened(next, files.end());
+    const std::vector<std::wstring> notOpened(next, files.end());
     SyncEntries(editingList_, names_, NamesWithDropped(names_.Names(), notOpened), Fresh());
     host_.namesChanged();
 }
@@ -258,8 +258,8 @@ void DocumentSession::RunEditorCommand(EditorCommand command)
         return;
     Waiting waiting(host_);
     HistoryNames listed = names_;  // the items as they stood, given back when nothing loads
-    const std::string deleted = command == EditorCommand::DeleteHistory ? names_.SelectedName() : std::string();
-    std::string name = PrepareEditorCommand(command, names_);
+    const std::wstring deleted = command == EditorCommand::DeleteHistory ? names_.SelectedName() : std::wstring();
+    std::wstring name = PrepareEditorCommand(command, names_);
     host_.namesChanged();
     while (!LoadDocument(name, name)) {
         const bool gone = ForgetMissing(name, listed);
@@ -279,7 +279,7 @@ void DocumentSession::RunEditorCommand(EditorCommand command)
 
 void DocumentSession::ComboHistoryChange()
 {
-    const std::string chosen = names_.SelectedName();
+    const std::wstring chosen = names_.SelectedName();
     bool loaded = false;
     if (QuerySave(kTextQueryComboChange)) {
         Waiting waiting(host_);
@@ -295,7 +295,7 @@ void DocumentSession::ComboHistoryChange()
     }
 }
 
-bool DocumentSession::ForgetMissing(std::string_view name, HistoryNames& names)
+bool DocumentSession::ForgetMissing(std::wstring_view name, HistoryNames& names)
 {
     if (name.empty() || SameName(name, documentName_) || host_.fileExists(name))
         return false;

@@ -18,8 +18,8 @@
 // The names of the editing list after a drop: each dropped name that was not opened is put in
 // front in turn (so they stand in reverse drop order), then of a name listed twice only the
 // later place stays.
-[[nodiscard]] std::vector<std::string> NamesWithDropped(const std::vector<std::string>& names,
-                                                        const std::vector<std::string>& notOpened);
+[[nodiscard]] std::vector<std::wstring> NamesWithDropped(const std::vector<std::wstring>& names,
+                                                        const std::vector<std::wstring>& notOpened);
 
 // Unsaved changes never leave silently: every command that replaces the shown document asks
 // first, and a save that fails or is cancelled stops it. A failed load or save changes
@@ -28,7 +28,7 @@ class DocumentSession {
 public:
     // `names` are the combo box's items, `openPath` the remembered folder of the preferences;
     // both outlive the session.
-    DocumentSession(DocumentHost& host, HistoryNames& names, std::string& openPath);
+    DocumentSession(DocumentHost& host, HistoryNames& names, std::wstring& openPath);
     DocumentSession(const DocumentSession&) = delete;
     DocumentSession& operator=(const DocumentSession&) = delete;
 
@@ -45,7 +45,7 @@ public:
     // The control's change notification: its flag is noted, then the status shown again.
     void ControlChanged();
     // The document's file; empty for an untitled document.
-    [[nodiscard]] const std::string& DocumentName() const noexcept { return documentName_; }
+    [[nodiscard]] const std::wstring& DocumentName() const noexcept { return documentName_; }
     [[nodiscard]] HistoryManager<EditInfo>& EditingList() noexcept { return editingList_; }
     [[nodiscard]] HistoryNames& Names() noexcept { return names_; }
 
@@ -55,13 +55,13 @@ public:
     // recovery start, and then the control's flag marks the document modified. The control
     // is made read-only when `readOnly` is set or the file's attribute says so; a mode the
     // previous open set is taken back.
-    bool LoadDocument(std::string_view file, std::string_view name, bool readOnly = false);
+    bool LoadDocument(std::wstring_view file, std::wstring_view name, bool readOnly = false);
     // Saves under the document's name; a file another program changed meanwhile is
     // overwritten only when the user agrees.
     bool SaveDocument();
     bool SaveDocumentAs();
-    bool WriteDocument(std::string_view name);
-    void SetDocumentName(std::string_view name);
+    bool WriteDocument(std::wstring_view name);
+    void SetDocumentName(std::wstring_view name);
 
     // The commands, each after its save query where it has one. FileNew: true when the new
     // document is shown.
@@ -79,7 +79,7 @@ public:
     void CheckShownFile();
     // Files dropped on the window, in the order the system reports them; without any existing
     // file among them nothing is asked.
-    void DropFiles(const std::vector<std::string>& dropped);
+    void DropFiles(const std::vector<std::wstring>& dropped);
     // A load that fails leaves the items as they were, less names whose files are gone, so
     // the combo box, the shown bytes and the document name agree; deleting a name whose
     // successor's file is gone goes on to the next older name.
@@ -92,15 +92,15 @@ private:
     // After a failed load from the editing list: a name whose file is gone (not the shown
     // document's) leaves the states and `names`, whose selection goes back to the shown
     // document, so such a name can never block the list. True when it went.
-    bool ForgetMissing(std::string_view name, HistoryNames& names);
+    bool ForgetMissing(std::wstring_view name, HistoryNames& names);
 
     DocumentHost& host_;
     HistoryNames& names_;
-    std::string& openPath_;
+    std::wstring& openPath_;
     bool modifiedFlag_ = false;
     bool readOnlyByOpen_ = false;  // the control's read-only mode was set by the last load
     bool checking_ = false;        // CheckShownFile is asking
-    std::string documentName_;
+    std::wstring documentName_;
     FileWatch watch_;
     HistoryManager<EditInfo> editingList_;  // at most one entry per name, SameName
 };

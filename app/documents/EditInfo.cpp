@@ -8,7 +8,7 @@ EditInfo FreshEditInfo(FileClock& clock)
     return state;
 }
 
-void RememberView(std::string_view name, EditInfo& state, bool refreshStamp, ControlAccess& control,
+void RememberView(std::wstring_view name, EditInfo& state, bool refreshStamp, ControlAccess& control,
                   FileClock& clock)
 {
     if (name.empty())
@@ -26,7 +26,7 @@ void RememberView(std::string_view name, EditInfo& state, bool refreshStamp, Con
     }
 }
 
-void RestoreView(std::string_view name, EditInfo& state, ControlAccess& control, FileClock& clock)
+void RestoreView(std::wstring_view name, EditInfo& state, ControlAccess& control, FileClock& clock)
 {
     if (name.empty())
         return;

@@ -40,10 +40,10 @@ private:
 // Reads caret, view top, selection and bookmarks of the shown document into `state`; with
 // refreshStamp the stamp becomes the file's last-write time (kept when the file cannot be
 // opened). Nothing for the empty (untitled) name.
-void RememberView(std::string_view name, EditInfo& state, bool refreshStamp, ControlAccess& control,
+void RememberView(std::wstring_view name, EditInfo& state, bool refreshStamp, ControlAccess& control,
                   FileClock& clock);
 
 // Gives the state back to the control, unless the file was written since the state was tied
 // to it (or is gone): then the state is reset to the file's new time (or the current time)
 // and the document is shown from its start without bookmarks. Nothing for the empty name.
-void RestoreView(std::string_view name, EditInfo& state, ControlAccess& control, FileClock& clock);
+void RestoreView(std::wstring_view name, EditInfo& state, ControlAccess& control, FileClock& clock);

@@ -18,7 +18,7 @@ const char* EditorCommandQueryText(EditorCommand command) noexcept
     return "";
 }
 
-std::string PrepareEditorCommand(EditorCommand command, HistoryNames& names)
+std::wstring PrepareEditorCommand(EditorCommand command, HistoryNames& names)
 {
     switch (command) {
     case EditorCommand::Backward:
@@ -28,7 +28,7 @@ std::string PrepareEditorCommand(EditorCommand command, HistoryNames& names)
     case EditorCommand::Refresh:
         return names.SelectedName();
     case EditorCommand::DeleteHistory:
-        if (const std::string deleted = names.SelectedName(); !deleted.empty())
+        if (const std::wstring deleted = names.SelectedName(); !deleted.empty())
             names.RemoveName(deleted);
         return names.SelectedName();
     }
@@ -37,12 +37,12 @@ std::string PrepareEditorCommand(EditorCommand command, HistoryNames& names)
 
 void RevertComboChoice(HistoryManager<EditInfo>& states, HistoryNames& names, const EditInfo& fresh)
 {
-    const std::string previous = names.ShownName();
+    const std::wstring previous = names.ShownName();
     states.Add(previous, fresh);
     names.ShowName(previous);
 }
 
-void SyncEntries(HistoryManager<EditInfo>& states, HistoryNames& names, const std::vector<std::string>& list,
+void SyncEntries(HistoryManager<EditInfo>& states, HistoryNames& names, const std::vector<std::wstring>& list,
                  const EditInfo& fresh)
 {
     states.Sync(list, fresh);

@@ -18,7 +18,7 @@ enum class EditorCommand { Backward, Forward, Refresh, DeleteHistory };
 // document). DeleteHistory first takes the selected name's item off, then loads the name that
 // took its place; with the untitled item selected it takes nothing off. The name's state
 // goes once the load has succeeded.
-[[nodiscard]] std::string PrepareEditorCommand(EditorCommand command, HistoryNames& names);
+[[nodiscard]] std::wstring PrepareEditorCommand(EditorCommand command, HistoryNames& names);
 
 // The save query refused a pick in the combo box: the shown document's item is selected
 // again (and gets a state if it has none).
@@ -26,5 +26,5 @@ void RevertComboChoice(HistoryManager<EditInfo>& states, HistoryNames& names, co
 
 // The list of names becomes exactly `list`: a fresh state for every new name, no state for a
 // name not listed (the untitled one included), and the items rebuilt.
-void SyncEntries(HistoryManager<EditInfo>& states, HistoryNames& names, const std::vector<std::string>& list,
+void SyncEntries(HistoryManager<EditInfo>& states, HistoryNames& names, const std::vector<std::wstring>& list,
                  const EditInfo& fresh);

@@ -37,8 +37,8 @@ class FileClock {
 public:
     virtual ~FileClock() = default;
     // The file's last-write time; false when the file cannot be opened.
-    virtual bool fileStamp(std::string_view name, FileStamp& stamp) = 0;
+    virtual bool fileStamp(std::wstring_view name, FileStamp& stamp) = 0;
     virtual FileStamp now() = 0;
     // Size, last-write time and read-only attribute, read without opening the file.
-    virtual FileVersion fileVersion(std::string_view name) = 0;
+    virtual FileVersion fileVersion(std::wstring_view name) = 0;
 };

@@ -5,9 +5,9 @@
 
 namespace {
 
-std::string Quoted(std::string_view name)
+std::wstring Quoted(std::wstring_view name)
 {
-    std::string text = kTextQuoteOpen;
+    std::wstring text = kTextQuoteOpen;
     text += name;
     text += kTextQuoteClose;
     return text;
@@ -15,22 +15,22 @@ std::string Quoted(std::string_view name)
 
 } // namespace
 
-std::string ReloadQuestion(std::string_view name)
+std::wstring ReloadQuestion(std::wstring_view name)
 {
     return Quoted(name) + kTextReloadQuestion;
 }
 
-std::string OverwriteQuestion(std::string_view name)
+std::wstring OverwriteQuestion(std::wstring_view name)
 {
     return Quoted(name) + kTextOverwriteQuestion;
 }
 
-std::string DeletedNotice(std::string_view name)
+std::wstring DeletedNotice(std::wstring_view name)
 {
     return Quoted(name) + kTextDeletedNotice;
 }
 
-void FileWatch::Hold(std::string_view name, const FileVersion& version)
+void FileWatch::Hold(std::wstring_view name, const FileVersion& version)
 {
     name_ = name;
     held_ = name_.empty() ? FileVersion{} : version;

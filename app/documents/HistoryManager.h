@@ -13,8 +13,8 @@ template <class T>
 class HistoryManager {
 public:
     struct INFO {
-        INFO(std::string_view entryName, const T& entryInfo) : name(entryName), info(entryInfo) {}
-        std::string name;
+        INFO(std::wstring_view entryName, const T& entryInfo) : name(entryName), info(entryInfo) {}
+        std::wstring name;
         T info;
     };
 
@@ -25,7 +25,7 @@ public:
     [[nodiscard]] size_t Count() const noexcept { return entries_.size(); }
 
     // The entry of the name, or null.
-    [[nodiscard]] INFO* Find(std::string_view name) noexcept
+    [[nodiscard]] INFO* Find(std::wstring_view name) noexcept
     {
         for (auto it = entries_.begin(); it != entries_.end(); ++it)
             if (SameName(it->name, name))
@@ -34,7 +34,7 @@ public:
     }
 
     // A new entry holding `fresh`; a name that has an entry already keeps it as it is.
-    INFO& Add(std::string_view name, const T& fresh)
+    INFO& Add(std::wstring_view name, const T& fresh)
     {
         if (INFO* found = Find(name))
             return *found;
@@ -42,7 +42,7 @@ public:
     }
 
     // True when the name had an entry.
-    bool Remove(std::string_view name) noexcept
+    bool Remove(std::wstring_view name) noexcept
     {
         for (auto it = entries_.begin(); it != entries_.end(); ++it)
             if (SameName(it->name, name)) {
@@ -54,7 +54,7 @@ public:
 
     // Keeps exactly the entries of the listed names: each name without one gets `fresh`;
     // every other entry goes, the untitled one too unless the list holds the empty name.
-    void Sync(const std::vector<std::string>& names, const T& fresh)
+    void Sync(const std::vector<std::wstring>& names, const T& fresh)
     {
         for (const auto& name : names)
             Add(name, fresh);

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-std::string HistoryNames::ItemText(int index) const
+std::wstring HistoryNames::ItemText(int index) const
 {
-    return index == Count() - 1 ? std::string(kTextUntitledItem) : NameAt(index);
+    return index == Count() - 1 ? std::wstring(kTextUntitledItem) : NameAt(index);
 }
 
 void HistoryNames::Select(int index) noexcept
@@ -18,34 +18,34 @@ void HistoryNames::Select(int index) noexcept
         selected_ = index;
 }
 
-std::string HistoryNames::NameAt(int index) const
+std::wstring HistoryNames::NameAt(int index) const
 {
     if (index < 0 || index >= Count() - 1)
         return {};
     return names_[static_cast<size_t>(index)];
 }
 
-std::string HistoryNames::OlderName() const
+std::wstring HistoryNames::OlderName() const
 {
     return NameAt(std::min(selected_ + 1, Count() - 1));
 }
 
-std::string HistoryNames::NewerName() const
+std::wstring HistoryNames::NewerName() const
 {
     return NameAt(std::max(selected_ - 1, 0));
 }
 
-int HistoryNames::LastIndexOf(std::string_view name) const noexcept
+int HistoryNames::LastIndexOf(std::wstring_view name) const noexcept
 {
     for (int index = Count() - 1; index >= 0; --index) {
-        const std::string_view item = index == Count() - 1 ? std::string_view() : names_[index];
+        const std::wstring_view item = index == Count() - 1 ? std::wstring_view() : names_[index];
         if (SameName(item, name))
             return index;
     }
     return -1;
 }
 
-bool HistoryNames::ShowName(std::string_view name)
+bool HistoryNames::ShowName(std::wstring_view name)
 {
     const int found = LastIndexOf(name);
     const bool inserted = found < 0;
@@ -56,7 +56,7 @@ bool HistoryNames::ShowName(std::string_view name)
     return inserted;
 }
 
-void HistoryNames::RemoveName(std::string_view name)
+void HistoryNames::RemoveName(std::wstring_view name)
 {
     const int found = LastIndexOf(name);
     if (found >= 0 && found < Count() - 1) {
@@ -66,9 +66,9 @@ void HistoryNames::RemoveName(std::string_view name)
     shownName_ = SelectedName();
 }
 
-void HistoryNames::SetNames(const std::vector<std::string>& names)
+void HistoryNames::SetNames(const std::vector<std::wstring>& names)
 {
-    const std::string remembered = SelectedName();
+    const std::wstring remembered = SelectedName();
     names_.clear();
     for (const auto& name : names)
         if (!name.empty())  // the empty name is the untitled item, always last

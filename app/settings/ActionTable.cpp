@@ -15,10 +15,10 @@ constexpr Shortcut ShiftCtrl(char key) noexcept { return ShiftCtrlKey(static_cas
 // clang-format off
 const std::array<ActionInfo, ActionCount> ActionTable{{
     {"ActionFileNew", kTextCategoryFile, kTextActionFileNew, kTextActionFileNewHint, kNone},
-    {"ActionFileOpen", kTextCategoryFile, kTextActionFileOpen, kTextActionFileOpenHint, kNone},
+    {"ActionFileOpen", kTextCategoryFile, kTextActionFileOpen, kTextActionFileOpenHint, Ctrl('O')},
     {"ActionFileEditorNew", kTextCategoryFile, kTextActionFileEditorNew, kTextActionFileEditorNewHint, kNone},
     {"ActionFileEditorOpen", kTextCategoryFile, kTextActionFileEditorOpen, kTextActionFileEditorOpenHint, kNone},
-    {"ActionFileSave", kTextCategoryFile, kTextActionFileSave, kTextActionFileSaveHint, kNone, 5, false},
+    {"ActionFileSave", kTextCategoryFile, kTextActionFileSave, kTextActionFileSaveHint, Ctrl('S'), 5, false},
     {"ActionFileSaveAs", kTextCategoryFile, kTextActionFileSaveAs, kTextActionFileSaveAsHint, kNone},
     {"ActionFileExit", kTextCategoryFile, kTextActionFileExit, kTextActionFileExitHint, kNone},
     {"ActionHelpContents", kTextCategoryHelp, kTextActionHelpContents, kTextActionHelpContentsHint, kNone},

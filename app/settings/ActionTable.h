@@ -43,6 +43,10 @@ static_assert(static_cast<size_t>(ActionId::ToolImportRecords) + 1 == ActionCoun
 // were added later, and new ones are added at the end.
 inline constexpr size_t FirstRecordedActionCount = static_cast<size_t>(ActionId::OthersTab) + 1;
 
+// Actions that had no shortcut by default when "KeyAssign" was recorded without "file keys":
+// the empty text stored for them then was that default, not the user's choice.
+inline constexpr ActionId ActionsGivenKeysLater[] = {ActionId::FileOpen, ActionId::FileSave};
+
 [[nodiscard]] constexpr size_t IndexOf(ActionId action) noexcept
 {
     return static_cast<size_t>(action);

@@ -21,6 +21,10 @@ public:
                                                               std::string_view name) = 0;
     // Creates the section when needed; false when the value could not be written.
     virtual bool writeText(std::string_view section, std::string_view name, std::string_view text) = 0;
+    // The same for a value that holds a file's name, which any characters may spell.
+    [[nodiscard]] virtual std::optional<std::wstring> readWideText(std::string_view section,
+                                                                   std::string_view name) = 0;
+    virtual bool writeWideText(std::string_view section, std::string_view name, std::wstring_view text) = 0;
 
     // The stored text; the default when it is missing or empty.
     [[nodiscard]] std::string ReadString(std::string_view section, std::string_view name,

@@ -11,11 +11,17 @@ namespace {
 
 void LoadRecordedShortcuts(PreferenceStore& store, ActionShortcuts& shortcuts)
 {
+    const bool fileKeysKnown = store.ReadBool(PrefKey::KeyAssign, PrefKey::FileKeys, false);
+    const auto givenKeyLater = [](size_t i) {
+        return std::any_of(std::begin(ActionsGivenKeysLater), std::end(ActionsGivenKeysLater),
+                           [i](ActionId action) { return IndexOf(action) == i; });
+    };
     std::vector<size_t> unrecorded;
     for (size_t i = 0; i < ActionCount; ++i) {
         const std::optional<std::string> text = store.readText(PrefKey::KeyAssign, ActionTable[i].name);
         shortcuts[i] = TextToShortcut(text.value_or(std::string()));
-        if (!text && i >= FirstRecordedActionCount)
+        if ((!text && i >= FirstRecordedActionCount) ||
+            (!fileKeysKnown && givenKeyLater(i) && text.value_or(std::string()).empty()))
             unrecorded.push_back(i);
     }
     for (const size_t i : unrecorded)
@@ -34,7 +40,7 @@ void LoadPreferences(PreferenceStore& store, Preferences& preferences, ActionSho
     if (store.ReadBool(KeyAssign, Recorded, false))
         LoadRecordedShortcuts(store, shortcuts);
     preferences.tabSize = store.ReadInt(Preference, TabSize, 4);
-    preferences.openPath = store.ReadString(Preference, OpenPath, {});
+    preferences.openPath = store.readWideText(Preference, OpenPath).value_or(std::wstring());
     preferences.inspectorShown = store.ReadBool(Preference, Inspector, false);
     const int width = store.ReadInt(Preference, InspectorWidth, InspectorDefaultWidth);
     preferences.inspectorWidth =
@@ -52,10 +58,10 @@ void SavePreferences(PreferenceStore& store, const Preferences& preferences,
     bool everyShortcutWritten = true;
     for (size_t i = 0; i < ActionCount; ++i)
         everyShortcutWritten &= store.WriteString(KeyAssign, ActionTable[i].name, ShortcutToStoredText(shortcuts[i]));
-    if (everyShortcutWritten)
+    if (everyShortcutWritten && store.WriteBool(KeyAssign, FileKeys, true))
         store.WriteBool(KeyAssign, Recorded, true);
     store.WriteInt(Preference, TabSize, preferences.tabSize);
-    store.WriteString(Preference, OpenPath, preferences.openPath);
+    store.writeWideText(Preference, OpenPath, preferences.openPath);
     store.WriteBool(Preference, Inspector, preferences.inspectorShown);
     store.WriteInt(Preference, InspectorWidth, preferences.inspectorWidth);
     store.WriteBool(Preference, MouseSelect, preferences.mouseSelect);

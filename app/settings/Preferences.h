@@ -21,6 +21,7 @@ inline constexpr std::string_view ShowHint = "show hint";
 inline constexpr std::string_view BackupTime = "backup_time";
 inline constexpr std::string_view FileFilter = "file filter";
 inline constexpr std::string_view Recorded = "recorded";
+inline constexpr std::string_view FileKeys = "file keys";
 inline constexpr std::string_view TabSize = "tab size";
 inline constexpr std::string_view OpenPath = "open path";
 inline constexpr std::string_view Inspector = "inspector";
@@ -33,7 +34,7 @@ struct Preferences {
     int backupInterval = 30;                       // seconds
     std::string fileFilter{kTextDefaultFileFilter};     // "description|patterns|description|patterns..."
     int tabSize = 4;                               // bytes
-    std::string openPath;                          // folder of the last file opened or saved as
+    std::wstring openPath;                         // folder of the last file opened or saved as
     bool inspectorShown = false;                   // the data inspector pane beside the control
     int inspectorWidth = InspectorDefaultWidth;    // its width at 96 DPI
     bool mouseSelect = false;                      // dragging, Shift+click and Shift+moves select
@@ -44,12 +45,14 @@ struct Preferences {
 // so is a missing value of the first recorded actions. An action added after them whose value
 // is missing was unknown to the editor that recorded the section: it gets its layout shortcut
 // unless a stored value (or an added action before it) holds that key. Otherwise `shortcuts`
-// keeps what it holds (the layout's).
+// keeps what it holds (the layout's). A section recorded without "file keys" was written while
+// ActionsGivenKeysLater had no default: their empty texts count as missing values of added
+// actions, and a shortcut stored for them wins.
 void LoadPreferences(PreferenceStore& store, Preferences& preferences, ActionShortcuts& shortcuts);
 
 // Writes every preference and one "KeyAssign" value per action (the empty text for none).
-// "recorded" is set only when every shortcut was written, so a failed write never turns a
-// missing value into a lost shortcut at the next start.
+// "recorded" and "file keys" are set only when every shortcut was written, so a failed write
+// never turns a missing value into a lost shortcut at the next start.
 void SavePreferences(PreferenceStore& store, const Preferences& preferences,
                      const ActionShortcuts& shortcuts);
 

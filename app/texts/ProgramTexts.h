@@ -1,4 +1,5 @@
-// ProgramTexts: every text the program shows, as named constants (Shift-JIS at run time).
+// ProgramTexts: every text the program shows, as named constants (Shift-JIS at run time; UTF-16
+// for the texts shown with a file's name, which any characters may spell).
 #pragma once
 
 inline constexpr char kTextCannotReadFile[] = "ファイルを読み込めませんでした。";
@@ -209,14 +210,14 @@ inline constexpr char kTextQueryDeleteHistory[] = "「編集リストから削�
 inline constexpr char kTextQueryComboChange[] = "表示文書の変更";
 inline constexpr char kTextSaveQuestionSuffix[] = "をする前に保存しますか？";
 // The editing list's item of the untitled document.
-inline constexpr char kTextUntitledItem[] = "[無題]";
+inline constexpr wchar_t kTextUntitledItem[] = L"[無題]";
 // The shown file changed or deleted by another program: the file's name in quotes, then the text.
-inline constexpr char kTextQuoteOpen[] = "「";
-inline constexpr char kTextQuoteClose[] = "」";
-inline constexpr char kTextReloadQuestion[] =
-    "は他のプログラムによって変更されました。\n読み込み直しますか？\n\n「いいえ」を選ぶと、表示中の内容をそのまま残します。";
-inline constexpr char kTextOverwriteQuestion[] = "は読み込んだ後に他のプログラムによって変更されています。\n上書きしますか？";
-inline constexpr char kTextDeletedNotice[] = "は他のプログラムによって削除されました。\n保存すると、表示中の内容でファイルが作り直されます。";
+inline constexpr wchar_t kTextQuoteOpen[] = L"「";
+inline constexpr wchar_t kTextQuoteClose[] = L"」";
+inline constexpr wchar_t kTextReloadQuestion[] =
+    L"は他のプログラムによって変更されました。\n読み込み直しますか？\n\n「いいえ」を選ぶと、表示中の内容をそのまま残します。";
+inline constexpr wchar_t kTextOverwriteQuestion[] = L"は読み込んだ後に他のプログラムによって変更されています。\n上書きしますか？";
+inline constexpr wchar_t kTextDeletedNotice[] = L"は他のプログラムによって削除されました。\n保存すると、表示中の内容でファイルが作り直されます。";
 
 // A copy refused for its size: the text, the selection's size, the text, the limit, the text.
 inline constexpr char kTextCopyTooLargeSize[] = "選択範囲が大きすぎるため、クリップボードにコピーできません。\n\n選択範囲： ";

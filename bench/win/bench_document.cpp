@@ -3,6 +3,7 @@
 // QX_BENCH_SHORT=1 uses 64 MiB instead of 0x3FFFFFFF bytes. Exits with 1 when a document step
 // takes more than 3x its plain counterpart or the peak memory passes 2 x the size + 128 MiB.
 #include "app/win/documents/Document.h"
+#include "common/win/WideText.h"
 #include "app/win/system/EditorLibrary.h"
 
 #include "bench/win/BenchClock.h"
@@ -107,7 +108,7 @@ int main()
     double plainRead = 1e9, load = 1e9, plainWrite = 1e9, write = 1e9;
     for (int round = 0; round < rounds; ++round) {
         plainRead = std::min(plainRead, Timed([&] { return PlainRead(source, size) != nullptr; }));
-        load = std::min(load, Timed([&] { return LoadDocument(nullptr, control, source); }));
+        load = std::min(load, Timed([&] { return LoadDocument(nullptr, control, WideFromAnsi(source)); }));
     }
     if (Editor.QX_GetDataSize(control) != static_cast<int>(size)) {
         std::fprintf(stderr, "the control holds %d bytes\n", Editor.QX_GetDataSize(control));
@@ -122,7 +123,7 @@ int main()
         // Each round a name of its own: the saved file becomes the control's base, which
         // stays open while the history needs it.
         const std::string savedNow = saved + std::to_string(round);
-        write = std::min(write, Timed([&] { return WriteDocument(nullptr, control, savedNow); }));
+        write = std::min(write, Timed([&] { return WriteDocument(nullptr, control, WideFromAnsi(savedNow)); }));
     }
     Editor.QX_New(control);
     const double peak = PeakMiB();

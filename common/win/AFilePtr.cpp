@@ -7,15 +7,14 @@
 
 #include <algorithm>
 #include <limits>
-#include <string>
 
 AFilePtr::~AFilePtr() { Close(); }
 
-bool AFilePtr::Open(std::string_view name, Mode mode, bool exclusive)
+bool AFilePtr::Open(std::wstring_view name, Mode mode, bool exclusive)
 {
     Close();
     // A NUL inside would make the system open a shorter name than the one asked for.
-    if (!HasDriveLetter(name) || name.find('\0') != std::string_view::npos)
+    if (!IsAbsoluteName(name) || name.find(L'\0') != std::wstring_view::npos)
         return false;
     DWORD access = GENERIC_READ;
     DWORD disposition = OPEN_EXISTING;
@@ -44,9 +43,8 @@ bool AFilePtr::Open(std::string_view name, Mode mode, bool exclusive)
     }
     if (exclusive)
         sharing = 0;
-    const std::string path(name);
     ASuppressWinMsg suppress;
-    handle_ = FileCalls::Open(path.c_str(), access, sharing, disposition, FILE_ATTRIBUTE_ARCHIVE);
+    handle_ = FileCalls::Open(name, access, sharing, disposition, FILE_ATTRIBUTE_ARCHIVE);
     if (handle_ == INVALID_HANDLE_VALUE)
         return false;
     writable_ = (access & GENERIC_WRITE) != 0;

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
-// Names must be absolute with a drive letter and a colon; any other name (relative, a network
-// name beginning with two backslashes, empty) fails to open like a missing file. Every system
-// call runs with the critical-error boxes suppressed.
+// Names must be absolute: a drive letter and a colon, or a network name (\\server\share...);
+// any other name (relative, empty) fails to open like a missing file. Names of any length open
+// (FileCalls). Every system call runs with the critical-error boxes suppressed.
 class AFilePtr {
 public:
     // New files get the archive attribute.
@@ -27,7 +27,7 @@ public:
     AFilePtr& operator=(const AFilePtr&) = delete;
 
     // Closes what was open first. `exclusive` lets no other opener in, whatever the mode.
-    bool Open(std::string_view name, Mode mode, bool exclusive = false);
+    bool Open(std::wstring_view name, Mode mode, bool exclusive = false);
     // Flushes a writable file, then closes it; nothing when closed.
     void Close() noexcept;
     // Closes without waiting for the disk: for files whose flush is done elsewhere.

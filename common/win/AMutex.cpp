@@ -4,9 +4,10 @@
 #include "common/AError.h"
 #include "common/ObjectName.h"
 #include "common/win/FileSystem.h"
+#include "common/win/WideText.h"
 
 AMutex::AMutex(std::string_view name)
-    : name_(MakeObjectName(name.empty() ? std::string_view(ProgramPath()) : name))
+    : name_(MakeObjectName(name.empty() ? AnsiText(ProgramPath()) : std::string(name)))
 {
     handle_ = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name_.c_str());
     existed_ = handle_ != nullptr;

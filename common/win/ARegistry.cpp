@@ -5,6 +5,7 @@
 #include "common/PathString.h"
 #include "common/ShiftJis.h"
 #include "common/win/FileSystem.h"
+#include "common/win/WideText.h"
 
 #include <algorithm>
 #include <array>
@@ -45,7 +46,7 @@ ARegistry::Encoding EncodingOf(std::string_view name) noexcept
 
 std::string ARegistry::ProgramKey()
 {
-    return "Software\\KORVANI\\" + std::string(ProgramNameOf(ProgramPath()));
+    return "Software\\KORVANI\\" + std::string(ProgramNameOf(AnsiText(ProgramPath())));
 }
 
 ARegistry::ARegistry(std::string basePath, bool localMachine)
@@ -109,15 +110,19 @@ void ARegistry::growBuffer(size_t size) noexcept
     }
 }
 
-std::optional<std::string> ARegistry::ReadText(std::string_view section, std::string_view name)
+bool ARegistry::noteValueSize()
 {
     const int recorded = ReadInt(RecordBaseKey::Section, RecordBaseKey::ValueSize, 0);
-    if (recorded < 0 || static_cast<size_t>(recorded) < buffer_.size()) {
-        if (!writeRaw(RecordBaseKey::Section, RecordBaseKey::ValueSize, std::to_string(buffer_.size())))
-            return std::nullopt;
-    } else {
-        growBuffer(static_cast<size_t>(recorded));
-    }
+    if (recorded < 0 || static_cast<size_t>(recorded) < buffer_.size())
+        return writeRaw(RecordBaseKey::Section, RecordBaseKey::ValueSize, std::to_string(buffer_.size()));
+    growBuffer(static_cast<size_t>(recorded));
+    return true;
+}
+
+std::optional<std::string> ARegistry::ReadText(std::string_view section, std::string_view name)
+{
+    if (!noteValueSize())
+        return std::nullopt;
     return readRaw(section, name);
 }
 
@@ -132,7 +137,11 @@ std::string ARegistry::ReadString(std::string_view section, std::string_view nam
 
 bool ARegistry::WriteString(std::string_view section, std::string_view name, std::string_view text)
 {
-    const size_t needed = text.size() + 1;
+    return makeRoom(text.size() + 1) && writeRaw(section, name, text);
+}
+
+bool ARegistry::makeRoom(size_t needed)
+{
     if (needed > buffer_.size()) {
         if (needed > MaxBufferSize)
             return false;
@@ -149,7 +158,47 @@ bool ARegistry::WriteString(std::string_view section, std::string_view name, std
         if (!writeRaw(RecordBaseKey::Section, RecordBaseKey::ValueSize, std::to_string(needed)))
             return false;
     }
-    return writeRaw(section, name, text);
+    return true;
+}
+
+std::optional<std::wstring> ARegistry::ReadWideText(std::string_view section, std::string_view name)
+{
+    if (!noteValueSize())
+        return std::nullopt;
+    OpenKey key;
+    if (RegOpenKeyExA(root_, sectionPath(section).c_str(), 0, KEY_QUERY_VALUE, key.out()) != ERROR_SUCCESS)
+        return std::nullopt;
+    const std::wstring valueName = WideFromAnsi(name);
+    std::wstring text(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD type = 0;
+        DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+        const LSTATUS status = RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type,
+                                                reinterpret_cast<BYTE*>(text.data()), &size);
+        if (status == ERROR_MORE_DATA && size / sizeof(wchar_t) < MaxBufferSize) {
+            text.resize(size / sizeof(wchar_t) + 1);
+            continue;
+        }
+        if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
+            return std::nullopt;
+        text.resize(std::min<size_t>(size / sizeof(wchar_t), text.size()));
+        return text.substr(0, text.find(L'\0'));
+    }
+}
+
+bool ARegistry::WriteWideString(std::string_view section, std::string_view name, std::wstring_view text)
+{
+    // Older editors read the value through the A calls, into a buffer of the recorded size.
+    if (!makeRoom(AnsiText(text).size() + 1))
+        return false;
+    OpenKey key;
+    if (RegCreateKeyExA(root_, sectionPath(section).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        key.out(), nullptr) != ERROR_SUCCESS)
+        return false;
+    const std::wstring valueName = WideFromAnsi(name);
+    const std::wstring value(text);  // the terminator goes with the value
+    return RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 int ARegistry::ReadInt(std::string_view section, std::string_view name, int defaultValue)

@@ -44,6 +44,12 @@ public:
     // record cannot be, nor when the text could never be read back (MaxBufferSize).
     bool WriteString(std::string_view section, std::string_view name, std::string_view text);
 
+    // A name's value through the W calls, so that characters no code page spells are kept. The
+    // bookkeeping is ReadText's and WriteString's for the value's ANSI form, which older
+    // editors read. None when the value is missing or no string.
+    [[nodiscard]] std::optional<std::wstring> ReadWideText(std::string_view section, std::string_view name);
+    bool WriteWideString(std::string_view section, std::string_view name, std::wstring_view text);
+
     // The number in the stored text (ParseStoredInt), read without the bookkeeping; the
     // default when the value cannot be read.
     [[nodiscard]] int ReadInt(std::string_view section, std::string_view name, int defaultValue);
@@ -63,6 +69,12 @@ private:
     bool writeRaw(std::string_view section, std::string_view name, std::string_view text);
     // Tries to give the buffer `size` bytes; keeps the old one when memory runs out.
     void growBuffer(size_t size) noexcept;
+    // ReadText's bookkeeping: the buffer grows to the recorded "value size", and a recorded size
+    // below the buffer's is raised to it. False when that record cannot be written.
+    bool noteValueSize();
+    // Grows the buffer (and the recorded "value size") to hold a value of `needed` bytes with its
+    // terminator; false when it cannot.
+    bool makeRoom(size_t needed);
 
     HKEY root_;
     std::string basePath_;

@@ -2,7 +2,8 @@
 #include "common/win/FileCalls.h"
 
 #include "common/FileFaults.h"
-#include "common/win/WideName.h"
+#include "common/PathString.h"
+#include "common/win/FileSystem.h"
 
 #include <cstddef>
 #include <cstring>
@@ -28,6 +29,18 @@ bool Faulted(FileOperation operation, Result success, Result failure, Result& re
     return true;
 }
 
+// The name in the system's form; a name that cannot be held fails the call.
+bool ToSystem(std::wstring_view name, std::wstring& system) noexcept
+{
+    try {
+        system = SystemName(name);
+        return true;
+    } catch (...) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return false;
+    }
+}
+
 // The POSIX-semantics rename of Windows 10 1607, which the headers of an older target leave out:
 // its class and flags, the flags standing where the older form keeps ReplaceIfExists.
 constexpr auto kFileRenameInfoEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(22);
@@ -36,13 +49,16 @@ constexpr DWORD kRenamePosixSemantics = 0x2;
 
 } // namespace
 
-HANDLE FileCalls::Open(const char* name, DWORD access, DWORD sharing, DWORD disposition, DWORD attributes) noexcept
+HANDLE FileCalls::Open(std::wstring_view name, DWORD access, DWORD sharing, DWORD disposition, DWORD attributes) noexcept
 {
     HANDLE faulted = INVALID_HANDLE_VALUE;
     // A silent failure of an open cannot stand for a handle: it fails plainly.
     if (Faulted(FileOperation::Create, INVALID_HANDLE_VALUE, INVALID_HANDLE_VALUE, faulted))
         return faulted;
-    return CreateFileA(name, access, sharing, nullptr, disposition, attributes, nullptr);
+    std::wstring system;
+    if (!ToSystem(name, system))
+        return INVALID_HANDLE_VALUE;
+    return CreateFileW(system.c_str(), access, sharing, nullptr, disposition, attributes, nullptr);
 }
 
 BOOL FileCalls::Write(HANDLE file, const void* bytes, DWORD count, DWORD* written) noexcept
@@ -76,23 +92,30 @@ BOOL FileCalls::SetTimes(HANDLE file, const FILETIME* creation, const FILETIME* 
                                                                      : SetFileTime(file, creation, lastAccess, lastWrite);
 }
 
-BOOL FileCalls::Move(const char* from, const char* to, DWORD flags) noexcept
-{
-    BOOL result = FALSE;
-    return Faulted(FileOperation::Rename, TRUE, FALSE, result) ? result : MoveFileExA(from, to, flags);
-}
-
-BOOL FileCalls::RenameReplacing(HANDLE file, const char* to) noexcept
+BOOL FileCalls::Move(std::wstring_view from, std::wstring_view to, DWORD flags) noexcept
 {
     BOOL result = FALSE;
     if (Faulted(FileOperation::Rename, TRUE, FALSE, result))
         return result;
+    std::wstring systemFrom, systemTo;
+    if (!ToSystem(from, systemFrom) || !ToSystem(to, systemTo))
+        return FALSE;
+    return MoveFileExW(systemFrom.c_str(), systemTo.c_str(), flags);
+}
+
+BOOL FileCalls::RenameReplacing(HANDLE file, std::wstring_view to) noexcept
+{
+    BOOL result = FALSE;
+    if (Faulted(FileOperation::Rename, TRUE, FALSE, result))
+        return result;
+    std::wstring target;
+    if (!ToSystem(to, target))
+        return FALSE;
+    if (target.empty()) {
+        SetLastError(ERROR_INVALID_NAME);
+        return FALSE;
+    }
     try {
-        const std::wstring target = WideName(to);
-        if (target.empty()) {
-            SetLastError(ERROR_INVALID_NAME);
-            return FALSE;
-        }
         const size_t nameBytes = target.size() * sizeof(wchar_t);
         std::vector<unsigned char> block(offsetof(FILE_RENAME_INFO, FileName) + nameBytes + sizeof(wchar_t));
         auto* info = reinterpret_cast<FILE_RENAME_INFO*>(block.data());
@@ -108,23 +131,67 @@ BOOL FileCalls::RenameReplacing(HANDLE file, const char* to) noexcept
     }
 }
 
-BOOL FileCalls::Remove(const char* name) noexcept
+BOOL FileCalls::Remove(std::wstring_view name) noexcept
 {
     BOOL result = FALSE;
-    return Faulted(FileOperation::Delete, TRUE, FALSE, result) ? result : DeleteFileA(name);
+    if (Faulted(FileOperation::Delete, TRUE, FALSE, result))
+        return result;
+    std::wstring system;
+    return ToSystem(name, system) && DeleteFileW(system.c_str());
 }
 
-BOOL FileCalls::SetAttributes(const char* name, DWORD attributes) noexcept
+BOOL FileCalls::SetAttributes(std::wstring_view name, DWORD attributes) noexcept
 {
     BOOL result = FALSE;
-    return Faulted(FileOperation::Attributes, TRUE, FALSE, result) ? result : SetFileAttributesA(name, attributes);
+    if (Faulted(FileOperation::Attributes, TRUE, FALSE, result))
+        return result;
+    std::wstring system;
+    return ToSystem(name, system) && SetFileAttributesW(system.c_str(), attributes);
 }
 
-UINT FileCalls::MakeTemporary(const char* folder, const char* prefix, char* name) noexcept
+std::wstring FileCalls::MakeTemporary(std::wstring_view folder, std::wstring_view prefix) noexcept
 {
     UINT result = 0;
     // A silent failure would give a name with no file behind it: it fails plainly.
     if (Faulted(FileOperation::Create, UINT{0}, UINT{0}, result))
-        return result;
-    return GetTempFileNameA(folder, prefix, 0, name);
+        return {};
+    try {
+        std::wstring base(folder);
+        if (!base.ends_with(L'\\'))
+            base += L'\\';
+        base += prefix;
+        // GetTempFileNameW writes at most MAX_PATH characters and takes a folder of at most
+        // MAX_PATH - 14; past that the same names are tried here, from a number of the clock.
+        if (base.size() + 8 < MAX_PATH) {
+            wchar_t made[MAX_PATH + 1] = {};
+            const std::wstring folderText(folder);
+            const std::wstring prefixText(prefix);
+            return GetTempFileNameW(folderText.c_str(), prefixText.c_str(), 0, made) ? std::wstring(made)
+                                                                                    : std::wstring();
+        }
+        const DWORD start = GetTickCount() & 0xFFFF;
+        for (DWORD step = 0; step < 0x10000; ++step) {
+            const DWORD unique = (start + step) & 0xFFFF;
+            if (unique == 0)
+                continue;
+            std::wstring name = base;
+            for (int shift = 12; shift >= 0; shift -= 4)
+                if (unique >> shift)
+                    name += L"0123456789ABCDEF"[(unique >> shift) & 0xF];
+            name += L".tmp";
+            const HANDLE file = CreateFileW(SystemName(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (file != INVALID_HANDLE_VALUE) {
+                CloseHandle(file);
+                return name;
+            }
+            const DWORD error = GetLastError();
+            if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+                return {};
+        }
+        return {};
+    } catch (...) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return {};
+    }
 }

@@ -2,6 +2,7 @@
 #include "common/win/MessageBox.h"
 
 #include "common/win/AAppVersion.h"
+#include "common/win/WideText.h"
 
 #include <string>
 
@@ -64,6 +65,16 @@ int ShowMessageBox(HWND owner, const char* text, int kind)
     const UINT flags = MessageKindFlags(kind);
     const std::string caption = CaptionBase(flags) + CaptionSuffix();
     return MessageBoxA(owner, text, caption.c_str(), flags);
+}
+
+int ShowMessageBox(HWND owner, std::wstring_view text, int kind)
+{
+    if (kind < kMessageOkCancel || kind > kMessageError)
+        return 0;
+    const UINT flags = MessageKindFlags(kind);
+    const std::wstring caption = WideFromProgramText(CaptionBase(flags) + CaptionSuffix());
+    const std::wstring shown(text);
+    return MessageBoxW(owner, shown.c_str(), caption.c_str(), flags);
 }
 
 int ShowOutOfMemory(HWND owner) noexcept

@@ -2,6 +2,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string_view>
+
 enum MessageKind : int {
     kMessageOkCancel = 0,     // question
     kMessageYesNo = 1,        // question
@@ -14,6 +16,8 @@ enum MessageKind : int {
 // Shows a modal box of the kind (0 to 5) and returns the button that closed it; a kind
 // outside 0 to 5 shows nothing and returns 0.
 int ShowMessageBox(HWND owner, const char* text, int kind);
+// The same for a text that holds a file's name, which any characters may spell.
+int ShowMessageBox(HWND owner, std::wstring_view text, int kind);
 
 // The out-of-memory error box with the plain caption; allocates nothing.
 int ShowOutOfMemory(HWND owner) noexcept;

@@ -4,6 +4,7 @@
 #include "common/PathString.h"
 #include "common/win/ASuppressWinMsg.h"
 #include "common/win/FileCalls.h"
+#include "common/win/FileSystem.h"
 
 #include <windows.h>
 
@@ -13,34 +14,34 @@
 namespace {
 
 // Temporary files of failed saves that could not be deleted yet.
-std::vector<std::string> leftovers;
+std::vector<std::wstring> leftovers;
 
-// The full form of a name in the drive-letter form ("C:a.bin" and "C:\x\..\a.bin" included);
-// empty when it has none.
-std::string FullName(std::string_view name)
+// The full form of an absolute name ("C:a.bin" and "C:\\x\\..\\a.bin" included); empty when it
+// has none.
+std::wstring FullName(std::wstring_view name)
 {
-    if (!HasDriveLetter(name) || name.find('\0') != std::string_view::npos)
+    if (!IsAbsoluteName(name) || name.find(L'\0') != std::wstring_view::npos)
         return {};
-    const std::string given(name);
-    std::string full(MAX_PATH, '\0');
+    const std::wstring given(name);
+    std::wstring full(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetFullPathNameA(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        const DWORD length = GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
         if (length == 0)
             return {};
         if (length < full.size()) {
             full.resize(length);
-            return HasDriveLetter(full) ? full : std::string();
+            return IsAbsoluteName(full) ? full : std::wstring();
         }
         full.resize(length);
     }
 }
 
-bool Exists(const std::string& name) { return GetFileAttributesA(name.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& name) { return GetFileAttributesW(SystemName(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // Deletes the file, or remembers it for SweepSaveLeftovers when it is still there afterwards.
-void Discard(const std::string& name)
+void Discard(const std::wstring& name)
 {
-    FileCalls::Remove(name.c_str());
+    FileCalls::Remove(name);
     if (Exists(name))
         leftovers.push_back(name);
 }
@@ -57,10 +58,11 @@ struct TargetState {
 };
 
 // The target as it stands, or why it cannot be replaced.
-SaveResult ReadTarget(const std::string& target, TargetState& state)
+SaveResult ReadTarget(const std::wstring& target, TargetState& state)
 {
+    const std::wstring system = SystemName(target);
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(target.c_str(), GetFileExInfoStandard, &data)) {
+    if (!GetFileAttributesExW(system.c_str(), GetFileExInfoStandard, &data)) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND)
             return Succeeded();
@@ -70,7 +72,7 @@ SaveResult ReadTarget(const std::string& target, TargetState& state)
         return Failed(SaveStep::Target, ERROR_ACCESS_DENIED);
     // A target that another program holds without sharing its deletion cannot be replaced;
     // asking first spares writing a whole temporary file in vain.
-    const HANDLE probe = CreateFileA(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const HANDLE probe = CreateFileW(system.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, 0, nullptr);
     if (probe == INVALID_HANDLE_VALUE)
         return Failed(SaveStep::Target, GetLastError());
@@ -81,7 +83,7 @@ SaveResult ReadTarget(const std::string& target, TargetState& state)
 
 // The temporary file gets the contents, flushed and checked for their length, and the target's
 // creation time; the attributes follow once it is closed.
-SaveResult WriteTemporary(const std::string& temporary, uint64_t size, const FileContentWriter& writeContent,
+SaveResult WriteTemporary(const std::wstring& temporary, uint64_t size, const FileContentWriter& writeContent,
                           const TargetState& target)
 {
     AFilePtr file;
@@ -104,24 +106,24 @@ SaveResult WriteTemporary(const std::string& temporary, uint64_t size, const Fil
     file.CloseWithoutFlush();
     constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     if (target.attributes & kept)
-        FileCalls::SetAttributes(temporary.c_str(), (target.attributes & kept) | FILE_ATTRIBUTE_ARCHIVE);
+        FileCalls::SetAttributes(temporary, (target.attributes & kept) | FILE_ATTRIBUTE_ARCHIVE);
     return Succeeded();
 }
 
 // True when the rename left `from` behind: the call failed, or claimed success without moving.
-bool Renamed(BOOL called, const std::string& from, const std::string& to)
+bool Renamed(BOOL called, const std::wstring& from, const std::wstring& to)
 {
     return called && !Exists(from) && Exists(to);
 }
 
 // The POSIX-semantics rename through a handle of the temporary file.
-bool RenameReplacing(const std::string& temporary, const std::string& target)
+bool RenameReplacing(const std::wstring& temporary, const std::wstring& target)
 {
-    const HANDLE file = FileCalls::Open(temporary.c_str(), DELETE | SYNCHRONIZE,
+    const HANDLE file = FileCalls::Open(temporary, DELETE | SYNCHRONIZE,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING, 0);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    const BOOL called = FileCalls::RenameReplacing(file, target.c_str());
+    const BOOL called = FileCalls::RenameReplacing(file, target);
     CloseHandle(file);
     return Renamed(called, temporary, target);
 }
@@ -129,20 +131,19 @@ bool RenameReplacing(const std::string& temporary, const std::string& target)
 // The old target goes aside to a new name in its folder, the temporary file takes its name, and
 // the aside is deleted; a handle that reads the old file meanwhile (sharing its deletion) reads
 // on. When the temporary file cannot go in, the old one goes back.
-SaveResult ReplaceThroughAside(const std::string& temporary, const std::string& target, const std::string& folder)
+SaveResult ReplaceThroughAside(const std::wstring& temporary, const std::wstring& target, const std::wstring& folder)
 {
-    char made[MAX_PATH + 1] = {};
-    if (!FileCalls::MakeTemporary((folder + '\\').c_str(), "QX", made))
+    const std::wstring aside = FileCalls::MakeTemporary(folder, L"QX");
+    if (aside.empty())
         return Failed(SaveStep::Replace, GetLastError());
-    const std::string aside = made;
-    if (!Renamed(FileCalls::Move(target.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
+    if (!Renamed(FileCalls::Move(target, aside, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
                  target, aside)) {
         const DWORD error = GetLastError();
         if (Exists(target))
             Discard(aside);
         return Failed(SaveStep::Replace, error ? error : ERROR_WRITE_FAULT);
     }
-    if (Renamed(FileCalls::Move(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH), temporary, target)) {
+    if (Renamed(FileCalls::Move(temporary, target, MOVEFILE_WRITE_THROUGH), temporary, target)) {
         Discard(aside);
         return Succeeded();
     }
@@ -150,18 +151,18 @@ SaveResult ReplaceThroughAside(const std::string& temporary, const std::string& 
     SaveResult failed = Failed(SaveStep::Replace, error ? error : ERROR_WRITE_FAULT);
     // A target that came in after all (the call claimed failure) is not overwritten.
     if (!Exists(target) &&
-        !Renamed(FileCalls::Move(aside.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH), aside, target))
+        !Renamed(FileCalls::Move(aside, target, MOVEFILE_WRITE_THROUGH), aside, target))
         failed.keptAside = aside;
     return failed;
 }
 
 // The temporary file takes the target's place; the target is untouched otherwise.
-SaveResult MoveIntoPlace(const std::string& temporary, const std::string& target, const std::string& folder,
+SaveResult MoveIntoPlace(const std::wstring& temporary, const std::wstring& target, const std::wstring& folder,
                          const TargetState& state)
 {
     if (RenameReplacing(temporary, target))
         return Succeeded();
-    if (Renamed(FileCalls::Move(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
+    if (Renamed(FileCalls::Move(temporary, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH),
                 temporary, target))
         return Succeeded();
     const DWORD error = GetLastError();
@@ -171,10 +172,10 @@ SaveResult MoveIntoPlace(const std::string& temporary, const std::string& target
 }
 
 // Room on the target's disk for the whole temporary file; a disk that cannot be asked is tried.
-SaveResult CheckRoom(const std::string& folder, uint64_t size)
+SaveResult CheckRoom(const std::wstring& folder, uint64_t size)
 {
     ULARGE_INTEGER available{};
-    if (GetDiskFreeSpaceExA((folder + '\\').c_str(), &available, nullptr, nullptr) && available.QuadPart < size) {
+    if (GetDiskFreeSpaceExW(SystemName(folder + L'\\').c_str(), &available, nullptr, nullptr) && available.QuadPart < size) {
         SaveResult result = Failed(SaveStep::Room, ERROR_DISK_FULL);
         result.needed = size;
         result.available = available.QuadPart;
@@ -185,12 +186,12 @@ SaveResult CheckRoom(const std::string& folder, uint64_t size)
 
 } // namespace
 
-SaveResult SaveFileSafely(std::string_view name, uint64_t size, const FileContentWriter& writeContent)
+SaveResult SaveFileSafely(std::wstring_view name, uint64_t size, const FileContentWriter& writeContent)
 {
     ASuppressWinMsg suppress;
     SweepSaveLeftovers();
-    const std::string target = FullName(name);
-    const std::string folder = FolderOf(target);
+    const std::wstring target = FullName(name);
+    const std::wstring folder = FolderOf(target);
     if (folder.empty())
         return Failed(SaveStep::Name, ERROR_INVALID_NAME);
     TargetState state;
@@ -198,10 +199,9 @@ SaveResult SaveFileSafely(std::string_view name, uint64_t size, const FileConten
         return checked;
     if (SaveResult room = CheckRoom(folder, size); !room)
         return room;
-    char made[MAX_PATH + 1] = {};
-    if (!FileCalls::MakeTemporary((folder + '\\').c_str(), "QX", made))
+    const std::wstring temporary = FileCalls::MakeTemporary(folder, L"QX");
+    if (temporary.empty())
         return Failed(SaveStep::Temporary, GetLastError());
-    const std::string temporary = made;
     SaveResult result;
     try {
         result = WriteTemporary(temporary, size, writeContent, state);
@@ -217,7 +217,7 @@ SaveResult SaveFileSafely(std::string_view name, uint64_t size, const FileConten
     return result;
 }
 
-SaveResult WriteWholeFile(std::string_view name, const void* bytes, size_t count)
+SaveResult WriteWholeFile(std::wstring_view name, const void* bytes, size_t count)
 {
     return SaveFileSafely(name, count, [&](AFilePtr& file) { return count == 0 || file.Write(bytes, count, 1) == 1; });
 }
@@ -228,9 +228,9 @@ void SweepSaveLeftovers() noexcept
         return;
     try {
         ASuppressWinMsg suppress;
-        std::vector<std::string> still;
-        for (const std::string& name : leftovers) {
-            FileCalls::Remove(name.c_str());
+        std::vector<std::wstring> still;
+        for (const std::wstring& name : leftovers) {
+            FileCalls::Remove(name);
             if (Exists(name))
                 still.push_back(name);
         }

@@ -15,7 +15,7 @@ using FileContentWriter = std::function<bool(AFilePtr& file)>;
 
 // The step of a save that failed.
 enum class SaveStep : uint8_t {
-    Name,       // the name has no drive letter, or no folder
+    Name,       // the name is not absolute, or has no folder
     Target,     // the target is read-only, a folder, or held by another program
     Temporary,  // no temporary file could be made in the target's folder
     Room,       // the target's disk has less room than the whole new file needs
@@ -34,7 +34,7 @@ struct SaveResult {
     uint64_t available = 0;  // Room: what the disk had free for it
     // Replace: where the old file stands when it went aside and could not be moved back; the
     // target's name is then missing and this file holds its old bytes.
-    std::string keptAside;
+    std::wstring keptAside;
 
     explicit operator bool() const noexcept { return saved; }
 };
@@ -51,13 +51,13 @@ struct SaveResult {
 // holds its old bytes or the new ones, never anything else; only when even the move back fails
 // is its name missing, and the result names the file that holds its old bytes. On any failure the temporary
 // file is deleted (or, when even that fails, deleted by SweepSaveLeftovers later). The target
-// needs the drive-letter form; a read-only target, a folder, or one that another program holds
+// needs an absolute name (a drive letter, or a network name), of any length; a read-only target, a folder, or one that another program holds
 // without letting it be replaced is refused before anything is written. An exception from the
 // writer passes on, after the temporary file is deleted.
-SaveResult SaveFileSafely(std::string_view name, uint64_t size, const FileContentWriter& writeContent);
+SaveResult SaveFileSafely(std::wstring_view name, uint64_t size, const FileContentWriter& writeContent);
 
 // SaveFileSafely with the bytes of one block.
-SaveResult WriteWholeFile(std::string_view name, const void* bytes, size_t count);
+SaveResult WriteWholeFile(std::wstring_view name, const void* bytes, size_t count);
 
 // Deletes the temporary files of failed saves that could not be deleted when they failed;
 // those that still cannot be are tried again later. Runs at the start of every save; the

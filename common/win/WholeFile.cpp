@@ -5,13 +5,13 @@
 
 #include <new>
 
-bool GetFileSize64(std::string_view name, uint64_t& size)
+bool GetFileSize64(std::wstring_view name, uint64_t& size)
 {
     AFilePtr file;
     return file.Open(name, AFilePtr::kRead) && file.Size(size);
 }
 
-bool ReadWholeFile(std::string_view name, FileBytes& bytes)
+bool ReadWholeFile(std::wstring_view name, FileBytes& bytes)
 {
     try {
         AFilePtr file;

@@ -12,10 +12,10 @@ struct FileBytes {
 };
 
 // The size of the file; false when it cannot be opened for reading (missing, no access, a
-// name without a drive letter) or the system reports no size.
-[[nodiscard]] bool GetFileSize64(std::string_view name, uint64_t& size);
+// name that is not absolute) or the system reports no size.
+[[nodiscard]] bool GetFileSize64(std::wstring_view name, uint64_t& size);
 
 // Reads the whole file, opened shared for reading, into `bytes`; false, with `bytes` left
 // as it was, when it cannot be opened, is 4 GiB or larger, does not fit in memory, or gives
 // fewer bytes than its size. An empty file reads as no bytes.
-bool ReadWholeFile(std::string_view name, FileBytes& bytes);
+bool ReadWholeFile(std::wstring_view name, FileBytes& bytes);

@@ -5,9 +5,9 @@
 #include "app/win/backup/BackupStorage.h"
 #include "app/win/system/EditorLibrary.h"
 #include "common/Crc32c.h"
+#include "common/PathString.h"
 #include "common/win/AFilePtr.h"
 #include "common/win/ASuppressWinMsg.h"
-#include "common/win/WideName.h"
 
 #include <vector>
 
@@ -69,10 +69,10 @@ bool ReadAt(AFilePtr& file, uint64_t offset, void* out, size_t count)
     return file.Seek(static_cast<int64_t>(offset), AFilePtr::kBegin) && (count == 0 || file.Read(out, count, 1) == 1);
 }
 
-bool StampOfFile(AFilePtr& file, std::string_view name, JournalBase& stamp)
+bool StampOfFile(AFilePtr& file, std::wstring_view name, JournalBase& stamp)
 {
     FILETIME lastWrite{};
-    JournalBase read{std::string(name)};
+    JournalBase read{std::wstring(name)};
     if (!file.Size(read.size) || !file.Times(nullptr, nullptr, &lastWrite) ||
         !file.Identity(read.volume, read.fileIndex) ||
         !BaseSample(read.size, [&](uint64_t offset, void* out, size_t count) { return ReadAt(file, offset, out, count); },
@@ -85,7 +85,7 @@ bool StampOfFile(AFilePtr& file, std::string_view name, JournalBase& stamp)
     return true;
 }
 
-bool StampOfFile(std::string_view name, JournalBase& stamp)
+bool StampOfFile(std::wstring_view name, JournalBase& stamp)
 {
     AFilePtr file;
     return file.Open(name, AFilePtr::kReadShared) && StampOfFile(file, name, stamp);
@@ -102,7 +102,8 @@ bool ControlBase(HWND control, JournalBase& base)
     if (Editor.QX_GetBaseName(control, wide.data(), length + 1) != length)
         return false;
     wide.resize(static_cast<size_t>(length));
-    const std::string name = NarrowName(wide);
+    // The control holds the name in the system's form; the journal names it as the program does.
+    const std::wstring name = WithoutExtendedLength(wide);
     JournalBase stamp;
     if (name.empty() || !StampOfFile(name, stamp) ||
         stamp.size != static_cast<uint64_t>(Editor.QX_GetBaseSize(control)))
@@ -111,7 +112,7 @@ bool ControlBase(HWND control, JournalBase& base)
     return true;
 }
 
-bool WriteNewJournal(const std::string& path, const JournalBase& base, HWND control, uint64_t& end)
+bool WriteNewJournal(const std::wstring& path, const JournalBase& base, HWND control, uint64_t& end)
 {
     const std::vector<uint8_t> header = ComposeJournalHeader(base);
     const LONGLONG dataSize = Editor.QX_GetDataSize64(control);
@@ -137,7 +138,7 @@ bool WriteNewJournal(const std::string& path, const JournalBase& base, HWND cont
     return written;
 }
 
-AppendResult AppendJournalRecord(const std::string& path, HWND control, const std::vector<JournalRegion>& regions,
+AppendResult AppendJournalRecord(const std::wstring& path, HWND control, const std::vector<JournalRegion>& regions,
                                  uint64_t& end)
 {
     const LONGLONG dataSize = Editor.QX_GetDataSize64(control);

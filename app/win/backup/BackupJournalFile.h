@@ -16,9 +16,9 @@ class AFilePtr;
 
 // A file's size, last-write time, identity and sample from an open handle, which is left at the
 // file's start: what a journal on it records as its base.
-[[nodiscard]] bool StampOfFile(AFilePtr& file, std::string_view name, JournalBase& stamp);
+[[nodiscard]] bool StampOfFile(AFilePtr& file, std::wstring_view name, JournalBase& stamp);
 // The same for a file by name, opened shared for a moment; false when it cannot be.
-[[nodiscard]] bool StampOfFile(std::string_view name, JournalBase& stamp);
+[[nodiscard]] bool StampOfFile(std::wstring_view name, JournalBase& stamp);
 
 // The file the control's document stands on (QX_GetBaseName), stamped by its name: false when
 // it stands on none, or the file by that name is no longer the size the control opened.
@@ -27,7 +27,7 @@ class AFilePtr;
 // Gives `path` a new journal on `base`; with no base (an empty name), it holds one record of the
 // control's whole data. The file is replaced whole (ReplaceFileContents), so a kill meanwhile
 // leaves the previous journal. `end` gets the new journal's size. False when nothing changed.
-bool WriteNewJournal(const std::string& path, const JournalBase& base, HWND control, uint64_t& end);
+bool WriteNewJournal(const std::wstring& path, const JournalBase& base, HWND control, uint64_t& end);
 
 // The control's changes since its mark, as a record's regions; none when it has none.
 [[nodiscard]] std::vector<JournalRegion> ControlChanges(HWND control);
@@ -38,5 +38,5 @@ bool WriteNewJournal(const std::string& path, const JournalBase& base, HWND cont
 // torn tail that a reader leaves out, so a later append may try again; a journal that cannot
 // be opened at all must be written anew.
 enum class AppendResult { Written, WriteFailed, NoJournal };
-AppendResult AppendJournalRecord(const std::string& path, HWND control, const std::vector<JournalRegion>& regions,
+AppendResult AppendJournalRecord(const std::wstring& path, HWND control, const std::vector<JournalRegion>& regions,
                                  uint64_t& end);

@@ -15,6 +15,7 @@
 #include "common/win/ARegistry.h"
 #include "common/win/FileSystem.h"
 #include "common/win/MessageBox.h"
+#include "common/win/WideText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -37,20 +38,20 @@ constexpr uint64_t kWholeRewriteLimit = 0x3FFFFFFF;
 // A recovered document up to this size is written whole when its recovery takes up its journal.
 constexpr uint64_t kSelfContainedSize = 4u << 20;
 
-std::vector<Profile> ReadProcessList(const std::string& path)
+std::vector<Profile> ReadProcessList(const std::wstring& path)
 {
     const std::vector<uint8_t> bytes = ReadFileStart(path, kListReadLimit);
-    return ParseProfiles(bytes.data(), bytes.size());
+    return ParseProfiles(bytes.data(), bytes.size(), ProcessListNames());
 }
 
-void WriteProcessList(const std::string& path, const std::vector<Profile>& profiles)
+void WriteProcessList(const std::wstring& path, const std::vector<Profile>& profiles)
 {
-    const _CVec<uint8_t> bytes = ComposeProfiles(profiles);
+    const _CVec<uint8_t> bytes = ComposeProfiles(profiles, ProcessListNames());
     ReplaceFileContents(path, bytes.data(), bytes.size());
 }
 
 // The file with its staging copy and, for a backup, its previous generation.
-void DeleteWithStaging(const std::string& path)
+void DeleteWithStaging(const std::wstring& path)
 {
     if (path.empty())
         return;
@@ -59,11 +60,11 @@ void DeleteWithStaging(const std::string& path)
     DeleteFileCleared(PreviousGenerationName(path));
 }
 
-std::string TemporaryFolder()
+std::wstring TemporaryFolder()
 {
-    char folder[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathA(sizeof folder, folder);
-    if (length == 0 || length >= sizeof folder)
+    wchar_t folder[MAX_PATH + 2] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 2, folder);
+    if (length == 0 || length >= MAX_PATH + 2)
         return {};
     return MakePathString(folder);
 }
@@ -90,29 +91,41 @@ public:
     explicit operator bool() const noexcept { return manager_.SharedBlockView != nullptr; }
     SharedBlock* operator->() const noexcept { return manager_.SharedBlockView; }
 
-    // The path in the block, read within its field whatever another process left there.
-    [[nodiscard]] std::string ListPath() const
+    // The path in the block, read within its field whatever another process left there. The
+    // field holds the ANSI form, which older editors read too (NewProcessList).
+    [[nodiscard]] std::wstring ListPath() const
     {
         const char* path = manager_.SharedBlockView->ProcessListPath;
         const void* end = std::memchr(path, 0, sizeof SharedBlock::ProcessListPath);
-        return std::string(path, end ? static_cast<const char*>(end) : path + sizeof SharedBlock::ProcessListPath);
+        return WideFromAnsi(std::string_view(path, static_cast<size_t>((end ? static_cast<const char*>(end)
+                                                                           : path + sizeof SharedBlock::ProcessListPath) - path)));
     }
-    void SetListPath(const std::string& path) const noexcept
+    void SetListPath(const std::wstring& path) const
     {
+        const std::optional<std::string> narrow = ExactAnsi(path);
         char* field = manager_.SharedBlockView->ProcessListPath;
         std::memset(field, 0, sizeof SharedBlock::ProcessListPath);
-        if (path.size() < sizeof SharedBlock::ProcessListPath)
-            std::memcpy(field, path.data(), path.size());
+        if (narrow && narrow->size() < sizeof SharedBlock::ProcessListPath)
+            std::memcpy(field, narrow->data(), narrow->size());
     }
 
 private:
     BackupManager& manager_;
 };
 
-BackupManager::BackupManager() : InstanceMutex(SharedObjectName(MutexName, ProgramNameOf(ProgramPath())))
+const ProfileNameForms& ProcessListNames()
+{
+    static const ProfileNameForms forms{[](std::wstring_view name) { return LegacyName(name, ProfileFieldSize); },
+                                        [](std::string_view text) { return WideFromAnsi(text); }};
+    return forms;
+}
+
+BackupManager::BackupManager()
+    : InstanceMutex(SharedObjectName(MutexName, ProgramNameOf(AnsiText(ProgramPath()))))
 {
     AMutex::Holder hold(InstanceMutex);
-    const std::string blockName = MakeObjectName(SharedObjectName(SharedBlockName, ProgramNameOf(ProgramPath())));
+    const std::string blockName =
+        MakeObjectName(SharedObjectName(SharedBlockName, ProgramNameOf(AnsiText(ProgramPath()))));
     SharedBlockHandle = OpenFileMappingA(FILE_MAP_WRITE, FALSE, blockName.c_str());
     bool created = false;
     if (!SharedBlockHandle) {
@@ -147,7 +160,7 @@ BackupManager::~BackupManager()
         DeleteWithStaging(BackupFile);
         BlockView block(*this);
         if (block) {
-            const std::string listPath = block.ListPath();
+            const std::wstring listPath = block.ListPath();
             std::vector<Profile> profiles = ReadProcessList(listPath);
             const bool removed = RemoveProfile(profiles, BackupFile);
             // The last editor deletes the list unless it holds records no editor took up (a
@@ -173,9 +186,9 @@ TStartArguments BackupManager::Start(HWND owner)
     {
         AMutex::Holder hold(InstanceMutex);
         BlockView block(*this);
-        std::vector<std::string> taken;
+        std::vector<std::wstring> taken;
         std::vector<Profile> profiles;
-        std::string listPath;
+        std::wstring listPath;
         if (block) {
             listPath = ReadProfileValue();
             switch (ClassifyProcessList(listPath, block.ListPath())) {
@@ -219,7 +232,7 @@ TStartArguments BackupManager::Start(HWND owner)
     if (!notStarted.empty()) {
         AMutex::Holder hold(InstanceMutex);
         if (BlockView block(*this); block) {
-            const std::string listPath = block.ListPath();
+            const std::wstring listPath = block.ListPath();
             std::vector<Profile> profiles = ReadProcessList(listPath);
             for (const Profile& profile : notStarted)
                 AddProfile(profiles, profile);
@@ -314,7 +327,7 @@ void BackupManager::AdoptBackup(HWND control, const JournalBase& base, uint64_t 
 
 void BackupManager::LeaveBackup()
 {
-    const std::string left = BackupFile;
+    const std::wstring left = BackupFile;
     BackupFile = MakeTemporaryFile(TempDir);
     JournalReady = false;
     EditProcessList([&](std::vector<Profile>& profiles) { return ReplaceProfileBackup(profiles, left, BackupFile); });
@@ -326,7 +339,7 @@ bool BackupManager::BaseChanged()
     return JournalReady && !Base.file.empty() && (!StampOfFile(Base.file, now) || !SameBase(Base, now));
 }
 
-void BackupManager::UpdateRecord(std::string_view name)
+void BackupManager::UpdateRecord(std::wstring_view name)
 {
     RecordedName = name;
     EditProcessList([&](std::vector<Profile>& profiles) { return UpdateProfile(profiles, BackupFile, RecordedName); });
@@ -338,49 +351,56 @@ void BackupManager::EditProcessList(const std::function<bool(std::vector<Profile
     BlockView block(*this);
     if (!block)
         return;
-    const std::string listPath = block.ListPath();
+    const std::wstring listPath = block.ListPath();
     std::vector<Profile> profiles = ReadProcessList(listPath);
     if (edit(profiles))
         WriteProcessList(listPath, profiles);
 }
 
-bool BackupManager::LaunchRecovery(std::string_view backup, std::string_view name)
+bool BackupManager::LaunchRecovery(std::wstring_view backup, std::wstring_view name)
 {
     ACommandLine commandLine(ProgramPath());
-    commandLine.AddArgument("-b");
+    commandLine.AddArgument(L"-b");
     commandLine.AddArgument(backup);
-    commandLine.AddArgument(name.empty() ? std::string_view("-null") : name);
+    commandLine.AddArgument(name.empty() ? std::wstring_view(L"-null") : name);
     return StartEditorProcess(commandLine, false);
 }
 
-std::string BackupManager::NewProcessList(BlockView& block)
+std::wstring BackupManager::NewProcessList(BlockView& block)
 {
-    std::string listPath = MakeTemporaryFile(TempDir);
+    std::wstring listPath = MakeTemporaryFile(TempDir);
+    // The block and the registry value hold the same name, in a form the block's narrow field
+    // spells: the short name of a list in a folder it cannot. Without one there is no list,
+    // rather than one that every starting editor would take for abandoned.
+    const std::string narrow = LegacyName(listPath, sizeof SharedBlock::ProcessListPath);
+    if (narrow.empty())
+        DeleteWithStaging(listPath);
+    listPath = WideFromAnsi(narrow);
     WriteProfileValue(listPath);
     block.SetListPath(listPath);
     return listPath;
 }
 
-std::string BackupManager::ChooseBackupFile(const TStartArguments& start, const std::vector<std::string>& taken)
+std::wstring BackupManager::ChooseBackupFile(const TStartArguments& start, const std::vector<std::wstring>& taken)
 {
     // A recovery start keeps the backup it was given as its own only when it is an editor's
     // temporary file nobody else uses: whatever else "-b" names is read, never overwritten
     // or deleted.
     if (start.RecoveryStart && IsOwnTemporaryFile(start.BackupFile, TempDir)
         && std::none_of(taken.begin(), taken.end(),
-                        [&](const std::string& name) { return SameName(name, start.BackupFile); }))
+                        [&](const std::wstring& name) { return SameName(name, start.BackupFile); }))
         return start.BackupFile;
     return MakeTemporaryFile(TempDir);
 }
 
-std::string BackupManager::ReadProfileValue()
+std::wstring BackupManager::ReadProfileValue()
 {
     ARegistry registry(RegistryKey);
-    return MakePathString(registry.ReadString(kProfileSection, kProfileValue, {}));
+    return MakePathString(registry.ReadWideText(kProfileSection, kProfileValue).value_or(std::wstring()));
 }
 
-void BackupManager::WriteProfileValue(const std::string& path)
+void BackupManager::WriteProfileValue(const std::wstring& path)
 {
     ARegistry registry(RegistryKey);
-    registry.WriteString(kProfileSection, kProfileValue, path);
+    registry.WriteWideString(kProfileSection, kProfileValue, path);
 }

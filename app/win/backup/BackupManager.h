@@ -25,6 +25,10 @@ static_assert(sizeof(SharedBlock) == 268);
 // One per main window, made with it and ended with it. Every change to the shared state
 // (the registry value "profile", the shared block, the process-list file) happens while
 // InstanceMutex is held; the backup file belongs to this process alone.
+// The process list's names: a name's exact ANSI text or short name for older editors, the
+// name itself in name records.
+[[nodiscard]] const ProfileNameForms& ProcessListNames();
+
 class BackupManager final : public BackupService {
 public:
     // The names for vornalix.exe; a copy under another name adds its own (SharedObjectName).
@@ -59,39 +63,39 @@ public:
     [[nodiscard]] bool BaseChanged() override;
     bool ResetBackup(HWND control, const JournalBase& base) override;
     void AdoptBackup(HWND control, const JournalBase& base, uint64_t validEnd) override;
-    [[nodiscard]] std::string BackupPath() const override { return BackupFile; }
+    [[nodiscard]] std::wstring BackupPath() const override { return BackupFile; }
     void LeaveBackup() override;
 
     // Records the document's new name (empty for an untitled one) in this editor's record.
-    void UpdateRecord(std::string_view name) override;
+    void UpdateRecord(std::wstring_view name) override;
 
     // Starts an editor with "-b", the backup and the name ("-null" for an empty name); false
     // when it could not be started.
-    static bool LaunchRecovery(std::string_view backup, std::string_view name);
+    static bool LaunchRecovery(std::wstring_view backup, std::wstring_view name);
 
-    [[nodiscard]] const std::string& GetBackupFile() const noexcept { return BackupFile; }
-    [[nodiscard]] const std::string& GetRecordedName() const noexcept { return RecordedName; }
-    [[nodiscard]] const std::string& GetTempDir() const noexcept { return TempDir; }
+    [[nodiscard]] const std::wstring& GetBackupFile() const noexcept { return BackupFile; }
+    [[nodiscard]] const std::wstring& GetRecordedName() const noexcept { return RecordedName; }
+    [[nodiscard]] const std::wstring& GetTempDir() const noexcept { return TempDir; }
 
 private:
     class BlockView;
 
-    [[nodiscard]] std::string NewProcessList(BlockView& block);
-    [[nodiscard]] std::string ChooseBackupFile(const TStartArguments& start,
-                                               const std::vector<std::string>& taken);
+    [[nodiscard]] std::wstring NewProcessList(BlockView& block);
+    [[nodiscard]] std::wstring ChooseBackupFile(const TStartArguments& start,
+                                               const std::vector<std::wstring>& taken);
     // Reads the process list, lets `edit` change this editor's record and writes the list back
     // when it did, all while holding the mutex.
     void EditProcessList(const std::function<bool(std::vector<Profile>&)>& edit);
-    [[nodiscard]] std::string ReadProfileValue();
-    void WriteProfileValue(const std::string& path);
+    [[nodiscard]] std::wstring ReadProfileValue();
+    void WriteProfileValue(const std::wstring& path);
 
     AMutex InstanceMutex;
     HANDLE SharedBlockHandle = nullptr;
     SharedBlock* SharedBlockView = nullptr;  // mapped only while a BlockView lives
-    std::string BackupFile;
-    std::string RecordedName;
+    std::wstring BackupFile;
+    std::wstring RecordedName;
     std::string RegistryKey;
-    std::string TempDir;
+    std::wstring TempDir;
     // The journal in BackupFile: its base and where its last whole record ends. Not ready until
     // this process wrote or adopted it, or after a write failed part way.
     JournalBase Base;

@@ -36,12 +36,12 @@ public:
     // document is written anew, whole).
     virtual void AdoptBackup(HWND control, const JournalBase& base, uint64_t validEnd) = 0;
     // This process's backup file; empty when it has none.
-    [[nodiscard]] virtual std::string BackupPath() const = 0;
+    [[nodiscard]] virtual std::wstring BackupPath() const = 0;
     // The backup file could not be read: it stays where it is for the user, and this process
     // takes a new one.
     virtual void LeaveBackup() = 0;
     // The shown document's name (empty for an untitled one).
-    virtual void UpdateRecord(std::string_view name) = 0;
+    virtual void UpdateRecord(std::wstring_view name) = 0;
 };
 
 // Keeps no backups; starts with what the command line asks for.
@@ -52,7 +52,7 @@ public:
     [[nodiscard]] bool BaseChanged() override { return false; }
     bool ResetBackup(HWND, const JournalBase&) override { return true; }
     void AdoptBackup(HWND, const JournalBase&, uint64_t) override {}
-    [[nodiscard]] std::string BackupPath() const override { return {}; }
+    [[nodiscard]] std::wstring BackupPath() const override { return {}; }
     void LeaveBackup() override {}
-    void UpdateRecord(std::string_view) override {}
+    void UpdateRecord(std::wstring_view) override {}
 };

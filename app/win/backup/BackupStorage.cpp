@@ -6,25 +6,26 @@
 #include "common/win/AFilePtr.h"
 #include "common/win/ASuppressWinMsg.h"
 #include "common/win/FileCalls.h"
+#include "common/win/FileSystem.h"
 
 #include <windows.h>
 
-std::string MakeTemporaryFile(const std::string& folder)
+std::wstring MakeTemporaryFile(const std::wstring& folder)
 {
     if (folder.empty())
         return {};
     ASuppressWinMsg suppress;
-    char name[MAX_PATH + 1] = {};
-    if (FileCalls::MakeTemporary(folder.c_str(), TemporaryPrefix, name) == 0)
+    const std::wstring name = FileCalls::MakeTemporary(folder, TemporaryPrefix);
+    if (name.empty())
         return {};
-    std::string path = MakePathString(name);
+    std::wstring path = MakePathString(name);
     // A name too long to keep would leave an empty file nobody knows of.
     if (path.empty())
         FileCalls::Remove(name);
     return path;
 }
 
-std::vector<uint8_t> ReadFileStart(const std::string& path, size_t limit)
+std::vector<uint8_t> ReadFileStart(const std::wstring& path, size_t limit)
 {
     std::vector<uint8_t> bytes;
     AFilePtr file;
@@ -36,18 +37,18 @@ std::vector<uint8_t> ReadFileStart(const std::string& path, size_t limit)
     return bytes;
 }
 
-bool ReplaceFileContents(const std::string& path, const void* bytes, size_t size)
+bool ReplaceFileContents(const std::wstring& path, const void* bytes, size_t size)
 {
     return ReplaceFileContents(path, size, [&](AFilePtr& file) { return size == 0 || file.Write(bytes, size, 1) == 1; });
 }
 
-bool ReplaceFileContents(const std::string& path, uint64_t size, const FileContentWriter& writeContent,
-                         const std::string& previous)
+bool ReplaceFileContents(const std::wstring& path, uint64_t size, const FileContentWriter& writeContent,
+                         const std::wstring& previous)
 {
-    if (!HasDriveLetter(path))
+    if (!IsAbsoluteName(path))
         return false;
     ASuppressWinMsg suppress;
-    const std::string staging = StagingFileName(path);
+    const std::wstring staging = StagingFileName(path);
     AFilePtr file;
     bool written = file.Open(staging, AFilePtr::kWrite, true) && file.SetLength(size)
                    && file.Seek(0, AFilePtr::kBegin) && writeContent(file) && file.Flush();
@@ -61,23 +62,23 @@ bool ReplaceFileContents(const std::string& path, uint64_t size, const FileConte
     // place, a reader finds the old one there.
     // An empty file, as a backup is before its first write, is no generation to keep.
     WIN32_FILE_ATTRIBUTE_DATA old;
-    if (written && !previous.empty() && GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &old) &&
+    if (written && !previous.empty() && GetFileAttributesExW(SystemName(path).c_str(), GetFileExInfoStandard, &old) &&
         (old.nFileSizeLow | old.nFileSizeHigh) != 0)
-        FileCalls::Move(path.c_str(), previous.c_str(), move);
+        FileCalls::Move(path, previous, move);
     // A rename within the folder: the file is the old copy or the new one, never a mixture.
     // A rename that reported success without taking place leaves the staging name behind.
-    if (written && FileCalls::Move(staging.c_str(), path.c_str(), move) &&
-        GetFileAttributesA(staging.c_str()) == INVALID_FILE_ATTRIBUTES)
+    if (written && FileCalls::Move(staging, path, move) &&
+        GetFileAttributesW(SystemName(staging).c_str()) == INVALID_FILE_ATTRIBUTES)
         return true;
-    FileCalls::Remove(staging.c_str());
+    FileCalls::Remove(staging);
     return false;
 }
 
-void DeleteFileCleared(const std::string& path)
+void DeleteFileCleared(const std::wstring& path)
 {
     if (path.empty())
         return;
     ASuppressWinMsg suppress;
-    FileCalls::SetAttributes(path.c_str(), FILE_ATTRIBUTE_ARCHIVE);
-    FileCalls::Remove(path.c_str());
+    FileCalls::SetAttributes(path, FILE_ATTRIBUTE_ARCHIVE);
+    FileCalls::Remove(path);
 }

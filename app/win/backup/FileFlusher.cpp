@@ -17,7 +17,7 @@ void FileFlusher::Stop()
         thread_.join();
 }
 
-void FileFlusher::Request(const std::string& path)
+void FileFlusher::Request(const std::wstring& path)
 {
     {
         const std::lock_guard<std::mutex> lock(mutex_);
@@ -39,12 +39,12 @@ void FileFlusher::Run()
         wake_.wait(lock, [this] { return stopping_ || !pending_.empty(); });
         if (stopping_)
             return;
-        const std::string path = std::move(pending_);
+        const std::wstring path = std::move(pending_);
         pending_.clear();
         lock.unlock();
         // Shared for deletion too: the window may replace or delete the file meanwhile, and then
         // this flush is of no more use.
-        const HANDLE file = FileCalls::Open(path.c_str(), GENERIC_WRITE,
+        const HANDLE file = FileCalls::Open(path, GENERIC_WRITE,
                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING, 0);
         if (file != INVALID_HANDLE_VALUE) {
             FileCalls::Flush(file);

@@ -15,7 +15,7 @@ public:
     FileFlusher& operator=(const FileFlusher&) = delete;
 
     // The file is flushed soon; asking again before that costs nothing more.
-    void Request(const std::string& path);
+    void Request(const std::wstring& path);
     // Waits for a flush under way; one still asked for is dropped. Requests after it are too.
     void Stop();
 
@@ -24,7 +24,7 @@ private:
 
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::string pending_;  // guarded by mutex_; empty when nothing is asked for
+    std::wstring pending_;  // guarded by mutex_; empty when nothing is asked for
     bool stopping_ = false;
     std::thread thread_;   // started at the first request
 };

@@ -8,6 +8,6 @@
 
 TStartArguments ReadStartArguments()
 {
-    const ACommandLine commandLine = ParseCommandLine(GetCommandLineA(), ProgramPath());
-    return InterpretArguments(commandLine, [](std::string_view path) { return FileExists(path); });
+    const ACommandLine commandLine = ParseCommandLine(GetCommandLineW(), ProgramPath());
+    return InterpretArguments(commandLine, [](std::wstring_view path) { return FileExists(path); });
 }

@@ -5,21 +5,22 @@
 #include "app/win/compare/TFormCompareFiles.h"
 #include "app/win/system/EditorControl.h"
 #include "app/win/ui/TForm.h"
+#include "common/win/WideText.h"
 
 namespace {
 
-CompareSide SideOf(const std::string& file, HWND document)
+CompareSide SideOf(const std::wstring& file, HWND document)
 {
     if (file.empty())
         return {{}, document, kTextCompareShownDocument};
-    return {file, nullptr, file};
+    return {file, nullptr, ShownName(file)};
 }
 
 } // namespace
 
 void CompareCommand::Run()
 {
-    std::string first;
+    std::wstring first;
     bool insertionAware = false;
     {
         // The question is gone before the window shows, so the activation its end hands back

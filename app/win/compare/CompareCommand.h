@@ -27,5 +27,5 @@ private:
     TForm& owner_;
     EditorControl& control_;
     std::unique_ptr<TFormCompare> window_;
-    std::string lastSecond_;
+    std::wstring lastSecond_;
 };

@@ -4,10 +4,11 @@
 #include "app/compare/CompareReport.h"
 #include "app/win/compare/TFormCompare.h"
 #include "app/win/ui/TApplication.h"
+#include "common/win/WideText.h"
 
-int RunCompareWindow(const std::string& first, const std::string& second, int showCommand)
+int RunCompareWindow(const std::wstring& first, const std::wstring& second, int showCommand)
 {
-    TFormCompare form(nullptr, {first, nullptr, first}, {second, nullptr, second}, CompareMethod::ByteByByte);
+    TFormCompare form(nullptr, {first, nullptr, ShownName(first)}, {second, nullptr, ShownName(second)}, CompareMethod::ByteByByte);
     Application.SetMainForm(&form);
     form.Show(showCommand);
     Application.Run();

@@ -5,4 +5,4 @@
 // Shows the two files compared byte by byte as the process's main window and returns, once it
 // is closed, the process exit code: 0 identical, 1 different, 2 a file not opened or read, or
 // the comparison stopped.
-[[nodiscard]] int RunCompareWindow(const std::string& first, const std::string& second, int showCommand);
+[[nodiscard]] int RunCompareWindow(const std::wstring& first, const std::wstring& second, int showCommand);

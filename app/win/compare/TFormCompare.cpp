@@ -7,7 +7,9 @@
 #include "app/win/system/EditorLibrary.h"
 #include "app/win/system/EditorProcess.h"
 
+#include "common/win/FileSystem.h"
 #include "common/win/MessageBox.h"
+#include "common/win/WideText.h"
 
 #include <algorithm>
 #include <new>
@@ -23,15 +25,6 @@ constexpr int kListHeight = 120;
 constexpr int kStatusHeight = 22;
 // The list shows the first regions; the moves reach every region kept.
 constexpr size_t kListShown = 10000;
-
-std::wstring WideName(const std::string& name)
-{
-    const int length = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(std::max(length, 1)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide.data(), length);
-    wide.resize(wcslen(wide.c_str()));
-    return wide;
-}
 
 struct SnapshotCopy {
     QX_READER reader;
@@ -245,7 +238,7 @@ bool TFormCompare::Load(int side)
             notice_ = kTextCompareFailed;
         return copied;
     }
-    const std::wstring name = WideName(source.fileName);
+    const std::wstring name = SystemName(source.fileName);
     WIN32_FILE_ATTRIBUTE_DATA attributes;
     const bool isFile = GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &attributes) &&
                         !(attributes.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -257,7 +250,7 @@ bool TFormCompare::Load(int side)
     }
     if (isFile && Editor.QX_OpenFile(control, name.c_str(), QX_OPEN_ALLOW_WRITERS, nullptr))
         return true;
-    notice_ = FillText(kTextCompareCannotOpen, {source.fileName});
+    notice_ = FillText(kTextCompareCannotOpen, {ShownName(source.fileName)});
     std::replace(notice_.begin(), notice_.end(), '\n', ' ');
     return false;
 }

@@ -16,9 +16,9 @@
 
 // One side of a comparison: a file, or the editor's shown document (its unsaved edits included).
 struct CompareSide {
-    std::string fileName;         // empty: the shown document
+    std::wstring fileName;           // empty: the shown document
     HWND documentControl = nullptr;  // the shown document's control, when fileName is empty
-    std::string title;            // shown above the side
+    std::string title;               // shown above the side
 };
 
 // The window reads both sides into controls of its own, read-only, and compares their snapshots

@@ -6,6 +6,7 @@
 #include "app/win/ui/TFileDialog.h"
 
 #include "common/win/MessageBox.h"
+#include "common/win/WideText.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ constexpr int kClientHeight = 124 + kBottomHeight;
 
 } // namespace
 
-TFormCompareFiles::TFormCompareFiles(HWND owner, std::string secondFile)
-    : TForm("TFormCompareFiles", owner), secondFile_(std::move(secondFile))
+TFormCompareFiles::TFormCompareFiles(HWND owner, const std::wstring& secondFile)
+    : TForm("TFormCompareFiles", owner), secondFile_(ShownName(secondFile))
 {
     SetCaption(kTextCompareFilesCaption);
     SetBorderStyle(TBorderStyle::Dialog);
@@ -80,16 +81,16 @@ void TFormCompareFiles::CreateComponents()
     ButtonCancel.SetCancel(true);
 }
 
-std::string TFormCompareFiles::FirstFile() const
+std::wstring TFormCompareFiles::FirstFile() const
 {
     const std::string text = EditFirst.Text();
-    return text == kTextCompareShownDocument ? std::string() : text;
+    return text == kTextCompareShownDocument ? std::wstring() : WideFromAnsi(text);
 }
 
-std::string TFormCompareFiles::SecondFile() const
+std::wstring TFormCompareFiles::SecondFile() const
 {
     const std::string text = EditSecond.Text();
-    return text == kTextCompareShownDocument ? std::string() : text;
+    return text == kTextCompareShownDocument ? std::wstring() : WideFromAnsi(text);
 }
 
 void TFormCompareFiles::FormCloseQuery(bool& canClose)
@@ -106,7 +107,7 @@ void TFormCompareFiles::Browse(TEdit& edit)
     TFileDialog dialog(TFileDialog::Kind::Open);
     dialog.SetOptions(OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ENABLESIZING);
     if (edit.Text() != kTextCompareShownDocument)
-        dialog.SetFileName(edit.Text());
+        dialog.SetFileName(WideFromAnsi(edit.Text()));
     if (dialog.Execute(Handle()))
-        edit.SetText(dialog.FileName());
+        edit.SetText(ShownName(dialog.FileName()));
 }

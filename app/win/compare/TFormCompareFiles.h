@@ -13,7 +13,7 @@
 // unsaved edits; either field may name any file. OK with an empty second field is refused.
 class TFormCompareFiles final : public TForm {
 public:
-    TFormCompareFiles(HWND owner, std::string secondFile);
+    TFormCompareFiles(HWND owner, const std::wstring& secondFile);
     ~TFormCompareFiles() override;
 
     TPanel PanelClient{"PanelClient"};
@@ -29,8 +29,8 @@ public:
     TButton ButtonCancel{"ButtonCancel"};
 
     // After mrOk: the file of a side, empty for the shown document.
-    [[nodiscard]] std::string FirstFile() const;
-    [[nodiscard]] std::string SecondFile() const;
+    [[nodiscard]] std::wstring FirstFile() const;
+    [[nodiscard]] std::wstring SecondFile() const;
     [[nodiscard]] bool InsertionAware() const { return CheckInsertionAware.Checked(); }
 
 protected:

@@ -8,13 +8,15 @@
 #include "common/win/MessageBox.h"
 #include "common/PathString.h"
 #include "common/win/SafeSave.h"
-#include "common/win/WideName.h"
+#include "common/win/FileSystem.h"
+#include "common/win/WideText.h"
 
 #include <string>
 
 namespace {
 
-bool Warn(HWND owner, const char* text)
+template <typename Text>
+bool Warn(HWND owner, const Text& text)
 {
     ShowMessageBox(owner, text, kMessageWarning);
     return false;
@@ -22,39 +24,40 @@ bool Warn(HWND owner, const char* text)
 
 } // namespace
 
-std::string SaveFailureText(std::string_view name, const SaveResult& result)
+std::wstring SaveFailureText(std::wstring_view name, const SaveResult& result)
 {
-    std::string text = kTextCannotWriteFile;
-    text += '\n';
+    std::wstring text = WideFromProgramText(kTextCannotWriteFile);
+    text += L'\n';
     text += name;
-    text += '\n';
+    text += L'\n';
+    const auto with = [&text](const std::string& reason) { return text + WideFromProgramText(reason); };
     if (result.failedStep == SaveStep::Room)
-        return text + kTextSaveNoRoom + '\n' + kTextSaveRoomNeeded + std::to_string(result.needed) + kTextSaveRoomFree +
-               std::to_string(result.available) + kTextBytesUnit;
+        return with(std::string(kTextSaveNoRoom) + '\n' + kTextSaveRoomNeeded + std::to_string(result.needed) +
+                    kTextSaveRoomFree + std::to_string(result.available) + kTextBytesUnit);
     if (!result.keptAside.empty())
-        text += std::string(kTextSaveKeptAside) + result.keptAside + '\n';
+        text += WideFromProgramText(kTextSaveKeptAside) + result.keptAside + L'\n';
     switch (result.error) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-        return text + kTextSaveNoRoom;
+        return with(kTextSaveNoRoom);
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
     case ERROR_USER_MAPPED_FILE:
-        return text + kTextSaveInUse;
+        return with(kTextSaveInUse);
     case ERROR_PATH_NOT_FOUND:
-        return text + kTextSaveNoFolder;
+        return with(kTextSaveNoFolder);
     case ERROR_INVALID_NAME:
     case ERROR_BAD_PATHNAME:
-        return text + kTextSaveBadName;
+        return with(kTextSaveBadName);
     case ERROR_ACCESS_DENIED:
     case ERROR_WRITE_PROTECT:
-        return text + (result.failedStep == SaveStep::Target ? kTextSaveReadOnly : kTextSaveDenied);
+        return with(result.failedStep == SaveStep::Target ? kTextSaveReadOnly : kTextSaveDenied);
     default:
         break;
     }
     if (result.failedStep == SaveStep::Check)
-        return text + kTextSaveNotAsWritten;
-    return text + kTextSaveSystemError + std::to_string(result.error);
+        return with(kTextSaveNotAsWritten);
+    return with(kTextSaveSystemError + std::to_string(result.error));
 }
 
 namespace {
@@ -80,11 +83,11 @@ bool WritePiece(void* context, const void* bytes, int count)
 
 } // namespace
 
-bool LoadDocument(HWND owner, HWND control, std::string_view file, OpenedAs* opened)
+bool LoadDocument(HWND owner, HWND control, std::wstring_view file, OpenedAs* opened)
 {
     if (file.empty())
         return Editor.QX_New(control);
-    const std::wstring name = HasDriveLetter(file) ? WideName(file) : std::wstring();
+    const std::wstring name = IsAbsoluteName(file) ? SystemName(file) : std::wstring();
     if (name.empty())
         return Warn(owner, kTextCannotReadFile);
     DWORD detail = QX_OPEN_FAILED;
@@ -108,7 +111,7 @@ bool LoadDocument(HWND owner, HWND control, std::string_view file, OpenedAs* ope
     return Warn(owner, detail == QX_OPEN_TOO_LARGE ? kTextFileTooLarge : kTextCannotReadFile);
 }
 
-bool LoadDocument(HWND owner, HWND control, std::string_view file, DocumentSource& source)
+bool LoadDocument(HWND owner, HWND control, std::wstring_view file, DocumentSource& source)
 {
     uint64_t size = 0;
     if (!source.open(file, size))
@@ -121,7 +124,7 @@ bool LoadDocument(HWND owner, HWND control, std::string_view file, DocumentSourc
     return Warn(owner, kTextCannotReadFile);
 }
 
-bool WriteDocument(HWND owner, HWND control, std::string_view name, JournalBase* written)
+bool WriteDocument(HWND owner, HWND control, std::wstring_view name, JournalBase* written)
 {
     const LONGLONG size = Editor.QX_GetDataSize64(control);
     if (size < 0)
@@ -131,10 +134,10 @@ bool WriteDocument(HWND owner, HWND control, std::string_view name, JournalBase*
         return Editor.QX_WriteDataTo64(control, 0, size, WritePiece, &writing);
     });
     if (!saved)
-        return Warn(owner, SaveFailureText(name, saved).c_str());
+        return Warn(owner, SaveFailureText(name, saved));
     // The saved file becomes the base; when it cannot (another program opened it for writing
     // meanwhile), the document stays on what it stood on, its bytes unchanged.
-    (void)Editor.QX_Rebase(control, WideName(name).c_str());
+    (void)Editor.QX_Rebase(control, SystemName(name).c_str());
     if (written && !ControlBase(control, *written))
         *written = {};
     return true;

@@ -24,12 +24,12 @@ enum class OpenedAs : uint8_t {
 // control is then read-only and `opened` says so. Warnings and the question are owned by
 // `owner`. On failure or refusal the control keeps what it showed. The caller does the rest of
 // the window's bookkeeping (modified flags, name, backup, editing list).
-bool LoadDocument(HWND owner, HWND control, std::string_view file, OpenedAs* opened = nullptr);
+bool LoadDocument(HWND owner, HWND control, std::wstring_view file, OpenedAs* opened = nullptr);
 
 // Gives the control the document `source` holds under `file` (a backup): a source that cannot
 // be opened gives the warning "ファイルを読み込めませんでした。", a failed read the same; a
 // refusal of the control shows nothing more.
-bool LoadDocument(HWND owner, HWND control, std::string_view file, DocumentSource& source);
+bool LoadDocument(HWND owner, HWND control, std::wstring_view file, DocumentSource& source);
 
 // Writes the control's bytes to `name` with SaveFileSafely, streamed from the control's base and
 // edits, after asking the disk for room for all of them; the saved file then becomes the
@@ -37,7 +37,7 @@ bool LoadDocument(HWND owner, HWND control, std::string_view file, DocumentSourc
 // "ファイルに書き出せませんでした。" is shown with the file's name and the reason, owned by
 // `owner`, and the file on disk is as it was. Flags and names are the caller's. `written`, when
 // given, gets the base the document then stands on (an empty name when it stands on none).
-bool WriteDocument(HWND owner, HWND control, std::string_view name, JournalBase* written = nullptr);
+bool WriteDocument(HWND owner, HWND control, std::wstring_view name, JournalBase* written = nullptr);
 
 // The warning of a failed save (SaveFileSafely) of `name`: what failed, the file, and why.
-[[nodiscard]] std::string SaveFailureText(std::string_view name, const SaveResult& result);
+[[nodiscard]] std::wstring SaveFailureText(std::wstring_view name, const SaveResult& result);

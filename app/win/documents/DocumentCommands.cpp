@@ -27,14 +27,14 @@ EditorCommand EditorCommandOf(ActionId action)
 }
 
 // The names of a drop, in the order the system reports them.
-std::vector<std::string> DroppedNames(HDROP drop)
+std::vector<std::wstring> DroppedNames(HDROP drop)
 {
-    std::vector<std::string> names;
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+    std::vector<std::wstring> names;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
-        const UINT length = DragQueryFileA(drop, i, nullptr, 0);
-        std::string name(length + 1, '\0');
-        name.resize(DragQueryFileA(drop, i, name.data(), length + 1));
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring name(length + 1, L'\0');
+        name.resize(DragQueryFileW(drop, i, name.data(), length + 1));
         names.push_back(std::move(name));
     }
     return names;
@@ -42,7 +42,7 @@ std::vector<std::string> DroppedNames(HDROP drop)
 
 } // namespace
 
-DocumentCommands::DocumentCommands(DocumentWindow window, HistoryNames& names, std::string& openPath,
+DocumentCommands::DocumentCommands(DocumentWindow window, HistoryNames& names, std::wstring& openPath,
                                    std::function<void()> commandDone)
     : host_(std::move(window)), session_(host_, names, openPath), commandDone_(std::move(commandDone))
 {
@@ -102,7 +102,7 @@ void DocumentCommands::ComboHistoryChange()
 
 void DocumentCommands::DropFiles(HDROP drop)
 {
-    const std::vector<std::string> names = DroppedNames(drop);
+    const std::vector<std::wstring> names = DroppedNames(drop);
     DragFinish(drop);
     session_.DropFiles(names);
     commandDone_();

@@ -15,7 +15,7 @@
 class DocumentCommands {
 public:
     // `names` are the combo box's items, `openPath` the remembered folder of the preferences.
-    DocumentCommands(DocumentWindow window, HistoryNames& names, std::string& openPath,
+    DocumentCommands(DocumentWindow window, HistoryNames& names, std::wstring& openPath,
                      std::function<void()> commandDone);
     DocumentCommands(const DocumentCommands&) = delete;
     DocumentCommands& operator=(const DocumentCommands&) = delete;
@@ -23,7 +23,7 @@ public:
     [[nodiscard]] DocumentSession& Session() noexcept { return session_; }
     [[nodiscard]] const DocumentSession& Session() const noexcept { return session_; }
     // The next read of `backup` is a recovery: the file is read as a backup, not as a document.
-    void ExpectRecovery(const std::string& backup) { host_.ExpectRecovery(backup); }
+    void ExpectRecovery(const std::wstring& backup) { host_.ExpectRecovery(backup); }
 
     // True when the new, empty document is shown (the user may keep the old one).
     bool FileNew();

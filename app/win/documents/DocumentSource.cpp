@@ -5,7 +5,7 @@
 #include "app/win/backup/BackupJournalFile.h"
 #include "app/win/system/EditorLibrary.h"
 #include "common/win/FileSystem.h"
-#include "common/win/WideName.h"
+#include "common/win/WideText.h"
 
 #include <algorithm>
 
@@ -47,7 +47,7 @@ DocumentSource::Given DocumentSource::giveTo(HWND control, uint64_t size)
     return Outcome(given, reading.failed);
 }
 
-bool BackupDocumentSource::open(std::string_view name, uint64_t& size)
+bool BackupDocumentSource::open(std::wstring_view name, uint64_t& size)
 {
     if (openFile(name, size)) {
         partial_ = contents_.state == JournalState::Partial;
@@ -63,7 +63,7 @@ bool BackupDocumentSource::open(std::string_view name, uint64_t& size)
     return openFile(PreviousGenerationName(name), size);
 }
 
-bool BackupDocumentSource::openFile(std::string_view name, uint64_t& size)
+bool BackupDocumentSource::openFile(std::wstring_view name, uint64_t& size)
 {
     uint64_t fileSize = 0;
     piece_ = 0;
@@ -72,9 +72,9 @@ bool BackupDocumentSource::openFile(std::string_view name, uint64_t& size)
     // recovery from reading it.
     if (!backup_.Open(name, AFilePtr::kReadShared) || !backup_.Size(fileSize))
         return false;
-    std::optional<JournalContents> contents = ReadJournal(fileSize, [&](uint64_t offset, void* out, size_t count) {
-        return ReadAt(backup_, offset, out, count);
-    });
+    std::optional<JournalContents> contents = ReadJournal(
+        fileSize, [&](uint64_t offset, void* out, size_t count) { return ReadAt(backup_, offset, out, count); },
+        [](std::string_view legacy) { return WideFromAnsi(legacy); });
     journal_ = contents.has_value();
     if (!journal_) {
         // The older form: the file is the document, which has at least one byte.
@@ -146,7 +146,7 @@ DocumentSource::Given BackupDocumentSource::giveTo(HWND control, uint64_t size)
     if (!journal_ || contents_.base.file.empty())
         return DocumentSource::giveTo(control, size);
     // The control opens the base itself and must find the same file the journal stands on.
-    const std::wstring baseName = WideName(contents_.base.file);
+    const std::wstring& baseName = contents_.base.file;
     JournalBase opened;
     if (baseName.empty() || !Editor.QX_OpenFile(control, baseName.c_str(), 0, nullptr))
         return Given::ReadFailed;

@@ -14,7 +14,7 @@ class DocumentSource {
 public:
     virtual ~DocumentSource() = default;
     // Opens `name` and tells the size of the document it holds; false when it cannot.
-    virtual bool open(std::string_view name, uint64_t& size) = 0;
+    virtual bool open(std::wstring_view name, uint64_t& size) = 0;
     // The next `count` bytes of the document; false when fewer came.
     virtual bool read(uint8_t* out, size_t count) = 0;
 
@@ -33,7 +33,7 @@ public:
 // that is missing, to the new journal it was being replaced with, if that was written whole.
 class BackupDocumentSource final : public DocumentSource {
 public:
-    bool open(std::string_view name, uint64_t& size) override;
+    bool open(std::wstring_view name, uint64_t& size) override;
     bool read(uint8_t* out, size_t count) override;
     Given giveTo(HWND control, uint64_t size) override;
     // True when the document is older than the backup's last write: a damaged record lost the
@@ -47,7 +47,7 @@ public:
     [[nodiscard]] uint64_t validEnd() const noexcept { return contents_.validEnd; }
 
 private:
-    bool openFile(std::string_view name, uint64_t& size);
+    bool openFile(std::wstring_view name, uint64_t& size);
     // The next `count` bytes of the pieces that stand in the journal file, in order.
     bool readJournalBytes(uint8_t* out, size_t count);
     // Moves the read position on to the next piece the journal file holds.

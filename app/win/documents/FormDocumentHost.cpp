@@ -15,6 +15,7 @@
 #include "common/win/AHourglass.h"
 #include "common/win/FileSystem.h"
 #include "common/win/MessageBox.h"
+#include "common/win/WideText.h"
 
 #include <utility>
 
@@ -39,7 +40,7 @@ bool FormDocumentHost::newDocument()
     return true;
 }
 
-bool FormDocumentHost::readDocument(std::string_view file)
+bool FormDocumentHost::readDocument(std::wstring_view file)
 {
     if (!recovery_.empty() && SameName(file, recovery_))
         return readBackup(file);
@@ -53,7 +54,7 @@ bool FormDocumentHost::readDocument(std::string_view file)
     return true;
 }
 
-bool FormDocumentHost::readBackup(std::string_view file)
+bool FormDocumentHost::readBackup(std::wstring_view file)
 {
     recovery_.clear();
     BackupService& backup = *window_.backup;
@@ -66,7 +67,7 @@ bool FormDocumentHost::readBackup(std::string_view file)
             backup.LeaveBackup();
         if (!loaded)
             backup.UpdateRecord({});
-        ShowMessageBox(OwnerHandle(), (std::string(loaded ? kTextBackupPartial : kTextBackupLeft) + std::string(file)).c_str(),
+        ShowMessageBox(OwnerHandle(), WideFromProgramText(loaded ? kTextBackupPartial : kTextBackupLeft) + std::wstring(file),
                        kMessageWarning);
     }
     if (!loaded)
@@ -80,7 +81,7 @@ bool FormDocumentHost::readBackup(std::string_view file)
     return true;
 }
 
-bool FormDocumentHost::writeDocument(std::string_view name)
+bool FormDocumentHost::writeDocument(std::wstring_view name)
 {
     JournalBase written;
     if (!::WriteDocument(OwnerHandle(), ControlHandle(), name, &written))
@@ -109,7 +110,7 @@ void FormDocumentHost::writeBackup()
         window_.backup->ResetBackup(ControlHandle(), backupStart_.base);
 }
 
-void FormDocumentHost::documentRenamed(std::string_view name) { window_.backup->UpdateRecord(name); }
+void FormDocumentHost::documentRenamed(std::wstring_view name) { window_.backup->UpdateRecord(name); }
 
 SaveAnswer FormDocumentHost::askSave(const std::string& question)
 {
@@ -121,20 +122,20 @@ SaveAnswer FormDocumentHost::askSave(const std::string& question)
     return answer == mrYes ? SaveAnswer::Save : answer == mrNo ? SaveAnswer::DontSave : SaveAnswer::Cancel;
 }
 
-bool FormDocumentHost::confirm(const std::string& question)
+bool FormDocumentHost::confirm(const std::wstring& question)
 {
-    const bool yes = ShowMessageBox(OwnerHandle(), question.c_str(), kMessageYesNo) == IDYES;
+    const bool yes = ShowMessageBox(OwnerHandle(), question, kMessageYesNo) == IDYES;
     FocusControl();
     return yes;
 }
 
-void FormDocumentHost::warn(const std::string& text)
+void FormDocumentHost::warn(const std::wstring& text)
 {
-    ShowMessageBox(OwnerHandle(), text.c_str(), kMessageWarning);
+    ShowMessageBox(OwnerHandle(), text, kMessageWarning);
     FocusControl();
 }
 
-std::optional<OpenChoice> FormDocumentHost::chooseOpenName(const std::string& folder)
+std::optional<OpenChoice> FormDocumentHost::chooseOpenName(const std::wstring& folder)
 {
     TFileDialog& dialog = window_.openDialog;
     // A full name in the file box would take the dialog to its own folder instead.
@@ -145,11 +146,11 @@ std::optional<OpenChoice> FormDocumentHost::chooseOpenName(const std::string& fo
     return OpenChoice{dialog.FileName(), dialog.ReadOnlyChecked()};
 }
 
-std::optional<std::string> FormDocumentHost::chooseSaveName(const std::string& name, const std::string& folder)
+std::optional<std::wstring> FormDocumentHost::chooseSaveName(const std::wstring& name, const std::wstring& folder)
 {
     TFileDialog& dialog = window_.saveDialog;
     // The name's own folder may be gone; the dialog starts in `folder` with the name's last part.
-    const std::string folderOfName = FolderOf(name);
+    const std::wstring folderOfName = FolderOf(name);
     dialog.SetFileName(name.substr(folderOfName.empty() ? 0 : folderOfName.size() + 1));
     dialog.SetInitialDir(folder);
     if (!dialog.Execute(OwnerHandle()))
@@ -157,9 +158,9 @@ std::optional<std::string> FormDocumentHost::chooseSaveName(const std::string& n
     return dialog.FileName();
 }
 
-bool FormDocumentHost::fileExists(std::string_view name) { return FileExists(name); }
+bool FormDocumentHost::fileExists(std::wstring_view name) { return FileExists(name); }
 
-std::string FormDocumentHost::nearestExistingFolder(std::string_view folder) { return NearestExistingFolder(folder); }
+std::wstring FormDocumentHost::nearestExistingFolder(std::wstring_view folder) { return NearestExistingFolder(folder); }
 
 void FormDocumentHost::beginWait()
 {

@@ -38,9 +38,9 @@ public:
     ControlAccess& control() override;
     FileClock& clock() override { return clock_; }
     bool newDocument() override;
-    bool readDocument(std::string_view file) override;
+    bool readDocument(std::wstring_view file) override;
     bool readOnlyByRead() override { return sharingWrites_; }
-    bool writeDocument(std::string_view name) override;
+    bool writeDocument(std::wstring_view name) override;
     bool controlModified() override;
     void setControlModified(bool modified) override;
     bool controlReadOnly() override;
@@ -48,19 +48,19 @@ public:
     void refreshStatus() override;
     void namesChanged() override;
     void writeBackup() override;
-    void documentRenamed(std::string_view name) override;
+    void documentRenamed(std::wstring_view name) override;
     SaveAnswer askSave(const std::string& question) override;
-    bool confirm(const std::string& question) override;
-    void warn(const std::string& text) override;
-    std::optional<OpenChoice> chooseOpenName(const std::string& folder) override;
-    std::optional<std::string> chooseSaveName(const std::string& name, const std::string& folder) override;
-    bool fileExists(std::string_view name) override;
-    std::string nearestExistingFolder(std::string_view folder) override;
+    bool confirm(const std::wstring& question) override;
+    void warn(const std::wstring& text) override;
+    std::optional<OpenChoice> chooseOpenName(const std::wstring& folder) override;
+    std::optional<std::wstring> chooseSaveName(const std::wstring& name, const std::wstring& folder) override;
+    bool fileExists(std::wstring_view name) override;
+    std::wstring nearestExistingFolder(std::wstring_view folder) override;
     void beginWait() override;
     void endWait() override;
 
     // The next read of `backup` is a recovery: the file is read as a backup, not as a document.
-    void ExpectRecovery(const std::string& backup) { recovery_ = backup; }
+    void ExpectRecovery(const std::wstring& backup) { recovery_ = backup; }
 
     [[nodiscard]] HWND OwnerHandle() const;
     [[nodiscard]] HWND ControlHandle() const;
@@ -74,13 +74,13 @@ private:
         uint64_t validEnd = 0;   // where that journal's last whole record ends
     };
 
-    bool readBackup(std::string_view file);
+    bool readBackup(std::wstring_view file);
 
     DocumentWindow window_;
     SystemFileClock clock_;
     std::unique_ptr<AHourglass> hourglass_;
     int waitDepth_ = 0;
-    std::string recovery_;
+    std::wstring recovery_;
     BackupStart backupStart_;
     bool sharingWrites_ = false;  // the shown file opened read-only: another program writes it
 };

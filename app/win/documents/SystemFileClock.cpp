@@ -2,6 +2,7 @@
 #include "app/win/documents/SystemFileClock.h"
 
 #include "common/PathString.h"
+#include "common/win/FileSystem.h"
 #include "common/win/AFilePtr.h"
 #include "common/win/ASuppressWinMsg.h"
 
@@ -17,7 +18,7 @@ FileStamp StampOf(const SYSTEMTIME& time) noexcept
 
 } // namespace
 
-bool GetFileStamp(std::string_view name, FileStamp& stamp)
+bool GetFileStamp(std::wstring_view name, FileStamp& stamp)
 {
     AFilePtr file;
     FILETIME lastWrite{};
@@ -36,15 +37,15 @@ FileStamp SystemFileClock::now()
     return StampOf(time);
 }
 
-FileVersion SystemFileClock::fileVersion(std::string_view name)
+FileVersion SystemFileClock::fileVersion(std::wstring_view name)
 {
     FileVersion version;
-    if (!HasDriveLetter(name))
+    if (!IsAbsoluteName(name))
         return version;
-    const std::string path(name);
+    const std::wstring path = SystemName(name);
     WIN32_FILE_ATTRIBUTE_DATA data{};
     const ASuppressWinMsg quiet;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
             version.state = FileVersion::State::Missing;

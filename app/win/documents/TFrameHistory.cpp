@@ -70,7 +70,7 @@ void TFrameHistory::ShowNames()
     const int count = history_.Count();
     bool same = ComboHistory.Count() == count;
     for (int i = 0; same && i < count; ++i)
-        same = ComboHistory.Item(i) == history_.ItemText(i);
+        same = ComboHistory.WideItem(i) == history_.ItemText(i);
     if (!same) {
         ComboHistory.Clear();
         for (int i = 0; i < count; ++i)

@@ -9,6 +9,7 @@
 #include "app/win/ui/WindowPlacement.h"
 
 #include "common/win/FileSystem.h"
+#include "common/win/WideText.h"
 #include "common/win/MessageBox.h"
 
 void HelpCommands::ShowHelpView(bool index)
@@ -21,7 +22,7 @@ void HelpCommands::ShowHelpView(bool index)
 void HelpCommands::About()
 {
     {
-        TDialogAbout dialog(owner_.Handle(), ProgramPath());
+        TDialogAbout dialog(owner_.Handle(), LegacyName(ProgramPath(), MAX_PATH));
         dialog.HandleNeeded();
         PlaceWindow(dialog.Handle(), owner_.Handle(), 11, true);
         dialog.ShowModal();

@@ -270,7 +270,7 @@ void TFormVornalix::FormCreate()
         Editor.QX_SetCaretPos64(ControlHandle(), 2 * std::min<LONGLONG>(start.CaretOffset, std::max<LONGLONG>(last, 0)));
     }
     // Several files dropped on the program's icon: one editor each for the others.
-    for (const std::string& further : start.FurtherFiles)
+    for (const std::wstring& further : start.FurtherFiles)
         ActionFileEditorOpen(Handle(), further);
     RefreshActionStates();
 }

@@ -10,6 +10,7 @@
 
 #include "common/win/AHourglass.h"
 #include "common/win/MessageBox.h"
+#include "common/win/WideText.h"
 #include "common/win/SafeSave.h"
 #include "common/win/WholeFile.h"
 
@@ -111,6 +112,12 @@ void RecordCommands::Say(const char* text, int kind)
     control_.Focus();
 }
 
+void RecordCommands::Say(std::wstring_view text, int kind)
+{
+    ShowMessageBox(owner_.Handle(), text, kind);
+    control_.Focus();
+}
+
 void RecordCommands::Export(RecordFormat format)
 {
     const HWND control = control_.Handle();
@@ -129,7 +136,7 @@ void RecordCommands::Export(RecordFormat format)
     dialog.SetOptions(OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_ENABLESIZING);
     if (!dialog.Execute(owner_.Handle()))
         return control_.Focus();
-    const std::string name = dialog.FileName();
+    const std::wstring name = dialog.FileName();
 
     AHourglass hourglass;
     bool readFailed = false;
@@ -151,7 +158,7 @@ void RecordCommands::Export(RecordFormat format)
     if (readFailed)
         return Say(kTextPatchCannotRead, kMessageError);
     if (!saved)
-        return Say(SaveFailureText(name, saved).c_str(), kMessageWarning);
+        return Say(SaveFailureText(name, saved), kMessageWarning);
     control_.Focus();
 }
 
@@ -173,11 +180,11 @@ void RecordCommands::Import()
         image = ReadRecords({reinterpret_cast<const char*>(file.data.get()), file.size});
     }
     if (image.problem != RecordProblem::None) {
-        std::string text = dialog.FileName() + "\n";
+        std::string problem;
         if (image.line > 0)
-            text += std::to_string(image.line) + kTextRecordLineSuffix;
-        text += ProblemText(image.problem);
-        return Say(text.c_str(), kMessageWarning);
+            problem += std::to_string(image.line) + kTextRecordLineSuffix;
+        problem += ProblemText(image.problem);
+        return Say(dialog.FileName() + L"\n" + WideFromProgramText(problem), kMessageWarning);
     }
     if (!newDocument_())
         return control_.Focus();

@@ -3,6 +3,7 @@
 #include "app/patching/HexRecords.h"
 
 #include <functional>
+#include <string_view>
 
 class EditorControl;
 class TForm;
@@ -25,6 +26,7 @@ public:
 
 private:
     void Say(const char* text, int kind);
+    void Say(std::wstring_view text, int kind);
 
     TForm& owner_;
     EditorControl& control_;

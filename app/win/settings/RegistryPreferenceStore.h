@@ -20,6 +20,17 @@ public:
         return registry_.WriteString(section, name, text);
     }
 
+    [[nodiscard]] std::optional<std::wstring> readWideText(std::string_view section,
+                                                           std::string_view name) override
+    {
+        return registry_.ReadWideText(section, name);
+    }
+
+    bool writeWideText(std::string_view section, std::string_view name, std::wstring_view text) override
+    {
+        return registry_.WriteWideString(section, name, text);
+    }
+
     [[nodiscard]] ARegistry& registry() noexcept { return registry_; }
 
 private:

@@ -1,4 +1,4 @@
-// Starting further editor processes with CreateProcessA.
+// Starting further editor processes with CreateProcessW.
 #include "app/win/system/EditorProcess.h"
 
 #include "app/find/BytePosition.h"
@@ -6,6 +6,7 @@
 #include "common/win/AHourglass.h"
 #include "common/win/FileSystem.h"
 #include "common/win/MessageBox.h"
+#include "common/win/WideText.h"
 
 #include <new>
 #include <string>
@@ -28,14 +29,14 @@ void RunEditorCommand(HWND owner, Command command)
 
 bool StartEditorProcess(const ACommandLine& commandLine, bool waitForIdle)
 {
-    // CreateProcessA may write into the command line, so it gets its own copy.
-    std::string line = ComposeCommandLine(commandLine);
-    STARTUPINFOA startup{};
+    // CreateProcessW may write into the command line, so it gets its own copy.
+    std::wstring line = ComposeCommandLine(commandLine);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWDEFAULT;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(commandLine.ProgramPath.c_str(), line.data(), nullptr, nullptr, FALSE, 0,
+    if (!CreateProcessW(commandLine.ProgramPath.c_str(), line.data(), nullptr, nullptr, FALSE, 0,
                         nullptr, nullptr, &startup, &process))
         return false;
     const bool started = !waitForIdle || WaitForInputIdle(process.hProcess, INFINITE) == 0;
@@ -49,14 +50,14 @@ void ActionFileEditorNew(HWND owner)
     RunEditorCommand(owner, [] { StartEditorProcess(ACommandLine(ProgramPath()), false); });
 }
 
-void ActionFileEditorOpen(HWND owner, std::string_view chosenFile, bool readOnly, int64_t caretOffset)
+void ActionFileEditorOpen(HWND owner, std::wstring_view chosenFile, bool readOnly, int64_t caretOffset)
 {
     RunEditorCommand(owner, [chosenFile, readOnly, caretOffset] {
         ACommandLine commandLine(ProgramPath());
-        commandLine.AddArgument(readOnly ? "-r" : "-o");
+        commandLine.AddArgument(readOnly ? L"-r" : L"-o");
         commandLine.AddArgument(chosenFile);
         if (caretOffset >= 0)
-            commandLine.AddArgument(PositionText(static_cast<uint64_t>(caretOffset), PositionRadix::Hex));
+            commandLine.AddArgument(WideFromAnsi(PositionText(static_cast<uint64_t>(caretOffset), PositionRadix::Hex)));
         StartEditorProcess(commandLine, false);
     });
 }

@@ -22,4 +22,4 @@ void ActionFileEditorNew(HWND owner);
 // The process start of ActionFileEditorOpen: this program with "-o" (or "-r" for a read-only
 // open) and the chosen file, which the new editor opens, with its caret on the byte
 // `caretOffset` when that is not -1. Failures as for ActionFileEditorNew.
-void ActionFileEditorOpen(HWND owner, std::string_view chosenFile, bool readOnly = false, int64_t caretOffset = -1);
+void ActionFileEditorOpen(HWND owner, std::wstring_view chosenFile, bool readOnly = false, int64_t caretOffset = -1);

@@ -45,9 +45,9 @@ void TComboBox::FitDropDownWidth()
     const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
     int longest = 0;
     for (int i = 0; i < Count(); ++i) {
-        const std::string text = Item(i);
+        const std::wstring text = WideItem(i);
         SIZE extent{};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
         longest = std::max(longest, static_cast<int>(extent.cx));
     }
     SelectObject(dc, previous);

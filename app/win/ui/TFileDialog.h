@@ -13,9 +13,10 @@ public:
     // Pairs of a description and a pattern list, every part separated by "|".
     void SetFilter(std::string filter) { filter_ = std::move(filter); }
     [[nodiscard]] const std::string& Filter() const noexcept { return filter_; }
-    void SetInitialDir(std::string folder) { initialDir_ = std::move(folder); }
-    void SetFileName(std::string name) { fileName_ = std::move(name); }
-    [[nodiscard]] const std::string& FileName() const noexcept { return fileName_; }
+    // Names are UTF-16, as the W dialogs take and give them.
+    void SetInitialDir(std::wstring folder) { initialDir_ = std::move(folder); }
+    void SetFileName(std::wstring name) { fileName_ = std::move(name); }
+    [[nodiscard]] const std::wstring& FileName() const noexcept { return fileName_; }
     // OFN_ flags added to the dialog's own (OFN_OVERWRITEPROMPT, OFN_HIDEREADONLY, OFN_ENABLESIZING, ...).
     void SetOptions(DWORD flags) noexcept { options_ = flags; }
 
@@ -28,8 +29,8 @@ private:
     Kind kind_;
     std::string title_;
     std::string filter_;
-    std::string initialDir_;
-    std::string fileName_;
+    std::wstring initialDir_;
+    std::wstring fileName_;
     DWORD options_ = 0;
     bool readOnlyChecked_ = false;
 };

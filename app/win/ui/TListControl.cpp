@@ -1,6 +1,8 @@
 // TListControl: the items and selected index that list boxes and combo boxes share.
 #include "app/win/ui/TListControl.h"
 
+#include "common/win/WideText.h"
+
 #include <algorithm>
 
 TListControl::TListControl(std::string name, const Messages& messages)
@@ -11,8 +13,8 @@ TListControl::TListControl(std::string name, const Messages& messages)
 
 void TListControl::Created()
 {
-    for (const std::string& item : pending_)
-        SendMessageA(Handle(), messages_.addString, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    for (const std::wstring& item : pending_)
+        SendMessageW(Handle(), messages_.addString, 0, reinterpret_cast<LPARAM>(item.c_str()));
     pending_.clear();
     SetItemIndex(pendingIndex_);
 }
@@ -25,7 +27,9 @@ void TListControl::Clear()
         SendMessageA(Handle(), messages_.resetContent, 0, 0);
 }
 
-int TListControl::Add(std::string_view text)
+int TListControl::Add(std::string_view text) { return Add(WideFromAnsi(text)); }
+
+int TListControl::Add(std::wstring_view text)
 {
     if (!Handle()) {
         pending_.emplace_back(text);
@@ -33,9 +37,9 @@ int TListControl::Add(std::string_view text)
             std::sort(pending_.begin(), pending_.end());
         return static_cast<int>(std::find(pending_.begin(), pending_.end(), text) - pending_.begin());
     }
-    const std::string item(text);
+    const std::wstring item(text);
     return static_cast<int>(
-        SendMessageA(Handle(), messages_.addString, 0, reinterpret_cast<LPARAM>(item.c_str())));
+        SendMessageW(Handle(), messages_.addString, 0, reinterpret_cast<LPARAM>(item.c_str())));
 }
 
 void TListControl::Insert(int index, std::string_view text)
@@ -44,7 +48,7 @@ void TListControl::Insert(int index, std::string_view text)
         // An index outside the items inserts at the end.
         const auto at =
             index < 0 || index > static_cast<int>(pending_.size()) ? pending_.end() : pending_.begin() + index;
-        pending_.insert(at, std::string(text));
+        pending_.insert(at, WideFromAnsi(text));
         return;
     }
     const std::string item(text);
@@ -68,16 +72,18 @@ int TListControl::Count() const
                     : static_cast<int>(pending_.size());
 }
 
-std::string TListControl::Item(int index) const
+std::string TListControl::Item(int index) const { return AnsiText(WideItem(index)); }
+
+std::wstring TListControl::WideItem(int index) const
 {
     if (!Handle())
         return index >= 0 && index < static_cast<int>(pending_.size()) ? pending_[static_cast<size_t>(index)]
-                                                                        : std::string();
-    const LRESULT length = SendMessageA(Handle(), messages_.getTextLength, static_cast<WPARAM>(index), 0);
+                                                                        : std::wstring();
+    const LRESULT length = SendMessageW(Handle(), messages_.getTextLength, static_cast<WPARAM>(index), 0);
     if (length < 0)
         return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const LRESULT copied = SendMessageA(Handle(), messages_.getText, static_cast<WPARAM>(index),
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(Handle(), messages_.getText, static_cast<WPARAM>(index),
                                         reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
     return text;

@@ -18,12 +18,15 @@ public:
     void SetSorted(bool sorted) noexcept { sorted_ = sorted; }
 
     void Clear();
-    // Returns the index the item got.
+    // Returns the index the item got. Items are kept as UTF-16, so a file's name in any
+    // script shows as it is; the narrow forms are the ANSI code page's.
     int Add(std::string_view text);
+    int Add(std::wstring_view text);
     void Insert(int index, std::string_view text);
     void Delete(int index);
     [[nodiscard]] int Count() const;
     [[nodiscard]] std::string Item(int index) const;
+    [[nodiscard]] std::wstring WideItem(int index) const;
     void SetItemIndex(int index);
     [[nodiscard]] int ItemIndex() const;
 
@@ -36,6 +39,6 @@ protected:
 private:
     const Messages& messages_;
     bool sorted_ = false;
-    std::vector<std::string> pending_;  // items added before the window exists
+    std::vector<std::wstring> pending_;  // items added before the window exists
     int pendingIndex_ = -1;
 };

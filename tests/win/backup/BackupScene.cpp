@@ -1,5 +1,6 @@
 // BackupScene: program copies, registry keys, temporary folders and host processes of the backup tests.
 #include "tests/win/backup/BackupScene.h"
+#include "common/win/WideText.h"
 
 #include "app/backup/BackupRules.h"
 #include "app/win/backup/BackupManager.h"
@@ -174,7 +175,7 @@ void BackupScene::setProfileValue(const std::string& value) const
 std::vector<Profile> BackupScene::records() const
 {
     const std::vector<uint8_t> bytes = ReadBytes(profileValue());
-    return ParseProfiles(bytes.data(), bytes.size());
+    return ParseProfiles(bytes.data(), bytes.size(), ProcessListNames());
 }
 
 std::vector<std::string> BackupScene::tempFiles() const
@@ -257,10 +258,10 @@ DWORD HostProcess(HWND window)
     return processId;
 }
 
-std::vector<uint8_t> ReadBytes(const std::string& path)
+std::vector<uint8_t> ReadBytes(const std::wstring& path)
 {
     std::vector<uint8_t> bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return bytes;
@@ -273,7 +274,7 @@ std::vector<uint8_t> ReadBytes(const std::string& path)
     return bytes;
 }
 
-std::vector<uint8_t> BackupBytes(const std::string& path)
+std::vector<uint8_t> BackupBytes(const std::wstring& path)
 {
     BackupDocumentSource source;
     uint64_t size = 0;
@@ -286,9 +287,9 @@ std::vector<uint8_t> BackupBytes(const std::string& path)
     return bytes;
 }
 
-bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
+bool WriteBytes(const std::wstring& path, const std::vector<uint8_t>& bytes)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
@@ -299,4 +300,4 @@ bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
     return ok;
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

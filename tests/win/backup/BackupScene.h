@@ -3,6 +3,7 @@
 #include "tests/win/backup/host/HostProtocol.h"
 
 #include "app/backup/Profile.h"
+#include "common/win/WideText.h"
 #include "tests/win/support/Process.h"
 
 #include <windows.h>
@@ -74,9 +75,16 @@ std::vector<uint8_t> HostData(HWND window, const std::string& dumpFile);
 [[nodiscard]] std::string HostCaption(HWND window);
 [[nodiscard]] DWORD HostProcess(HWND window);
 
-std::vector<uint8_t> ReadBytes(const std::string& path);
+std::vector<uint8_t> ReadBytes(const std::wstring& path);
+inline std::vector<uint8_t> ReadBytes(const std::string& path) { return ReadBytes(WideFromAnsi(path)); }
 // The document a backup file holds, in either of its forms, as a recovery reads it; empty
 // when it cannot be read.
-std::vector<uint8_t> BackupBytes(const std::string& path);
-bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
-[[nodiscard]] bool Exists(const std::string& path);
+std::vector<uint8_t> BackupBytes(const std::wstring& path);
+inline std::vector<uint8_t> BackupBytes(const std::string& path) { return BackupBytes(WideFromAnsi(path)); }
+bool WriteBytes(const std::wstring& path, const std::vector<uint8_t>& bytes);
+inline bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes)
+{
+    return WriteBytes(WideFromAnsi(path), bytes);
+}
+[[nodiscard]] bool Exists(const std::wstring& path);
+[[nodiscard]] inline bool Exists(const std::string& path) { return Exists(WideFromAnsi(path)); }

@@ -1,6 +1,8 @@
 // Steps shared by the recovery tests.
 #include "tests/win/backup/RecoveryChecks.h"
 
+#include "common/PathString.h"
+
 #include "tests/win/support/MessageBoxCatcher.h"
 #include "tests/win/support/DialogDriver.h"
 #include "tests/win/support/Process.h"
@@ -29,6 +31,14 @@ std::vector<HWND> WaitForHosts(size_t count, DWORD excludedProcess)
         if (HostProcess(window) != excludedProcess)
             hosts.push_back(window);
     return hosts;
+}
+
+std::optional<Profile> RecordOf(const std::vector<Profile>& records, std::wstring_view name)
+{
+    for (const Profile& record : records)
+        if (SameName(record.documentName, name))
+            return record;
+    return std::nullopt;
 }
 
 std::vector<uint8_t> RandomBytes(size_t size, unsigned seed)

@@ -2,7 +2,9 @@
 #pragma once
 #include "tests/win/backup/BackupScene.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline constexpr char kAbnormalTerminationText[] =
@@ -18,6 +20,13 @@ std::vector<HWND> WaitForHosts(size_t count, DWORD excludedProcess = 0);
 // Closes an editor's main window as a user would, dropping unsaved changes; false when the
 // process did not end.
 bool CloseEditor(HWND main);
+
+// The list's record of the document `name` (SameName), if there is one.
+std::optional<Profile> RecordOf(const std::vector<Profile>& records, std::wstring_view name);
+inline std::optional<Profile> RecordOf(const std::vector<Profile>& records, const std::string& name)
+{
+    return RecordOf(records, WideFromAnsi(name));
+}
 
 // The bytes a fixed seed gives.
 std::vector<uint8_t> RandomBytes(size_t size, unsigned seed);

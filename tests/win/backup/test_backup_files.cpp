@@ -3,6 +3,7 @@
 
 #include "app/backup/BackupRules.h"
 #include "app/backup/Profile.h"
+#include "app/win/backup/BackupManager.h"
 #include "common/PathString.h"
 #include "tests/win/support/Wait.h"
 
@@ -18,8 +19,8 @@ TEST(BackupFiles, TickWritesOnlyAfterAChangeAndClearsTheControlFlag)
     auto editor = scene.start();
     HWND window = scene.window(editor->id());
     ASSERT_NE(window, nullptr);
-    const std::string backup = scene.records().at(0).backupFile;
-    ASSERT_TRUE(DeleteFileA(backup.c_str()));
+    const std::wstring backup = scene.records().at(0).backupFile;
+    ASSERT_TRUE(DeleteFileW(backup.c_str()));
 
     EXPECT_FALSE(HostModified(window));
     EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 0);
@@ -41,17 +42,17 @@ TEST(BackupFiles, BackupThatCannotBeWrittenKeepsTheChangePending)
     auto editor = scene.start();
     HWND window = scene.window(editor->id());
     ASSERT_NE(window, nullptr);
-    const std::string backup = scene.records().at(0).backupFile;
+    const std::wstring backup = scene.records().at(0).backupFile;
     // Held by another program without sharing, with a folder under the staging name: neither
     // a record nor a new journal can be written.
-    HANDLE held = CreateFileA(backup.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held = CreateFileW(backup.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    ASSERT_TRUE(CreateDirectoryA(StagingFileName(backup).c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(StagingFileName(backup).c_str(), nullptr));
     ASSERT_TRUE(SetHostData(window, {1, 2, 3}));
     EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 0);
     EXPECT_TRUE(HostModified(window)) << "the next tick must try again";
     CloseHandle(held);
-    ASSERT_TRUE(RemoveDirectoryA(StagingFileName(backup).c_str()));
+    ASSERT_TRUE(RemoveDirectoryW(StagingFileName(backup).c_str()));
     EXPECT_EQ(BackupBytes(backup), std::vector<uint8_t>{0});
     EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
     EXPECT_EQ(BackupBytes(backup), (std::vector<uint8_t>{1, 2, 3}));
@@ -73,16 +74,16 @@ TEST(BackupFiles, RecoveryFromAFileNotItsOwnReadsItAndNeverTouchesIt)
     EXPECT_EQ(HostData(window, scene.filePath("dump.bin")), bytes);
 
     // Nor is another running editor's backup taken over.
-    const std::string taken = scene.records().at(0).backupFile;
-    auto second = scene.start("-b \"" + taken + "\" -null");
+    const std::wstring taken = scene.records().at(0).backupFile;
+    auto second = scene.start("-b \"" + AnsiText(taken) + "\" -null");
     HWND secondWindow = scene.window(second->id());
     ASSERT_NE(secondWindow, nullptr);
 
     const std::vector<Profile> records = scene.records();
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_TRUE(IsOwnTemporaryFile(records[0].backupFile, scene.tempDir()));
+    EXPECT_TRUE(IsOwnTemporaryFile(records[0].backupFile, WideFromAnsi(scene.tempDir())));
     EXPECT_FALSE(SameName(records[1].backupFile, taken));
-    EXPECT_TRUE(IsOwnTemporaryFile(records[1].backupFile, scene.tempDir()));
+    EXPECT_TRUE(IsOwnTemporaryFile(records[1].backupFile, WideFromAnsi(scene.tempDir())));
 
     ASSERT_TRUE(SetHostData(window, {9}));
     EXPECT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
@@ -100,7 +101,7 @@ TEST(BackupFiles, AnUndoAfterATickIsBackedUpAtTheNextTick)
     auto editor = scene.start();
     HWND window = scene.window(editor->id());
     ASSERT_NE(window, nullptr);
-    const std::string backup = scene.records().at(0).backupFile;
+    const std::wstring backup = scene.records().at(0).backupFile;
     ASSERT_TRUE(SetHostData(window, RandomBytes(3000, 4)));
     SendMessageA(window, kHostEdit, 5, 0);
     ASSERT_EQ(SendMessageA(window, kHostTick, 0, 0), 1);
@@ -119,8 +120,8 @@ TEST(BackupFiles, ALargeDocumentsBackupStandsOnItsFileAndGrowsWithTheEdits)
     auto editor = scene.start("-o \"" + document + "\" large-editor");
     HWND window = scene.window(editor->id());
     ASSERT_NE(window, nullptr);
-    const std::string backup = scene.records().at(0).backupFile;
-    const auto fileSize = [](const std::string& path) { return ReadBytes(path).size(); };
+    const std::wstring backup = scene.records().at(0).backupFile;
+    const auto fileSize = [](const std::wstring& path) { return ReadBytes(path).size(); };
     EXPECT_LT(fileSize(backup), 1024u) << "the file read is the backup's base";
     EXPECT_EQ(BackupBytes(backup), ReadBytes(document));
 
@@ -151,7 +152,7 @@ TEST(BackupFiles, ABackupInTheOlderFormIsRecoveredAndWrittenAnew)
     const std::string list = scene.tempDir() + "\\QXBEF0.tmp";
     const std::vector<uint8_t> bytes = RandomBytes(2000, 7);
     ASSERT_TRUE(WriteBytes(backup, bytes));
-    const _CVec<uint8_t> records = ComposeProfiles({{backup, scene.filePath("older.bin")}});
+    const _CVec<uint8_t> records = ComposeProfiles({{WideFromAnsi(backup), WideFromAnsi(scene.filePath("older.bin"))}}, ProcessListNames());
     ASSERT_TRUE(WriteBytes(list, std::vector<uint8_t>(records.data(), records.data() + records.size())));
     scene.setProfileValue(list);
 
@@ -189,7 +190,8 @@ std::vector<uint8_t> DamagedList(int kind)
 
 TEST(BackupFiles, DamagedListsNeverStopAStart)
 {
-    const size_t recoveries[] = {0, 0, 0, 2};
+    // Fields without terminators name no backup: nothing to recover.
+    const size_t recoveries[] = {0, 0, 0, 0};
     for (int kind = 0; kind < 4; ++kind) {
         SCOPED_TRACE(kind);
         BackupScene scene("bk_damaged");
@@ -201,7 +203,6 @@ TEST(BackupFiles, DamagedListsNeverStopAStart)
         const std::string message = AnswerStartBox(editor->id());
         EXPECT_EQ(message, recoveries[kind] ? kAbnormalTerminationText : "");
         ASSERT_NE(scene.window(editor->id()), nullptr);
-        // The recovery editors of names no file can have start as untitled editors.
         const std::vector<HWND> others = WaitForHosts(1 + recoveries[kind], editor->id());
         EXPECT_EQ(others.size(), recoveries[kind]);
         EXPECT_FALSE(Exists(list));
@@ -222,8 +223,8 @@ TEST(BackupFiles, KillsWhileLargeBackupsAreWrittenNeverLeaveATornBackup)
         auto editor = scene.start();
         HWND window = scene.window(editor->id());
         ASSERT_NE(window, nullptr);
-        const std::string backup = scene.records().at(0).backupFile;
-        const std::string staging = StagingFileName(backup);
+        const std::wstring backup = scene.records().at(0).backupFile;
+        const std::wstring staging = StagingFileName(backup);
         PostMessageA(window, kHostStress, mebibytes, 0);
         // Half the rounds end the editor while the journal is written anew (its staging copy
         // exists), the others while records are appended or just after a new journal took

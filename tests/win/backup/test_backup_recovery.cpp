@@ -62,7 +62,7 @@ void CheckRecovery(const char* sceneName, bool named, Kill kill)
     ASSERT_NE(abandonedList, "") << "the list stays while a dead editor is counted";
     const std::vector<Profile> left = scene.records();
     ASSERT_EQ(left.size(), 1u);
-    EXPECT_EQ(left[0].documentName, named ? document : "");
+    EXPECT_EQ(left[0].documentName, named ? WideFromAnsi(document) : L"");
     EXPECT_EQ(BackupBytes(left[0].backupFile), backedUp);
 
     auto restarted = scene.start();
@@ -78,7 +78,7 @@ void CheckRecovery(const char* sceneName, bool named, Kill kill)
     EXPECT_FALSE(Exists(abandonedList));
     const std::vector<Profile> records = scene.records();
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].documentName, "");
+    EXPECT_EQ(records[0].documentName, L"");
     EXPECT_EQ(records[1], left[0]);
     EXPECT_EQ(ReadBytes(document), (std::vector<uint8_t>{10, 20, 30}));
 

@@ -168,8 +168,8 @@ Round RunEditorRound(const BackupScene& scene, int round, std::mt19937& random)
         return fail("the editor did not come up");
     std::string backup;
     for (const Profile& record : scene.records())
-        if (record.documentName == document)
-            backup = record.backupFile;
+        if (record.documentName == WideFromAnsi(document))
+            backup = AnsiText(record.backupFile);
     if (backup.empty())
         return fail("the editor is not in the list");
 
@@ -207,7 +207,7 @@ Round RunEditorRound(const BackupScene& scene, int round, std::mt19937& random)
         return fail("the recovery editor did not write its backup");
     bool named = false;
     for (const Profile& record : scene.records())
-        named = named || (SameName(record.backupFile, backup) && record.documentName == document);
+        named = named || (SameName(AnsiText(record.backupFile), backup) && record.documentName == WideFromAnsi(document));
     if (!named)
         return fail("the recovered document lost its name");
     result.recovered = BackupBytes(backup) == ticked;

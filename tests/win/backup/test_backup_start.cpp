@@ -32,8 +32,8 @@ TEST(BackupStart, FirstEditorMakesTheListAndLeavesNothingBehind)
     EXPECT_EQ(shared.listPath, list);
     const std::vector<Profile> records = scene.records();
     ASSERT_EQ(records.size(), 1u);
-    EXPECT_TRUE(IsTemporaryName(records[0].backupFile, scene)) << records[0].backupFile;
-    EXPECT_EQ(records[0].documentName, "");
+    EXPECT_TRUE(IsTemporaryName(AnsiText(records[0].backupFile), scene)) << AnsiText(records[0].backupFile);
+    EXPECT_EQ(records[0].documentName, L"");
     // A new document is the single byte 0, and it is backed up at once.
     EXPECT_EQ(BackupBytes(records[0].backupFile), std::vector<uint8_t>{0});
 
@@ -58,7 +58,7 @@ TEST(BackupStart, EditorsStartedTogetherAreAllListedAndAllCleanUp)
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(scene.sharedBlock().instances, 3);
     EXPECT_EQ(std::count_if(records.begin(), records.end(),
-                            [&](const Profile& record) { return record.documentName == document; }),
+                            [&](const Profile& record) { return record.documentName == WideFromAnsi(document); }),
               1);
     for (const Profile& record : records)
         EXPECT_EQ(std::count_if(records.begin(), records.end(),
@@ -68,9 +68,9 @@ TEST(BackupStart, EditorsStartedTogetherAreAllListedAndAllCleanUp)
     // The first to end removes only its own record.
     std::vector<Profile> others = records;
     const auto opened = std::find_if(others.begin(), others.end(),
-                                     [&](const Profile& record) { return record.documentName == document; });
+                                     [&](const Profile& record) { return record.documentName == WideFromAnsi(document); });
     ASSERT_NE(opened, others.end());
-    const std::string closedBackup = opened->backupFile;
+    const std::wstring closedBackup = opened->backupFile;
     others.erase(opened);
     ASSERT_TRUE(BackupScene::close(windows[1]));
     EXPECT_EQ(scene.records(), others);
@@ -94,7 +94,7 @@ TEST(BackupStart, RenamingTheDocumentRewritesOnlyThisRecord)
     const std::vector<Profile> records = scene.records();
     ASSERT_EQ(records.size(), 2u);
     const auto named = std::find_if(records.begin(), records.end(),
-                                    [&](const Profile& record) { return record.documentName == name; });
+                                    [&](const Profile& record) { return record.documentName == WideFromAnsi(name); });
     ASSERT_NE(named, records.end());
     EXPECT_EQ(std::count_if(records.begin(), records.end(),
                             [](const Profile& record) { return record.documentName.empty(); }),

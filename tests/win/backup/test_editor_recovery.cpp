@@ -37,14 +37,6 @@ void Type(HWND control, const char* digits)
         PostMessageA(control, WM_KEYDOWN, static_cast<WPARAM>(*digit), 0);
 }
 
-std::optional<Profile> RecordOf(const std::vector<Profile>& records, const std::string& name)
-{
-    for (const Profile& record : records)
-        if (record.documentName == name)
-            return record;
-    return std::nullopt;
-}
-
 TEST(EditorRecovery, TypedBytesReachTheBackupAndComeBackAfterAKill)
 {
     BackupScene scene("bk_editor", "vornalix.exe");
@@ -59,7 +51,7 @@ TEST(EditorRecovery, TypedBytesReachTheBackupAndComeBackAfterAKill)
     ASSERT_NE(control, nullptr);
     const std::optional<Profile> record = RecordOf(scene.records(), document);
     ASSERT_TRUE(record);
-    const std::string backup = record->backupFile;
+    const std::wstring backup = record->backupFile;
     EXPECT_EQ(BackupBytes(backup), (std::vector<uint8_t>{0x00, 0x11, 0x22, 0x33})) << "backed up when loaded";
 
     Type(control, "7A5");
@@ -126,7 +118,7 @@ TEST(EditorRecovery, ABackupWhoseFileChangedAfterTheCrashIsLeftWhereItIsAndTheUs
     ASSERT_NE(main, nullptr);
     const std::optional<Profile> record = RecordOf(scene.records(), document);
     ASSERT_TRUE(record);
-    const std::string backup = record->backupFile;
+    const std::wstring backup = record->backupFile;
     Type(ControlOf(main), "7");
     bytes[0] = static_cast<uint8_t>(0x70 | (bytes[0] & 0x0F));
     ASSERT_TRUE(WaitFor([&] { return BackupBytes(backup) == bytes; }, 15000)) << "no backup tick";
@@ -138,7 +130,7 @@ TEST(EditorRecovery, ABackupWhoseFileChangedAfterTheCrashIsLeftWhereItIsAndTheUs
     EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);
     EXPECT_EQ(AnswerBoxOfOtherEditor(restarted->id()), "ファイルを読み込めませんでした。");
     EXPECT_EQ(AnswerBoxOfOtherEditor(restarted->id()),
-              "バックアップから復帰できませんでした。バックアップファイルは次の場所に残してあります。\n" + backup);
+              "バックアップから復帰できませんでした。バックアップファイルは次の場所に残してあります。\n" + AnsiText(backup));
     // The recovery editor shows its window once its start is over: both are closed.
     EXPECT_TRUE(WaitFor([] { return BackupScene::windows(kMainClass).size() == 2; }, 15000));
     for (HWND window : BackupScene::windows(kMainClass))
@@ -179,7 +171,7 @@ TEST(EditorRecovery, ADamagedBackupIsToldNamedAndLeftAndNeverOpensAsIfWhole)
         auto editor = scene.start("-o \"" + document + "\"");
         HWND main = WaitForProcessWindow(editor->id(), kMainClass);
         ASSERT_NE(main, nullptr);
-        const std::string backup = RecordOf(scene.records(), document).value().backupFile;
+        const std::wstring backup = RecordOf(scene.records(), document).value().backupFile;
         // Two ticks, two records after the header that names the file.
         Type(ControlOf(main), "7");
         ASSERT_TRUE(WaitFor([&] { return BackupBytes(backup) == std::vector<uint8_t>{0x70, 0x11, 0x22, 0x33}; }, 15000));
@@ -199,7 +191,8 @@ TEST(EditorRecovery, ADamagedBackupIsToldNamedAndLeftAndNeverOpensAsIfWhole)
         if (told == "ファイルを読み込めませんでした。")
             told = AnswerBoxOfOtherEditor(restarted->id());
         EXPECT_EQ(told.find(text), 0u) << told;
-        EXPECT_NE(told.find("\n" + backup), std::string::npos) << "the backup is named: " << told;
+        const size_t named = told.find(AnsiText(backup));
+        EXPECT_TRUE(named != std::string::npos && named > 0 && told[named - 1] == '\n') << "the backup is named: " << told;
         EXPECT_TRUE(ReadBytes(backup) == journal) << "the damaged backup is left as it was";
         // The recovery editor goes on with a backup of its own, holding what it shows.
         std::optional<Profile> recovered;

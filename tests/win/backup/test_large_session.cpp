@@ -8,7 +8,7 @@
 #include "app/win/documents/Document.h"
 #include "app/win/system/EditorLibrary.h"
 #include "common/PathString.h"
-#include "common/win/WideName.h"
+#include "common/win/WideText.h"
 #include "tests/win/support/ControlHost.h"
 #include "tests/win/support/MessageBoxCatcher.h"
 #include "tests/win/support/RunningEditor.h"
@@ -48,14 +48,14 @@ bool ReadFileAt(HANDLE file, uint64_t offset, void* out, DWORD count)
     return ReadFile(file, out, count, &read, &at) && read == count;
 }
 
-HANDLE OpenShared(const std::string& name)
+HANDLE OpenShared(const std::wstring& name)
 {
-    return CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    return CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                        OPEN_EXISTING, 0, nullptr);
 }
 
 // The byte at `offset` of a file; -1 when it cannot be read.
-int FileByteAt(const std::string& name, uint64_t offset)
+int FileByteAt(const std::wstring& name, uint64_t offset)
 {
     const HANDLE file = OpenShared(name);
     uint8_t byte = 0;
@@ -67,7 +67,7 @@ int FileByteAt(const std::string& name, uint64_t offset)
 
 // The byte at `offset` of the document a backup journal gives, read from its pieces without
 // reading the document whole; -1 when it gives none there.
-int BackupByteAt(const std::string& backup, uint64_t offset)
+int BackupByteAt(const std::wstring& backup, uint64_t offset)
 {
     const HANDLE journal = OpenShared(backup);
     if (journal == INVALID_HANDLE_VALUE)
@@ -77,7 +77,7 @@ int BackupByteAt(const std::string& backup, uint64_t offset)
     const std::optional<JournalContents> contents =
         ReadJournal(static_cast<uint64_t>(size.QuadPart), [&](uint64_t at, void* out, size_t count) {
             return ReadFileAt(journal, at, out, static_cast<DWORD>(count));
-        });
+        }, [](std::string_view legacy) { return WideFromAnsi(legacy); });
     int byte = -1;
     if (contents && contents->state == JournalState::Whole) {
         uint64_t start = 0;
@@ -97,10 +97,10 @@ int BackupByteAt(const std::string& backup, uint64_t offset)
     return byte;
 }
 
-uint64_t FileSize(const std::string& name)
+uint64_t FileSize(const std::wstring& name)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data))
+    if (!GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data))
         return 0;
     return uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
 }
@@ -151,14 +151,6 @@ bool DiskFastEnough(const std::string& folder)
     return written && projected < 30;
 }
 
-std::optional<Profile> RecordOf(const std::vector<Profile>& records, const std::string& name)
-{
-    for (const Profile& record : records)
-        if (SameName(record.documentName, name))
-            return record;
-    return std::nullopt;
-}
-
 TEST(LargeSession, AFilePast4GiBOpensIsEditedSavedAndRecoveredOnItsBase)
 {
     if (!RunningEditor::CanPressKeys())
@@ -176,7 +168,7 @@ TEST(LargeSession, AFilePast4GiBOpensIsEditedSavedAndRecoveredOnItsBase)
     ASSERT_NE(control, nullptr);
     std::optional<Profile> record;
     ASSERT_TRUE(WaitFor([&] { return (record = RecordOf(scene.records(), document)).has_value(); }));
-    const std::string backup = record->backupFile;
+    const std::wstring backup = record->backupFile;
     // The backup names the file it stands on and holds no copy of it.
     ASSERT_TRUE(WaitFor([&] { return BackupByteAt(backup, 0) == 'H'; }));
     EXPECT_LT(FileSize(backup), 4096u);
@@ -189,8 +181,8 @@ TEST(LargeSession, AFilePast4GiBOpensIsEditedSavedAndRecoveredOnItsBase)
 
     if (DiskFastEnough(FolderOf(document))) {
         ASSERT_TRUE(PressKeysIn(main, "alt+f s"));
-        ASSERT_TRUE(WaitFor([&] { return FileByteAt(document, last) == 0x07; }, 120000)) << "not saved";
-        EXPECT_EQ(FileSize(document), kSize);
+        ASSERT_TRUE(WaitFor([&] { return FileByteAt(WideFromAnsi(document), last) == 0x07; }, 120000)) << "not saved";
+        EXPECT_EQ(FileSize(WideFromAnsi(document)), kSize);
         // The backup starts over on the saved file.
         ASSERT_TRUE(WaitFor([&] { return BackupByteAt(backup, last) == 0x07 && FileSize(backup) < 4096; }));
     }
@@ -198,7 +190,7 @@ TEST(LargeSession, AFilePast4GiBOpensIsEditedSavedAndRecoveredOnItsBase)
     {
         ControlHost host;
         MessageBoxCatcher catcher;
-        ASSERT_TRUE(LoadDocument(host.host(), host.control(), document));
+        ASSERT_TRUE(LoadDocument(host.host(), host.control(), WideFromAnsi(document)));
         EXPECT_EQ(Editor.QX_Find64(host.control(), 0, kNeedle, nullptr, static_cast<int>(std::strlen(kNeedle)),
                                    QX_FIND_FIRST),
                   QX_FOUND);
@@ -241,7 +233,7 @@ TEST(LargeSession, AFilePast4GiBOpensIsEditedSavedAndRecoveredOnItsBase)
     EXPECT_EQ(BackupByteAt(recovered->backupFile, last), 0x07);
     EXPECT_EQ(BackupByteAt(recovered->backupFile, kNeedleAt), kNeedle[0]);
     EXPECT_LT(FileSize(recovered->backupFile), 4096u);
-    EXPECT_EQ(FileByteAt(document, 0), 'H') << "the file itself is untouched";
+    EXPECT_EQ(FileByteAt(WideFromAnsi(document), 0), 'H') << "the file itself is untouched";
 
     for (HWND window : BackupScene::windows(kMainClass))
         EXPECT_TRUE(CloseEditor(window));

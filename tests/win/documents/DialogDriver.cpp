@@ -1,6 +1,7 @@
 // DialogDriver: reading and answering the main window's dialogs from inside their modal loops.
 #include "tests/win/documents/DialogDriver.h"
 
+#include "common/win/WideText.h"
 #include "tests/win/support/MessageBoxCatcher.h"
 
 #include <commdlg.h>
@@ -143,15 +144,17 @@ void DialogDriver::answer(HWND dialog)
         if (found.button)
             PostMessageA(found.button, BM_CLICK, 0, 0);
     } else if (IsFileDialog(seen.caption)) {
-        char folder[MAX_PATH * 2] = {};
-        SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
-        seen.folder = folder;
+        // The program's dialogs are the wide ones: their messages carry UTF-16 texts.
+        wchar_t folder[MAX_PATH * 2] = {};
+        SendMessageW(dialog, CDM_GETFOLDERPATH, MAX_PATH * 2, reinterpret_cast<LPARAM>(folder));
+        seen.folder = AnsiText(folder);
         const std::string name = nextReply();
         if (name.empty()) {
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         } else {
-            SendMessageA(dialog, CDM_SETCONTROLTEXT, GetDlgItem(dialog, cmb13) ? cmb13 : edt1,
-                         reinterpret_cast<LPARAM>(name.c_str()));
+            const std::wstring wideName = WideFromAnsi(name);
+            SendMessageW(dialog, CDM_SETCONTROLTEXT, GetDlgItem(dialog, cmb13) ? cmb13 : edt1,
+                         reinterpret_cast<LPARAM>(wideName.c_str()));
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         }
     } else {

@@ -1,5 +1,6 @@
 // DocumentsScene: the main window under test, and reading back what it shows.
 #include "tests/win/documents/DocumentsScene.h"
+#include "common/win/WideText.h"
 
 #include "app/win/system/EditorLibrary.h"
 #include "app/texts/ProgramTexts.h"
@@ -39,19 +40,19 @@ std::string DocumentsScene::shown() const
 
 void DocumentsScene::type(char byte) const { Editor.QX_InsertData(control(), 0, &byte, 1); }
 
-std::vector<std::string> DocumentsScene::items() const
+std::vector<std::wstring> DocumentsScene::items() const
 {
-    std::vector<std::string> texts;
+    std::vector<std::wstring> texts;
     const TComboBox& combo = form_->EditorHistory.ComboHistory;
     for (int i = 0; i < combo.Count(); ++i)
-        texts.push_back(combo.Item(i));
+        texts.push_back(combo.WideItem(i));
     return texts;
 }
 
-std::string DocumentsScene::selectedItem() const
+std::wstring DocumentsScene::selectedItem() const
 {
     const TComboBox& combo = form_->EditorHistory.ComboHistory;
-    return combo.Item(combo.ItemIndex());
+    return combo.WideItem(combo.ItemIndex());
 }
 
 bool DocumentsScene::markedModified() const
@@ -59,9 +60,9 @@ bool DocumentsScene::markedModified() const
     return form_->StatusBar.PanelText(1) == kTextModifiedMark && enabled(ActionId::FileSave);
 }
 
-std::string DocumentsScene::file(const std::string& name, const std::string& bytes) const
+std::wstring DocumentsScene::file(std::wstring_view name, const std::string& bytes) const
 {
-    const std::string path = folder_ / name;
+    const std::wstring path = folder_ / name;
     PutFile(path, bytes);
     return path;
 }

@@ -28,14 +28,18 @@ protected:
     // The user changes the document: one byte typed in front.
     void type(char byte) const;
     // The editing list's items as the combo box shows them, and its selected item.
-    [[nodiscard]] std::vector<std::string> items() const;
-    [[nodiscard]] std::string selectedItem() const;
+    [[nodiscard]] std::vector<std::wstring> items() const;
+    [[nodiscard]] std::wstring selectedItem() const;
     [[nodiscard]] bool enabled(ActionId action) const { return form_->Action(action).Enabled(); }
     void run(ActionId action) const { form_->Action(action).Execute(); }
     // The status bar's modified mark is shown.
     [[nodiscard]] bool markedModified() const;
     // A file in the test folder with these bytes.
-    [[nodiscard]] std::string file(const std::string& name, const std::string& bytes) const;
+    [[nodiscard]] std::wstring file(std::wstring_view name, const std::string& bytes) const;
+    [[nodiscard]] std::wstring file(std::string_view name, const std::string& bytes) const
+    {
+        return file(std::wstring_view(std::wstring(name.begin(), name.end())), bytes);
+    }
 
     TestFolder folder_;
     DialogDriver dialogs_;

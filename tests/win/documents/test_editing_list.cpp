@@ -8,12 +8,12 @@
 #include <cstring>
 
 using EditingList = DocumentsScene;
-using Texts = std::vector<std::string>;
+using Texts = std::vector<std::wstring>;
 
 namespace {
 
 const std::string Zero(1, '\0');
-const std::string Untitled = "[無題]";
+const std::wstring Untitled = L"[無題]";
 
 // The user picks the combo box's item `index`, as the box tells its parent.
 void Pick(TFormVornalix& form, int index)
@@ -27,22 +27,24 @@ void Pick(TFormVornalix& form, int index)
 // Files dropped on the window, in this order.
 void Drop(TFormVornalix& form, const Texts& names)
 {
-    std::string list;
+    std::wstring list;
     for (const auto& name : names)
-        list += name + '\0';
-    list += '\0';
-    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size());
+        list += name + L'\0';
+    list += L'\0';
+    const size_t bytes = list.size() * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
-    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size());
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), bytes);
     GlobalUnlock(memory);
     SendMessageA(form.Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
 // Sets the file's last-write time `hours` from now, as another program writing it would.
-void Touch(const std::string& name, int hours)
+void Touch(const std::wstring& name, int hours)
 {
-    const HANDLE file = CreateFileA(name.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE file = CreateFileW(name.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     FILETIME now{};
     GetSystemTimeAsFileTime(&now);
     ULARGE_INTEGER time{{now.dwLowDateTime, now.dwHighDateTime}};
@@ -56,7 +58,7 @@ void Touch(const std::string& name, int hours)
 
 TEST_F(EditingList, WalkingDeletingAndOneItemPerName)
 {
-    const std::string a = file("a.bin", "A"), b = file("b.bin", "B"), c = file("c.bin", "C");
+    const std::wstring a = file("a.bin", "A"), b = file("b.bin", "B"), c = file("c.bin", "C");
     for (const auto& name : {a, b, c})
         ASSERT_TRUE(form().Documents().LoadDocument(name, name));
     form().RefreshActionStates();
@@ -79,8 +81,8 @@ TEST_F(EditingList, WalkingDeletingAndOneItemPerName)
     EXPECT_EQ(selectedItem(), a);
 
     // The same name in other letters is the same item.
-    std::string upper = c;
-    CharUpperA(upper.data());
+    std::wstring upper = c;
+    CharUpperW(upper.data());
     ASSERT_TRUE(form().Documents().LoadDocument(upper, upper));
     EXPECT_EQ(items(), Texts({c, b, a, Untitled}));
     EXPECT_EQ(selectedItem(), c);
@@ -97,7 +99,7 @@ TEST_F(EditingList, WalkingDeletingAndOneItemPerName)
 
 TEST_F(EditingList, ViewsComeBackUnlessTheFileWasRewritten)
 {
-    const std::string a = file("a.bin", std::string(4000, 'a')), b = file("b.bin", "B");
+    const std::wstring a = file("a.bin", std::string(4000, 'a')), b = file("b.bin", "B");
     ASSERT_TRUE(form().Documents().LoadDocument(a, a));
     const HWND shownControl = control();
     Editor.QX_SetViewTop(shownControl, 2 * 16 * 20);
@@ -129,7 +131,7 @@ TEST_F(EditingList, ViewsComeBackUnlessTheFileWasRewritten)
 
 TEST_F(EditingList, CancelAfterAPickInTheComboBoxPutsTheSelectionBack)
 {
-    const std::string a = file("a.bin", "A"), b = file("b.bin", "B");
+    const std::wstring a = file("a.bin", "A"), b = file("b.bin", "B");
     ASSERT_TRUE(form().Documents().LoadDocument(a, a));
     ASSERT_TRUE(form().Documents().LoadDocument(b, b));
     type('x');
@@ -150,13 +152,13 @@ TEST_F(EditingList, CancelAfterAPickInTheComboBoxPutsTheSelectionBack)
 
 TEST_F(EditingList, DroppedFilesOpenTheFirstReadableOneAndListTheRest)
 {
-    const std::string held = file("held.bin", "H"), b = file("b.bin", "B"), c = file("c.bin", "C");
+    const std::wstring held = file("held.bin", "H"), b = file("b.bin", "B"), c = file("c.bin", "C");
     // Held open by another program without sharing: it exists but cannot be read.
-    const HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE holder = CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     Drop(form(), {held, b, folder_ / "missing.bin", c});
     CloseHandle(holder);
-    EXPECT_EQ(dialogs_.messages(), Texts({kTextCannotReadFile}));
+    EXPECT_EQ(dialogs_.messages(), std::vector<std::string>({kTextCannotReadFile}));
     EXPECT_EQ(shown(), "B");
     EXPECT_EQ(items(), Texts({c, b, Untitled}));
     EXPECT_EQ(selectedItem(), b);
@@ -175,11 +177,11 @@ TEST_F(EditingList, TheDropDownIsAsWideAsTheLongestNameWithinTheScreen)
         SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
         return static_cast<int>(SendMessageA(combo, CB_GETDROPPEDWIDTH, 0, 0));
     };
-    const auto textWidth = [combo](const std::string& text) {
+    const auto textWidth = [combo](const std::wstring& text) {
         const HDC dc = GetDC(combo);
         const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(combo, WM_GETFONT, 0, 0)));
         SIZE extent{};
-        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
         SelectObject(dc, previous);
         ReleaseDC(combo, dc);
         return static_cast<int>(extent.cx);
@@ -188,12 +190,12 @@ TEST_F(EditingList, TheDropDownIsAsWideAsTheLongestNameWithinTheScreen)
     GetWindowRect(combo, &box);
     EXPECT_EQ(droppedWidth(), box.right - box.left);
 
-    const std::string path = file(std::string(60, 'n') + ".bin", "A");
+    const std::wstring path = file(std::string(60, 'n') + ".bin", "A");
     ASSERT_TRUE(form().Documents().LoadDocument(path, path));
     EXPECT_GT(droppedWidth(), textWidth(path));
     EXPECT_GT(droppedWidth(), box.right - box.left);
 
-    const std::string longer = file(std::string(200, 'w') + ".bin", "A");
+    const std::wstring longer = file(std::string(200, 'w') + ".bin", "A");
     ASSERT_TRUE(form().Documents().LoadDocument(longer, longer));
     ASSERT_GT(textWidth(longer), GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(droppedWidth(), GetSystemMetrics(SM_CXSCREEN));

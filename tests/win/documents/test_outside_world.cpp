@@ -8,6 +8,8 @@
 #include "tests/win/support/Wait.h"
 
 #include <commctrl.h>
+#include "common/win/WideText.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -234,7 +236,7 @@ TEST_F(OutsideWorld, AnEndWithoutAskingKeepsTheBackupOfTheUnsavedChanges)
         BackupDocumentSource backup;
         uint64_t size = 0;
         std::string bytes;
-        if (backup.open(editor->filePath(found.cFileName), size) && size == 4) {
+        if (backup.open(WideFromAnsi(editor->filePath(found.cFileName)), size) && size == 4) {
             bytes.resize(4);
             backup.read(reinterpret_cast<uint8_t*>(bytes.data()), 4);
         }

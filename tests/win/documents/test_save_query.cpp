@@ -2,6 +2,7 @@
 #include "app/win/system/EditorLibrary.h"
 #include "app/texts/ProgramTexts.h"
 #include "common/PathString.h"
+#include "common/win/WideText.h"
 #include "tests/win/documents/DocumentsScene.h"
 #include "tests/win/support/Process.h"
 #include "tests/win/support/TempDocument.h"
@@ -24,8 +25,8 @@ std::string WithoutBackslash(std::string folder)
 
 TEST_F(SaveQuery, AnswersDecideWhetherTheCommandGoesOn)
 {
-    ASSERT_TRUE(CreateDirectoryA((folder_ / "sub").c_str(), nullptr));
-    const std::string a = file("sub\\a.bin", "AAAA");
+    ASSERT_TRUE(CreateDirectoryW((folder_ / "sub").c_str(), nullptr));
+    const std::wstring a = file("sub\\a.bin", "AAAA");
     ASSERT_TRUE(form().Documents().LoadDocument(a, a));
     type('x');
     EXPECT_TRUE(markedModified());
@@ -42,7 +43,7 @@ TEST_F(SaveQuery, AnswersDecideWhetherTheCommandGoesOn)
     EXPECT_TRUE(markedModified());
 
     // Save, but the file's folder is gone: the warning, and the new document is not made.
-    ASSERT_TRUE(RemoveHeldFile(a) && RemoveDirectoryA((folder_ / "sub").c_str()));
+    ASSERT_TRUE(RemoveHeldFile(a) && RemoveDirectoryW((folder_ / "sub").c_str()));
     dialogs_.clear();
     dialogs_.reply("保存する");
     run(ActionId::FileNew);
@@ -57,10 +58,10 @@ TEST_F(SaveQuery, AnswersDecideWhetherTheCommandGoesOn)
     run(ActionId::FileNew);
     EXPECT_EQ(shown(), Zero);
     EXPECT_FALSE(markedModified());
-    EXPECT_EQ(selectedItem(), "[無題]");
+    EXPECT_EQ(selectedItem(), L"[無題]");
 
     // Save that works: the file holds the changes, then the command goes on.
-    const std::string b = file("b.bin", "BB");
+    const std::wstring b = file("b.bin", "BB");
     ASSERT_TRUE(form().Documents().LoadDocument(b, b));
     type('y');
     dialogs_.clear();
@@ -97,42 +98,42 @@ TEST_F(SaveQuery, UntitledSaveAsksForANameAndCancellingStopsThePendingCommand)
     EXPECT_TRUE(markedModified());
 
     // Saved under a name: listed, remembered as the open path, no longer modified.
-    const std::string saved = folder_ / "saved.bin";
-    dialogs_.reply(saved);
+    const std::wstring saved = folder_ / "saved.bin";
+    dialogs_.reply(AnsiText(saved));
     run(ActionId::FileSaveAs);
     EXPECT_EQ(FileText(saved), "z" + Zero);
     EXPECT_FALSE(markedModified());
-    EXPECT_TRUE(SameName(selectedItem(), saved)) << selectedItem();
+    EXPECT_TRUE(SameName(selectedItem(), saved)) << AnsiText(selectedItem());
     EXPECT_EQ(items().size(), 2u);
     EXPECT_TRUE(SameName(form().Preferences().openPath, folder_.path()));
 }
 
 TEST_F(SaveQuery, OpenDialogStartsInTheLastFolderItsNearestParentOrTheProgramFolder)
 {
-    const auto rememberFolder = [&](const std::string& folder) {
+    const auto rememberFolder = [&](const std::wstring& folder) {
         ::Preferences preferences = form().Preferences();
         preferences.openPath = folder;
         form().SetPreferences(preferences);
     };
-    const std::string a = file("a.bin", "A");
+    const std::wstring a = file("a.bin", "A");
     rememberFolder(folder_.path());
-    dialogs_.reply(a);
+    dialogs_.reply(AnsiText(a));
     run(ActionId::FileOpen);
     dialogs_.reply("");
     rememberFolder(folder_ / "gone\\deeper");
     run(ActionId::FileOpen);
     dialogs_.reply("");
-    rememberFolder("Q:\\nowhere");
+    rememberFolder(L"Q:\\nowhere");
     run(ActionId::FileEditorOpen);
 
     const std::vector<SeenDialog> opens = dialogs_.seenOf("#32770");
     ASSERT_EQ(opens.size(), 3u);
     EXPECT_EQ(opens[0].caption, kTextOpenDialogTitle);
-    EXPECT_TRUE(SameName(opens[0].folder, folder_.path())) << opens[0].folder;
-    EXPECT_TRUE(SameName(opens[1].folder, folder_.path())) << opens[1].folder;
+    EXPECT_TRUE(SameName(WideFromAnsi(opens[0].folder), folder_.path())) << opens[0].folder;
+    EXPECT_TRUE(SameName(WideFromAnsi(opens[1].folder), folder_.path())) << opens[1].folder;
     EXPECT_TRUE(SameName(opens[2].folder, WithoutBackslash(ProgramFolder()))) << opens[2].folder;
     // The chosen file was opened and its folder remembered; cancelling changed nothing.
     EXPECT_EQ(shown(), "A");
     EXPECT_TRUE(SameName(selectedItem(), a));
-    EXPECT_EQ(form().Preferences().openPath, "Q:\\nowhere");
+    EXPECT_EQ(form().Preferences().openPath, L"Q:\\nowhere");
 }

@@ -53,8 +53,10 @@ TEST_F(StoredPreferences, FirstNormalCloseStoresEveryShortcutAndTheNextStartAppl
 
     form().Close();
     EXPECT_FALSE(IsWindowVisible(form().Handle()));
-    EXPECT_EQ(ValueCount("KeyAssign"), ActionCount + 1);
+    EXPECT_EQ(ValueCount("KeyAssign"), ActionCount + 2);
     EXPECT_EQ(Stored("KeyAssign", "recorded"), "1");
+    EXPECT_EQ(Stored("KeyAssign", "file keys"), "1");
+    EXPECT_EQ(Stored("KeyAssign", "ActionFileSave"), "Ctrl+S");
     EXPECT_EQ(Stored("KeyAssign", "ActionFindFind"), "Ctrl+F");
     EXPECT_EQ(Stored("KeyAssign", "ActionEditRedo"), "Shift+Ctrl+Z");
     EXPECT_EQ(Stored("Preference", "window state"), "1");

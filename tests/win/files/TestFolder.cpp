@@ -1,6 +1,8 @@
 // TestFolder and the plain file helpers of the file tests.
 #include "tests/win/files/TestFolder.h"
 
+#include "common/win/WideText.h"
+
 #include "app/win/documents/DocumentSource.h"
 
 #include <algorithm>
@@ -8,82 +10,90 @@
 
 namespace {
 
-void RemoveTree(const std::string& folder)
+// Removes a tree of any depth and name length: every call goes in the \\?\ form.
+void RemoveTree(const std::wstring& folder)
 {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    const std::wstring full = folder.starts_with(L"\\\\?\\") ? folder : L"\\\\?\\" + folder;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((full + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..")
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..")
                 continue;
-            const std::string path = folder + "\\" + name;
+            const std::wstring path = full + L"\\" + name;
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 RemoveTree(path);
             } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
             }
-        } while (FindNextFileA(search, &found));
+        } while (FindNextFileW(search, &found));
         FindClose(search);
     }
-    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryW(full.c_str());
+}
+
+// The \\?\ form of a long name, for the plain calls of these helpers.
+std::wstring Long(const std::wstring& path)
+{
+    return path.size() < MAX_PATH || path.starts_with(L"\\\\") ? path : L"\\\\?\\" + path;
 }
 
 } // namespace
 
-TestFolder::TestFolder(const std::string& parent)
+TestFolder::TestFolder(const std::wstring& parent)
 {
     static std::atomic<int> counter{0};
-    std::string base = parent;
+    std::wstring base = parent;
     if (base.empty()) {
-        char temp[MAX_PATH + 1] = {};
-        GetTempPathA(sizeof temp, temp);
+        wchar_t temp[MAX_PATH + 2] = {};
+        GetTempPathW(MAX_PATH + 2, temp);
         base = temp;
     }
-    if (!base.empty() && base.back() == '\\')
+    if (!base.empty() && base.back() == L'\\')
         base.pop_back();
     parent_ = base;
-    path_ = base + "\\qx-files-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter);
+    path_ = base + L"\\qx-files-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
     RemoveTree(path_);
-    CreateDirectoryA(path_.c_str(), nullptr);
+    CreateDirectoryW(Long(path_).c_str(), nullptr);
 }
 
 TestFolder::~TestFolder()
 {
     // A folder that is the current directory cannot be removed.
-    SetCurrentDirectoryA(parent_.c_str());
+    SetCurrentDirectoryW(parent_.c_str());
     RemoveTree(path_);
 }
 
 std::vector<std::string> TestFolder::names() const
 {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((Long(path_) + L"\\*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (FindNextFileA(search, &found));
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(AnsiText(name));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     std::sort(names.begin(), names.end());
     return names;
 }
 
-void PutFile(const std::string& path, std::string_view bytes)
+void PutFile(const std::wstring& path, std::string_view bytes)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
 }
 
-std::string FileText(const std::string& path)
+std::string FileText(const std::wstring& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE file = CreateFileW(Long(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return "<missing>";
@@ -96,9 +106,9 @@ std::string FileText(const std::string& path)
     return text;
 }
 
-bool MakeSizedFile(const std::string& path, uint64_t size)
+bool MakeSizedFile(const std::wstring& path, uint64_t size)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     LARGE_INTEGER end;
@@ -119,7 +129,7 @@ std::string PatternBytes(size_t size, unsigned seed)
     return bytes;
 }
 
-std::string BackupText(const std::string& backup)
+std::string BackupText(const std::wstring& backup)
 {
     BackupDocumentSource source;
     uint64_t size = 0;
@@ -130,12 +140,12 @@ std::string BackupText(const std::string& backup)
     return source.read(reinterpret_cast<uint8_t*>(text.data()), text.size()) ? text : std::string();
 }
 
-EnvironmentOverride::EnvironmentOverride(const char* name, const std::string& value) : name_(name)
+EnvironmentOverride::EnvironmentOverride(const wchar_t* name, const std::wstring& value) : name_(name)
 {
-    char old[MAX_PATH] = {};
-    had_ = GetEnvironmentVariableA(name, old, sizeof old) > 0;
+    wchar_t old[32768] = {};
+    had_ = GetEnvironmentVariableW(name, old, 32768) > 0;
     old_ = old;
-    SetEnvironmentVariableA(name, value.c_str());
+    SetEnvironmentVariableW(name, value.c_str());
 }
 
-EnvironmentOverride::~EnvironmentOverride() { SetEnvironmentVariableA(name_, had_ ? old_.c_str() : nullptr); }
+EnvironmentOverride::~EnvironmentOverride() { SetEnvironmentVariableW(name_, had_ ? old_.c_str() : nullptr); }

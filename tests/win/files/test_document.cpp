@@ -3,8 +3,8 @@
 #include "app/win/system/EditorLibrary.h"
 #include "app/texts/ProgramTexts.h"
 #include "common/win/WholeFile.h"
-#include "common/win/WideName.h"
 #include "tests/win/files/TestFolder.h"
+#include "common/win/WideText.h"
 #include "tests/win/support/ControlHost.h"
 #include "tests/win/support/MessageBoxCatcher.h"
 
@@ -60,7 +60,7 @@ protected:
             : bytes_(std::move(bytes)), claimed_(claimed), failAt_(failAt)
         {
         }
-        bool open(std::string_view name, uint64_t& size) override
+        bool open(std::wstring_view name, uint64_t& size) override
         {
             if (!GetFileSize64(name, size))
                 return false;
@@ -95,7 +95,7 @@ protected:
 TEST_F(DocumentTest, AFileOfAnySizeOpensOnItsBaseWithoutBeingRead)
 {
     // Past the old 1 GiB limit and past 4 GiB; sparse, so only what is read costs anything.
-    const std::string large = folder_ / "large.bin";
+    const std::wstring large = folder_ / "large.bin";
     const uint64_t size = (uint64_t{5} << 30) + 3;
     ASSERT_TRUE(MakeSizedFile(large, size));
     OpenedAs opened = OpenedAs::SharingWrites;
@@ -106,7 +106,7 @@ TEST_F(DocumentTest, AFileOfAnySizeOpensOnItsBaseWithoutBeingRead)
     EXPECT_EQ(Editor.QX_GetBaseSize(control()), static_cast<LONGLONG>(size));
     EXPECT_FALSE(Editor.QX_IsModified(control()));
     // The base is held against writers while the document stands on it.
-    const HANDLE writer = CreateFileA(large.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const HANDLE writer = CreateFileW(large.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_EQ(writer, INVALID_HANDLE_VALUE);
     if (writer != INVALID_HANDLE_VALUE)
@@ -126,9 +126,9 @@ TEST_F(DocumentTest, AFileOfAnySizeOpensOnItsBaseWithoutBeingRead)
 
 TEST_F(DocumentTest, AFileAnotherProgramWritesIsOfferedReadOnlyAndOpensSoOnlyWhenTheUserSaysYes)
 {
-    const std::string name = folder_ / "written.bin";
+    const std::wstring name = folder_ / "written.bin";
     PutFile(name, "live");
-    const HANDLE writer = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    const HANDLE writer = CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(writer, INVALID_HANDLE_VALUE);
     const struct {
@@ -159,12 +159,12 @@ TEST_F(DocumentTest, AFileAnotherProgramWritesIsOfferedReadOnlyAndOpensSoOnlyWhe
 
 TEST_F(DocumentTest, UnreadableNamesGiveTheReadWarningAndChangeNothing)
 {
-    const std::string existing = folder_ / "there.bin";
+    const std::wstring existing = folder_ / "there.bin";
     PutFile(existing, "there");
-    SetCurrentDirectoryA(folder_.path().c_str());
-    for (const std::string& name : {folder_ / "missing.bin", std::string("there.bin"),
-                                    std::string("\\\\server\\share\\there.bin"), folder_.path()}) {
-        SCOPED_TRACE(name);
+    SetCurrentDirectoryW(folder_.path().c_str());
+    for (const std::wstring& name : {folder_ / "missing.bin", std::wstring(L"there.bin"),
+                                     std::wstring(L"\\\\server\\share\\there.bin"), folder_.path()}) {
+        SCOPED_TRACE(AnsiText(name));
         EXPECT_FALSE(LoadDocument(host_.host(), control(), name));
         EXPECT_EQ(takeBox(), kTextCannotReadFile);
     }
@@ -186,7 +186,7 @@ TEST_F(DocumentTest, AnEmptyFileAndTheEmptyNameOpen)
     EXPECT_EQ(Editor.QX_GetDataSize(control()), 1);
 
     show("abc");
-    EXPECT_TRUE(LoadDocument(host_.host(), control(), ""));
+    EXPECT_TRUE(LoadDocument(host_.host(), control(), L""));
     EXPECT_EQ(takeBox(), "");
     EXPECT_EQ(shown(), std::string(1, '\0'));
 }
@@ -195,7 +195,7 @@ TEST_F(DocumentTest, ADocumentLargerThanOnePieceIsWrittenAndReadBackWhole)
 {
     const std::string bytes = PatternBytes(40 * 1024 * 1024 + 5);
     show(bytes);
-    const std::string name = folder_ / "round trip.bin";
+    const std::wstring name = folder_ / "round trip.bin";
     ASSERT_TRUE(WriteDocument(host_.host(), control(), name));
     EXPECT_EQ(takeBox(), "");
     EXPECT_TRUE(FileText(name) == bytes);
@@ -208,7 +208,7 @@ TEST_F(DocumentTest, ADocumentLargerThanOnePieceIsWrittenAndReadBackWhole)
 
 TEST_F(DocumentTest, SavingOverTheOpenedFileMakesItTheBaseAndUndoGoesBackAcrossTheSave)
 {
-    const std::string name = folder_ / "doc.bin";
+    const std::wstring name = folder_ / "doc.bin";
     const std::string opened = "0123456789", first = "01234abc56789", second = "01234abc5678Z";
     PutFile(name, opened);
     ASSERT_TRUE(LoadDocument(host_.host(), control(), name));
@@ -219,7 +219,7 @@ TEST_F(DocumentTest, SavingOverTheOpenedFileMakesItTheBaseAndUndoGoesBackAcrossT
     EXPECT_EQ(Editor.QX_GetBaseChanges(control(), nullptr, 0), 0) << "the saved file is the base";
     wchar_t base[MAX_PATH] = {};
     ASSERT_GT(Editor.QX_GetBaseName(control(), base, MAX_PATH), 0);
-    EXPECT_EQ(NarrowName(base), name);
+    EXPECT_EQ(std::wstring(base), name);
 
     // Saved again while the history still reads the first base, which went aside.
     ASSERT_TRUE(Editor.QX_SetSelection(control(), 2 * 12, 1));
@@ -246,27 +246,27 @@ TEST_F(DocumentTest, SavingOverTheOpenedFileMakesItTheBaseAndUndoGoesBackAcrossT
 
 TEST_F(DocumentTest, UnwritableNamesGiveTheWriteWarningAndKeepTheFile)
 {
-    const std::string readOnly = folder_ / "ro.bin";
+    const std::wstring readOnly = folder_ / "ro.bin";
     PutFile(readOnly, "keep");
-    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
-    SetCurrentDirectoryA(folder_.path().c_str());
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    SetCurrentDirectoryW(folder_.path().c_str());
     // The warning names the file and says why.
     const struct {
-        std::string name;
+        std::wstring name;
         const char* reason;
-    } refused[] = {{"\\\\server\\share\\x.bin", kTextSaveBadName},
-                   {"rel.bin", kTextSaveBadName},
+    } refused[] = {{L"\\\\?\\C:\\x.bin", kTextSaveBadName},
+                   {L"rel.bin", kTextSaveBadName},
                    {readOnly, kTextSaveReadOnly},
                    {folder_ / "gone\\x.bin", kTextSaveNoFolder}};
     for (const auto& [name, reason] : refused) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(WriteDocument(host_.host(), control(), name));
-        EXPECT_EQ(takeBox(), std::string(kTextCannotWriteFile) + "\n" + name + "\n" + reason);
+        EXPECT_EQ(takeBox(), std::string(kTextCannotWriteFile) + "\n" + AnsiText(name) + "\n" + reason);
     }
     EXPECT_EQ(FileText(readOnly), "keep");
     EXPECT_EQ(folder_.names(), std::vector<std::string>{"ro.bin"});
     EXPECT_TRUE(Editor.QX_IsModified(control()));
-    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 } // namespace

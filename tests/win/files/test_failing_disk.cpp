@@ -9,8 +9,8 @@
 #include "common/FileFaults.h"
 #include "common/win/FileSystem.h"
 #include "common/win/SafeSave.h"
-#include "common/win/WideName.h"
 #include "tests/win/files/TestFolder.h"
+#include "common/win/WideText.h"
 #include "tests/win/support/ControlHost.h"
 #include "tests/win/support/MessageBoxCatcher.h"
 
@@ -80,12 +80,12 @@ TEST_F(FailingDisk, ASaveLeavesTheOldBytesOrTheNewOnesAndSaysWhatFailed)
 {
     const std::string oldBytes = PatternBytes(100000, 1), newBytes = PatternBytes(150000, 2);
     show(newBytes);
-    const std::string name = folder_ / "doc.bin";
+    const std::wstring name = folder_ / "doc.bin";
     for (const bool existing : {true, false}) {
         const auto prepare = [&] {
             // A save makes its file the control's base: the bytes are shown again without one.
             show(newBytes);
-            DeleteFileA(name.c_str());
+            DeleteFileW(name.c_str());
             if (existing)
                 PutFile(name, oldBytes);
             catcher_.clear();
@@ -106,7 +106,7 @@ TEST_F(FailingDisk, ASaveLeavesTheOldBytesOrTheNewOnesAndSaysWhatFailed)
             } else {
                 EXPECT_TRUE(now == (existing ? oldBytes : "<missing>")) << "a failed save harmed the file";
                 ASSERT_EQ(catcher_.boxes().size(), 1u);
-                EXPECT_EQ(catcher_.boxes()[0].text.find(std::string(kTextCannotWriteFile) + "\n" + name + "\n"), 0u);
+                EXPECT_EQ(catcher_.boxes()[0].text.find(std::string(kTextCannotWriteFile) + "\n" + AnsiText(name) + "\n"), 0u);
                 if (plan.error == ERROR_DISK_FULL && !plan.persistent) {
                     EXPECT_NE(catcher_.boxes()[0].text.find(kTextSaveNoRoom), std::string::npos);
                 }
@@ -126,7 +126,7 @@ TEST_F(FailingDisk, ASaveOverTheFileTheDocumentStandsOnLeavesItsOldBytesOrTheNew
     const std::string oldBytes = PatternBytes(100000, 1);
     std::string newBytes = oldBytes;
     newBytes.insert(777, "typed");
-    const std::string name = folder_ / "doc.bin";
+    const std::wstring name = folder_ / "doc.bin";
     const auto prepare = [&] {
         ASSERT_TRUE(Editor.QX_New(host_.control()));
         SweepSaveLeftovers();
@@ -152,7 +152,7 @@ TEST_F(FailingDisk, ASaveOverTheFileTheDocumentStandsOnLeavesItsOldBytesOrTheNew
         } else {
             ASSERT_EQ(catcher_.boxes().size(), 1u);
             const std::string& text = catcher_.boxes()[0].text;
-            EXPECT_EQ(text.find(std::string(kTextCannotWriteFile) + "\n" + name + "\n"), 0u);
+            EXPECT_EQ(text.find(std::string(kTextCannotWriteFile) + "\n" + AnsiText(name) + "\n"), 0u);
             // Only when the old file could not even be moved back is the name missing; the box
             // then names where its bytes are.
             const size_t kept = text.find(kTextSaveKeptAside);
@@ -160,10 +160,10 @@ TEST_F(FailingDisk, ASaveOverTheFileTheDocumentStandsOnLeavesItsOldBytesOrTheNew
                 EXPECT_TRUE(now == oldBytes) << "a failed save harmed the file";
             } else {
                 const size_t at = kept + std::strlen(kTextSaveKeptAside);
-                const std::string aside = text.substr(at, text.find('\n', at) - at);
+                const std::wstring aside = WideFromAnsi(text.substr(at, text.find('\n', at) - at));
                 EXPECT_TRUE(FileText(aside) == oldBytes) << "the old bytes are not where the box says";
                 EXPECT_TRUE(plan.persistent);
-                ASSERT_TRUE(MoveFileExA(aside.c_str(), name.c_str(), 0));
+                ASSERT_TRUE(MoveFileExW(aside.c_str(), name.c_str(), 0));
             }
         }
         ASSERT_TRUE(Editor.QX_New(host_.control()));
@@ -175,11 +175,11 @@ TEST_F(FailingDisk, ASaveOverTheFileTheDocumentStandsOnLeavesItsOldBytesOrTheNew
 TEST_F(FailingDisk, ABackupTickLeavesTheLastBackupOrTheNewOneAndTheNextTickCatchesUp)
 {
     TestFolder temporary;
-    const EnvironmentOverride tmp("TMP", temporary.path()), temp("TEMP", temporary.path());
+    const EnvironmentOverride tmp(L"TMP", temporary.path()), temp(L"TEMP", temporary.path());
     {
         BackupManager manager;
         (void)manager.Start(host_.host());
-        const std::string backup = manager.BackupPath();
+        const std::wstring backup = manager.BackupPath();
         ASSERT_FALSE(backup.empty());
         const std::string before = PatternBytes(200000, 3);
         std::string after = before;
@@ -242,11 +242,11 @@ TEST_F(FailingDisk, ABackupTickLeavesTheLastBackupOrTheNewOneAndTheNextTickCatch
 TEST_F(FailingDisk, ABaseChangedUnderUnsavedEditsIsBackedUpWholeAtTheNextTickWithoutAnEdit)
 {
     TestFolder temporary;
-    const EnvironmentOverride tmp("TMP", temporary.path()), temp("TEMP", temporary.path());
+    const EnvironmentOverride tmp(L"TMP", temporary.path()), temp(L"TEMP", temporary.path());
     BackupManager manager;
     (void)manager.Start(host_.host());
-    const std::string backup = manager.BackupPath();
-    const std::string name = folder_ / "large.bin";
+    const std::wstring backup = manager.BackupPath();
+    const std::wstring name = folder_ / "large.bin";
     const std::string original = PatternBytes(5 << 20, 4);
 
     // Changed in place with its size and time kept, as a tool that restores times leaves it (the
@@ -256,34 +256,34 @@ TEST_F(FailingDisk, ABaseChangedUnderUnsavedEditsIsBackedUpWholeAtTheNextTickWit
     const std::function<void()> changes[] = {
         [&] {
             WIN32_FILE_ATTRIBUTE_DATA data;
-            ASSERT_TRUE(GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data));
+            ASSERT_TRUE(GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data));
             const std::string other = PatternBytes(original.size(), 5);
-            const HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+            const HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                             OPEN_EXISTING, 0, nullptr);
             DWORD written = 0;
             ASSERT_TRUE(WriteFile(file, other.data(), static_cast<DWORD>(other.size()), &written, nullptr));
             ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &data.ftLastWriteTime));
             CloseHandle(file);
         },
-        [&] { ASSERT_TRUE(DeleteFileA(name.c_str())); },
+        [&] { ASSERT_TRUE(DeleteFileW(name.c_str())); },
         [&] {
-            const std::string other = folder_ / "other.bin";
+            const std::wstring other = folder_ / "other.bin";
             PutFile(other, original);
-            ASSERT_TRUE(MoveFileExA(name.c_str(), (folder_ / "moved.bin").c_str(), 0));
-            ASSERT_TRUE(MoveFileExA(other.c_str(), name.c_str(), 0));
+            ASSERT_TRUE(MoveFileExW(name.c_str(), (folder_ / "moved.bin").c_str(), 0));
+            ASSERT_TRUE(MoveFileExW(other.c_str(), name.c_str(), 0));
         },
     };
     for (const auto& change : changes) {
         SCOPED_TRACE(&change - changes);
         ASSERT_TRUE(Editor.QX_New(host_.control()));
-        DeleteFileA((folder_ / "moved.bin").c_str());
+        DeleteFileW((folder_ / "moved.bin").c_str());
         PutFile(name, original);
         JournalBase base;
         if (!sharingWrites) {
             // Held open for writing while it opens, so the control shares its writes.
-            const HANDLE writer = CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+            const HANDLE writer = CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                               nullptr, OPEN_EXISTING, 0, nullptr);
-            ASSERT_TRUE(Editor.QX_OpenFile(host_.control(), WideName(name).c_str(), QX_OPEN_ALLOW_WRITERS, nullptr));
+            ASSERT_TRUE(Editor.QX_OpenFile(host_.control(), name.c_str(), QX_OPEN_ALLOW_WRITERS, nullptr));
             CloseHandle(writer);
             ASSERT_TRUE(Editor.QX_SetReadOnly(host_.control(), false));
             sharingWrites = true;

@@ -10,13 +10,13 @@
 
 namespace {
 
-HANDLE OpenPlain(const std::string& path, DWORD access, DWORD sharing)
+HANDLE OpenPlain(const std::wstring& path, DWORD access, DWORD sharing)
 {
-    return CreateFileA(path.c_str(), access, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
+    return CreateFileW(path.c_str(), access, sharing, nullptr, OPEN_EXISTING, 0, nullptr);
 }
 
 // True when another opener gets the file with this access while `file` holds it.
-bool OthersMayOpen(const std::string& path, DWORD access)
+bool OthersMayOpen(const std::wstring& path, DWORD access)
 {
     HANDLE other = OpenPlain(path, access, FILE_SHARE_READ | FILE_SHARE_WRITE);
     if (other == INVALID_HANDLE_VALUE)
@@ -28,7 +28,7 @@ bool OthersMayOpen(const std::string& path, DWORD access)
 TEST(AFilePtr, ModesCreateEmptyOrRequireTheFileAndShareAsTheySay)
 {
     TestFolder folder;
-    const std::string name = folder / "a.bin";
+    const std::wstring name = folder / "a.bin";
     AFilePtr file;
     EXPECT_FALSE(file.Open(name, AFilePtr::kRead));
     EXPECT_FALSE(file.Open(name, AFilePtr::kUpdate));
@@ -41,7 +41,7 @@ TEST(AFilePtr, ModesCreateEmptyOrRequireTheFileAndShareAsTheySay)
     EXPECT_TRUE(OthersMayOpen(name, GENERIC_READ));
     EXPECT_FALSE(OthersMayOpen(name, GENERIC_WRITE));
     file.Close();
-    EXPECT_EQ(GetFileAttributesA(name.c_str()) & FILE_ATTRIBUTE_ARCHIVE, DWORD{FILE_ATTRIBUTE_ARCHIVE});
+    EXPECT_EQ(GetFileAttributesW(name.c_str()) & FILE_ATTRIBUTE_ARCHIVE, DWORD{FILE_ATTRIBUTE_ARCHIVE});
 
     ASSERT_TRUE(file.Open(name, AFilePtr::kUpdate));
     EXPECT_TRUE(OthersMayOpen(name, GENERIC_READ | GENERIC_WRITE));
@@ -73,7 +73,7 @@ TEST(AFilePtr, ModesCreateEmptyOrRequireTheFileAndShareAsTheySay)
 TEST(AFilePtr, OnlyWholeItemsCountAndThePositionStaysAfterTheLastOne)
 {
     TestFolder folder;
-    const std::string name = folder / "items.bin";
+    const std::wstring name = folder / "items.bin";
     PutFile(name, "0123456789");
     AFilePtr file;
     ASSERT_TRUE(file.Open(name, AFilePtr::kRead));
@@ -93,7 +93,7 @@ TEST(AFilePtr, OnlyWholeItemsCountAndThePositionStaysAfterTheLastOne)
 TEST(AFilePtr, LengthsAndSizesAre64Bit)
 {
     TestFolder folder;
-    const std::string name = folder / "long.bin";
+    const std::wstring name = folder / "long.bin";
     constexpr uint64_t fiveGiB = 5ull << 30;
     AFilePtr file;
     ASSERT_TRUE(file.Open(name, AFilePtr::kUpdateNew));
@@ -136,12 +136,12 @@ TEST(WholeFile, ReadsEveryByteAndAnEmptyFileAsNone)
 TEST(WholeFile, StampsAreTheLastWriteTimeInUtc)
 {
     TestFolder folder;
-    const std::string name = folder / "stamped.bin";
+    const std::wstring name = folder / "stamped.bin";
     PutFile(name, "s");
     const SYSTEMTIME when{2024, 2, 4, 29, 23, 58, 7, 125};  // 2024-02-29 23:58:07.125
     FILETIME time{};
     ASSERT_TRUE(SystemTimeToFileTime(&when, &time));
-    HANDLE file = CreateFileA(name.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(name.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &time));
     CloseHandle(file);
     FileStamp stamp;
@@ -154,13 +154,13 @@ TEST(WholeFile, StampsAreTheLastWriteTimeInUtc)
 TEST(FileSystem, TheNearestExistingFolderWalksUpToTheProgramsFolder)
 {
     TestFolder folder;
-    const std::string deep = folder / "gone\\deeper";
+    const std::wstring deep = folder / "gone\\deeper";
     EXPECT_EQ(NearestExistingFolder(folder.path()), folder.path());
     EXPECT_EQ(NearestExistingFolder(deep), folder.path());
-    const std::string program = FolderOf(ProgramPath());
-    EXPECT_EQ(NearestExistingFolder(""), program);
-    EXPECT_EQ(NearestExistingFolder("relative\\folder"), program);
-    EXPECT_EQ(NearestExistingFolder("\\\\server\\share\\folder"), program);
+    const std::wstring program = FolderOf(ProgramPath());
+    EXPECT_EQ(NearestExistingFolder(L""), program);
+    EXPECT_EQ(NearestExistingFolder(L"relative\\folder"), program);
+    EXPECT_EQ(NearestExistingFolder(L"\\\\server\\share\\folder"), program);
 }
 
 } // namespace

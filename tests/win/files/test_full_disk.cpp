@@ -6,6 +6,7 @@
 #include "app/texts/ProgramTexts.h"
 #include "common/win/SafeSave.h"
 #include "tests/win/files/TestFolder.h"
+#include "common/win/WideText.h"
 #include "tests/win/support/ControlHost.h"
 #include "tests/win/support/MessageBoxCatcher.h"
 
@@ -16,17 +17,17 @@
 namespace {
 
 // The mounted folder as Wine names it; empty when there is no small file system to use.
-std::string FullDiskFolder()
+std::wstring FullDiskFolder()
 {
     const char* mounted = std::getenv("QX_FULL_DISK");
     if (!mounted || mounted[0] != '/')
         return {};
-    std::string folder = std::string("Z:") + mounted;
-    for (char& c : folder)
-        if (c == '/')
-            c = '\\';
+    std::wstring folder = L"Z:" + WideFromAnsi(mounted);
+    for (wchar_t& c : folder)
+        if (c == L'/')
+            c = L'\\';
     ULARGE_INTEGER total{};
-    if (!GetDiskFreeSpaceExA((folder + "\\").c_str(), nullptr, &total, nullptr) ||
+    if (!GetDiskFreeSpaceExW((folder + L"\\").c_str(), nullptr, &total, nullptr) ||
         total.QuadPart > 4 * 1024 * 1024)
         return {};
     return folder;
@@ -40,13 +41,13 @@ protected:
             GTEST_SKIP() << "no small file system mounted (QX_FULL_DISK); the test set-up mounts a "
                             "1 MiB tmpfs when it runs as root";
     }
-    const std::string folder_ = FullDiskFolder();
+    const std::wstring folder_ = FullDiskFolder();
 };
 
 TEST_F(FullDiskTest, AFailedSaveKeepsTheOriginalByteForByteAndLeavesNoTemporaryFile)
 {
     TestFolder folder(folder_);
-    const std::string name = folder / "doc.bin";
+    const std::wstring name = folder / "doc.bin";
     const std::string original = PatternBytes(600000, 3);
     PutFile(name, original);
     ASSERT_EQ(FileText(name), original);
@@ -62,7 +63,7 @@ TEST_F(FullDiskTest, AFailedSaveKeepsTheOriginalByteForByteAndLeavesNoTemporaryF
     ASSERT_EQ(catcher.boxes().size(), 1u);
     // The room is asked for before anything is written: the sizes follow the reason.
     const std::string said = catcher.boxes()[0].text;
-    EXPECT_EQ(said.rfind(std::string(kTextCannotWriteFile) + "\n" + name + "\n" + kTextSaveNoRoom + "\n", 0), 0u)
+    EXPECT_EQ(said.rfind(std::string(kTextCannotWriteFile) + "\n" + AnsiText(name) + "\n" + kTextSaveNoRoom + "\n", 0), 0u)
         << said;
     EXPECT_TRUE(FileText(name) == original);
     EXPECT_EQ(folder.names(), std::vector<std::string>{"doc.bin"});
@@ -82,12 +83,12 @@ TEST_F(FullDiskTest, AFailedSaveKeepsTheOriginalByteForByteAndLeavesNoTemporaryF
 TEST_F(FullDiskTest, ABackupTickOnAFullDiskKeepsThePreviousBackupAndTheNextTickTriesAgain)
 {
     TestFolder folder(folder_);
-    const EnvironmentOverride tmp("TMP", folder.path()), temp("TEMP", folder.path());
+    const EnvironmentOverride tmp(L"TMP", folder.path()), temp(L"TEMP", folder.path());
     ControlHost host;
     ASSERT_TRUE(host.control());
     BackupManager manager;
     (void)manager.Start(host.host());
-    const std::string backup = manager.BackupPath();
+    const std::wstring backup = manager.BackupPath();
     ASSERT_FALSE(backup.empty());
     const auto show = [&](const std::string& bytes) {
         ASSERT_TRUE(Editor.QX_SetData(host.control(), bytes.data(), static_cast<int>(bytes.size())));

@@ -13,7 +13,7 @@ using Names = std::vector<std::string>;
 TEST(SafeSave, ANewFileIsCreatedAndAnOldOneReplacedWhole)
 {
     TestFolder folder;
-    const std::string name = folder / "doc.bin";
+    const std::wstring name = folder / "doc.bin";
     const std::string first = PatternBytes(70000, 1);
     const std::string second = PatternBytes(1000, 2);
     ASSERT_TRUE(WriteWholeFile(name, first.data(), first.size()));
@@ -28,46 +28,47 @@ TEST(SafeSave, ANewFileIsCreatedAndAnOldOneReplacedWhole)
 TEST(SafeSave, TheReplacedFileKeepsItsAttributes)
 {
     TestFolder folder;
-    const std::string name = folder / "hidden.bin";
+    const std::wstring name = folder / "hidden.bin";
     PutFile(name, "old");
-    ASSERT_TRUE(SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    ASSERT_TRUE(SetFileAttributesW(name.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
     ASSERT_TRUE(WriteWholeFile(name, "new", 3));
     EXPECT_EQ(FileText(name), "new");
-    EXPECT_TRUE(GetFileAttributesA(name.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_TRUE(GetFileAttributesW(name.c_str()) & FILE_ATTRIBUTE_HIDDEN);
 }
 
 TEST(SafeSave, RefusedTargetsStayAsTheyWereAndLeaveNoTemporaryFile)
 {
     TestFolder folder;
-    const std::string readOnly = folder / "ro.bin";
+    const std::wstring readOnly = folder / "ro.bin";
     PutFile(readOnly, "keep");
-    ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
-    const std::string locked = folder / "locked.bin";
+    ASSERT_TRUE(SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+    const std::wstring locked = folder / "locked.bin";
     PutFile(locked, "locked");
-    ASSERT_TRUE(CreateDirectoryA((folder / "sub").c_str(), nullptr));
-    SetCurrentDirectoryA(folder.path().c_str());
+    ASSERT_TRUE(CreateDirectoryW((folder / "sub").c_str(), nullptr));
+    SetCurrentDirectoryW(folder.path().c_str());
 
     EXPECT_FALSE(WriteWholeFile(readOnly, "new", 3));
     EXPECT_EQ(FileText(readOnly), "keep");
     EXPECT_FALSE(WriteWholeFile(folder / "sub", "new", 3));
-    for (const char* name : {"rel.bin", "\\\\server\\share\\x.bin", "", "\\rooted.bin"})
-        EXPECT_FALSE(WriteWholeFile(name, "new", 3)) << name;
+    // A network name is absolute; one whose server is not there fails like a missing folder.
+    for (const wchar_t* name : {L"rel.bin", L"\\\\nowhere-qx\\share\\x.bin", L"", L"\\rooted.bin", L"\\\\server"})
+        EXPECT_FALSE(WriteWholeFile(name, "new", 3)) << std::wstring_view(name).size();
     EXPECT_FALSE(WriteWholeFile(folder / "missing\\x.bin", "new", 3));
 
-    HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE holder = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(WriteWholeFile(locked, "new", 3));
     CloseHandle(holder);
     EXPECT_EQ(FileText(locked), "locked");
 
     EXPECT_EQ(folder.names(), (Names{"locked.bin", "ro.bin", "sub"}));
-    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(SafeSave, AWriterThatFailsOrThrowsLeavesTheTargetAndNoTemporaryFile)
 {
     TestFolder folder;
-    const std::string name = folder / "doc.bin";
+    const std::wstring name = folder / "doc.bin";
     PutFile(name, "original");
     const auto halfThenFail = [](AFilePtr& file) {
         file.Write("half", 1, 4);

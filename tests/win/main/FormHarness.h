@@ -1,6 +1,7 @@
 // A main window made in the test process, with a recording backup and keys sent as messages.
 #pragma once
 #include "app/win/system/EditorLibrary.h"
+#include "common/win/WideText.h"
 #include "app/win/main/TFormVornalix.h"
 
 #include <windows.h>
@@ -32,9 +33,9 @@ public:
         return Editor.QX_ClearChanges(control);
     }
     void AdoptBackup(HWND control, const JournalBase&, uint64_t) override { Editor.QX_ClearChanges(control); }
-    [[nodiscard]] std::string BackupPath() const override { return {}; }
+    [[nodiscard]] std::wstring BackupPath() const override { return {}; }
     void LeaveBackup() override {}
-    void UpdateRecord(std::string_view name) override { names.emplace_back(name); }
+    void UpdateRecord(std::wstring_view name) override { names.push_back(AnsiText(name)); }
 
     int writes = 0;
     int resets = 0;

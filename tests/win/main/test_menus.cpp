@@ -18,8 +18,8 @@ struct ExpectedMenu {
 // As the menus must read, shortcut texts after a tab.
 const std::vector<ExpectedMenu> kMenus = {
     {"ファイル(&F)",
-     {"新規作成 (このエディタ) (&N)", "開く (このエディタ) (&O)...", "-", "新規作成 (新しいエディタ)",
-      "開く (新しいエディタ)...", "-", "上書き保存 (&S)", "名前を付けて保存 (&A)...", "-", "終了 (&X)"}},
+     {"新規作成 (このエディタ) (&N)", "開く (このエディタ) (&O)...\tCtrl+O", "-", "新規作成 (新しいエディタ)",
+      "開く (新しいエディタ)...", "-", "上書き保存 (&S)\tCtrl+S", "名前を付けて保存 (&A)...", "-", "終了 (&X)"}},
     {"編集(&E)",
      {"元に戻す (&Z)\tCtrl+Z", "やり直す (&R)\tShift+Ctrl+Z", "-", "選択開始 (&J)\tCtrl+J", "選択終了 (&K)\tCtrl+K",
       "選択解除 (&H)\tCtrl+H", "-", "切り取り (&X)\tCtrl+X", "コピー (&C)\tCtrl+C", "削除 (&D)\tCtrl+D", "-",

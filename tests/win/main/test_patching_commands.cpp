@@ -5,7 +5,7 @@
 
 #include "app/patching/HexRecords.h"
 #include "app/win/system/EditorLibrary.h"
-#include "common/win/WideName.h"
+#include "common/win/WideText.h"
 #include "tests/win/support/DialogDriver.h"
 #include "tests/win/support/MessageBoxCatcher.h"
 #include "tests/win/support/RunningEditor.h"
@@ -42,7 +42,7 @@ protected:
     void SetUp() override
     {
         DWORD detail = 0;
-        ASSERT_TRUE(Editor.QX_OpenFile(harness_.control(), WideName(file_.path()).c_str(), 0, &detail));
+        ASSERT_TRUE(Editor.QX_OpenFile(harness_.control(), WideFromAnsi(file_.path()).c_str(), 0, &detail));
         harness_.pump();
     }
 
@@ -174,7 +174,7 @@ TEST_F(PatchingMenus, ImportOpensTheBytesAsANewDocumentOrNothingWithTheFaultyLin
         0x21, 0x46, 0x01, 0x7E, 0x17, 0xC2, 0x00, 0x01, 0xFF, 0x5F, 0x16, 0x00, 0x21, 0x48, 0x01, 0x19};
     EXPECT_EQ(harness_.data(), expected);
     EXPECT_TRUE(harness_.form().Documents().ModifiedFlag());
-    EXPECT_EQ(harness_.form().Documents().DocumentName(), "");
+    EXPECT_EQ(harness_.form().Documents().DocumentName(), L"");
     EXPECT_EQ(Editor.QX_GetBaseSize(harness_.control()), -1);
 }
 

@@ -1,5 +1,6 @@
 // The program's icon: four sizes in the resource, shown by the about dialog.
 #include "app/win/main/TDialogAbout.h"
+#include "common/win/WideText.h"
 #include "common/win/FileSystem.h"
 #include "tests/win/support/Process.h"
 
@@ -35,7 +36,7 @@ TEST(ProgramIcon, FourSizesInTheResourceAndTheAboutDialogShowsThem)
     // This test program carries the editor's resources.
     const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
     ASSERT_NE(icon, nullptr);
-    TDialogAbout about(nullptr, ProgramPath());
+    TDialogAbout about(nullptr, AnsiText(ProgramPath()));
     about.Show();
     EXPECT_EQ(about.ImageMainIcon.Icon(), icon);
 }

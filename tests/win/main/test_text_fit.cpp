@@ -1,5 +1,6 @@
 // Every caption and label of every form and dialog fits its control with the dialog font.
 #include "tests/win/main/FormHarness.h"
+#include "common/win/WideText.h"
 
 #include "app/settings/ActionTable.h"
 #include "app/win/main/TDialogAbout.h"
@@ -76,7 +77,7 @@ TEST(TextFit, EveryCaptionAndLabelFitsItsControl)
     TFormFilter filter(settings.Handle(), showHint);
     EXPECT_EQ(ClippedIn(filter), "") << "file filter";
 
-    TDialogAbout about(owner, ProgramPath());
+    TDialogAbout about(owner, AnsiText(ProgramPath()));
     about.Show();
     SendMessageA(about.ButtonSystemInfo.Handle(), BM_CLICK, 0, 0);
     EXPECT_EQ(Describe(ClippedTexts(about.Handle())), "") << "about, with the system information";

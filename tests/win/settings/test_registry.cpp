@@ -93,7 +93,7 @@ TEST_F(RegistryTest, WithNoKeyAtAllEveryPreferenceHasItsDefault)
     EXPECT_EQ(preferences.backupInterval, 30);
     EXPECT_EQ(preferences.fileFilter, kTextDefaultFileFilter);
     EXPECT_EQ(preferences.tabSize, 4);
-    EXPECT_EQ(preferences.openPath, "");
+    EXPECT_EQ(preferences.openPath, L"");
     EXPECT_EQ(shortcuts, DefaultShortcuts());
     EXPECT_EQ(LoadWindowState(store, 1024, 768), (WindowPlacement{0, 0, 400, 300, ShowState::Normal}));
 }
@@ -119,14 +119,15 @@ TEST_F(RegistryTest, StoredTextsThatAreNoValueReadAsTheRulesSay)
 TEST_F(RegistryTest, SavedShortcutsAreOneValuePerActionAndAMissingOneIsNoShortcut)
 {
     Preferences preferences;
-    preferences.openPath = "C:\\データ";
+    preferences.openPath = L"C:\\データ";
     {
         ARegistry registry(base_);
         RegistryPreferenceStore store(registry);
         SavePreferences(store, preferences, DefaultShortcuts());
     }
-    EXPECT_EQ(valueCount("KeyAssign"), ActionCount + 1);
+    EXPECT_EQ(valueCount("KeyAssign"), ActionCount + 2);
     EXPECT_EQ(raw("KeyAssign", "recorded"), "1");
+    EXPECT_EQ(raw("KeyAssign", "file keys"), "1");
     EXPECT_EQ(raw("KeyAssign", "ActionFindFind"), "Ctrl+F");
 
     ARegistry registry(base_);
@@ -138,7 +139,7 @@ TEST_F(RegistryTest, SavedShortcutsAreOneValuePerActionAndAMissingOneIsNoShortcu
     LoadPreferences(store, loaded, shortcuts);
     EXPECT_TRUE(shortcuts[IndexOf(ActionId::FindFind)].empty());
     EXPECT_EQ(shortcuts[IndexOf(ActionId::EditRedo)], DefaultShortcuts()[IndexOf(ActionId::EditRedo)]);
-    EXPECT_EQ(loaded.openPath, "C:\\データ");
+    EXPECT_EQ(loaded.openPath, L"C:\\データ");
 }
 
 TEST_F(RegistryTest, AFontStyleOfOddLengthKeepsTheControlsFont)

@@ -21,6 +21,20 @@ ChildProcess::ChildProcess(const std::string& program, const std::string& comman
     }
 }
 
+ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& commandLine)
+{
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    if (CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        process_ = info.hProcess;
+        id_ = info.dwProcessId;
+        CloseHandle(info.hThread);
+    }
+}
+
 ChildProcess::~ChildProcess()
 {
     if (!process_)

@@ -9,6 +9,8 @@ public:
     // Starts `commandLine` (the program path quoted inside it as the caller wishes).
     ChildProcess(const std::string& program, const std::string& commandLine,
                  const char* workingFolder = nullptr);
+    // The same through CreateProcessW, for lines with names no code page spells.
+    ChildProcess(const std::wstring& program, const std::wstring& commandLine);
     ~ChildProcess();  // ends the process if it still runs
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

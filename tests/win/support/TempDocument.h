@@ -1,6 +1,8 @@
 // A file in the temporary folder for the editor to open, written as another program would,
 // and removed (read-only attribute or not) at the end.
 #pragma once
+#include "common/win/WideText.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -13,15 +15,15 @@
 // Deletes a file that an editor may hold open sharing its deletion, so that its name and its
 // folder are free at once, as on Windows: Wine keeps the name of such a file until its last
 // handle closes, so it is moved to the temporary folder first.
-inline bool RemoveHeldFile(const std::string& path)
+inline bool RemoveHeldFile(const std::wstring& path)
 {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    const std::string aside = std::string(folder) + "qx-deleted-" + std::to_string(GetCurrentProcessId()) + "-" +
-                              std::to_string(GetTickCount64());
-    if (!MoveFileExA(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring aside = std::wstring(folder) + L"qx-deleted-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                               std::to_wstring(GetTickCount64());
+    if (!MoveFileExW(path.c_str(), aside.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
         return false;
-    DeleteFileA(aside.c_str());
+    DeleteFileW(aside.c_str());
     return true;
 }
 
@@ -66,7 +68,7 @@ public:
         std::ofstream(path_, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
     // Deletes the file; see RemoveHeldFile.
-    [[nodiscard]] bool remove() const { return RemoveHeldFile(path_); }
+    [[nodiscard]] bool remove() const { return RemoveHeldFile(WideFromAnsi(path_)); }
     [[nodiscard]] std::string text() const
     {
         std::ifstream in(path_, std::ios::binary);

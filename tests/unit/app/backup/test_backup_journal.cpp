@@ -24,6 +24,9 @@ Bytes Record(const std::vector<JournalRegion>& regions, uint64_t resultSize, con
 
 // The document the journal holds, its pieces read from `base` and the journal itself; none when
 // the file is no journal or an unusable one.
+// Older headers' narrow names, byte for byte.
+std::wstring Widened(std::string_view narrow) { return std::wstring(narrow.begin(), narrow.end()); }
+
 std::optional<std::string> Read(const Bytes& journal, const std::string& base, uint64_t* validEnd = nullptr,
                                 JournalState* state = nullptr)
 {
@@ -33,7 +36,7 @@ std::optional<std::string> Read(const Bytes& journal, const std::string& base, u
                 return false;
             std::memcpy(out, journal.data() + offset, count);
             return true;
-        });
+        }, Widened);
     if (state)
         *state = contents ? contents->state : JournalState::Unusable;
     if (!contents || contents->state == JournalState::Unusable)
@@ -53,7 +56,7 @@ void Append(Bytes& journal, const Bytes& more) { journal.insert(journal.end(), m
 TEST(BackupJournal, RecordsApplyInOrderToTheBaseFile)
 {
     const std::string base = "0123456789";
-    Bytes journal = ComposeJournalHeader({"C:\\data\\a.bin", base.size(), 1234});
+    Bytes journal = ComposeJournalHeader({L"C:\\data\\a.bin", base.size(), 1234});
     EXPECT_EQ(Read(journal, base), base);
     // 0123456789 -> 0AB3456789X -> 0AB3ZZ
     Append(journal, Record({{1, 2, 2}, {10, 0, 1}}, 11, "ABX"));
@@ -73,7 +76,7 @@ TEST(BackupJournal, RecordsApplyInOrderToTheBaseFile)
 TEST(BackupJournal, TornOrDamagedRecordsAndWhatFollowsAreLeftOutAndDamageIsTold)
 {
     const std::string base = "abcdef";
-    Bytes journal = ComposeJournalHeader({"C:\\b.bin", base.size(), 7});
+    Bytes journal = ComposeJournalHeader({L"C:\\b.bin", base.size(), 7});
     Append(journal, Record({{0, 1, 1}}, 6, "X"));
     const uint64_t goodEnd = journal.size();
     const Bytes next = Record({{5, 1, 2}}, 7, "YZ");
@@ -108,7 +111,7 @@ TEST(BackupJournal, TornOrDamagedRecordsAndWhatFollowsAreLeftOutAndDamageIsTold)
     whole[whole.size() - 10] ^= 1;
     EXPECT_FALSE(Read(whole, "", nullptr, &state));
     EXPECT_EQ(state, JournalState::Unusable);
-    Bytes header = ComposeJournalHeader({"C:\\b.bin", 6, 7});
+    Bytes header = ComposeJournalHeader({L"C:\\b.bin", 6, 7});
     header[20] ^= 1;
     EXPECT_FALSE(Read(header, base, nullptr, &state));
     EXPECT_EQ(state, JournalState::Unusable);
@@ -120,18 +123,18 @@ TEST(BackupJournal, TornOrDamagedRecordsAndWhatFollowsAreLeftOutAndDamageIsTold)
                 return false;
             std::memcpy(out, plain.data() + offset, count);
             return true;
-        }));
+        }, Widened));
     }
 }
 
 TEST(BackupJournal, TheBaseIsKnownByIdentityAndSampleAndOlderHeadersStillRead)
 {
-    JournalBase base{"C:\\a.bin", 10, 1234, true, 7, 99, 0xABCD};
+    JournalBase base{L"C:\\a.bin", 10, 1234, true, 7, 99, 0xABCD};
     Bytes journal = ComposeJournalHeader(base);
     std::optional<JournalContents> contents = ReadJournal(journal.size(), [&](uint64_t offset, void* out, size_t count) {
         std::memcpy(out, journal.data() + offset, count);
         return offset + count <= journal.size();
-    });
+    }, Widened);
     ASSERT_TRUE(contents);
     EXPECT_EQ(contents->base, base);
 
@@ -148,17 +151,48 @@ TEST(BackupJournal, TheBaseIsKnownByIdentityAndSampleAndOlderHeadersStillRead)
         for (int i = 0; i < bytes; ++i)
             older.push_back(static_cast<uint8_t>(value >> (8 * i)));
     };
-    put(36 + base.file.size() + 4, 4), put(0, 4), put(10, 8), put(1234, 8), put(base.file.size(), 4);
-    older.insert(older.end(), base.file.begin(), base.file.end());
+    const std::string narrow = "C:\\a.bin";
+    put(36 + narrow.size() + 4, 4), put(0, 4), put(10, 8), put(1234, 8), put(narrow.size(), 4);
+    older.insert(older.end(), narrow.begin(), narrow.end());
     put(Crc32c(0, older.data(), older.size()), 4);
     contents = ReadJournal(older.size(), [&](uint64_t offset, void* out, size_t count) {
         std::memcpy(out, older.data() + offset, count);
         return offset + count <= older.size();
-    });
+    }, Widened);
     ASSERT_TRUE(contents);
     EXPECT_EQ(contents->state, JournalState::Whole);
     EXPECT_FALSE(contents->base.identified);
     EXPECT_TRUE(SameBase(contents->base, base));
+}
+
+TEST(BackupJournal, BaseNamesInAnyScriptAndOfAnyLengthComeBack)
+{
+    const auto read = [](const Bytes& journal) {
+        return ReadJournal(journal.size(), [&](uint64_t offset, void* out, size_t count) {
+            if (offset > journal.size() || count > journal.size() - offset)
+                return false;
+            std::memcpy(out, journal.data() + offset, count);
+            return true;
+        }, [](std::string_view) { return std::wstring(); });
+    };
+    for (const std::wstring& name : {std::wstring(L"C:\\Café\\한국어\\ύψος\\\U0001F600.bin"), std::wstring(L"\\\\server\\share\\a.bin"),
+                                    L"C:\\" + std::wstring(400, L'\u00E9')}) {
+        const std::optional<JournalContents> contents = read(ComposeJournalHeader({name, 3, 4}));
+        ASSERT_TRUE(contents);
+        EXPECT_EQ(contents->base.file, name);
+        EXPECT_EQ(contents->size, 3u);
+    }
+    // An older header whose narrow name stands for no name is unusable, not a journal without a
+    // base.
+    Bytes older = ComposeJournalHeader({L"C:\\b.bin", 6, 7});
+    older[7] = 2;
+    older.resize(older.size() - 4);
+    const uint32_t checksum = Crc32c(0, older.data(), older.size());
+    for (int i = 0; i < 4; ++i)
+        older.push_back(static_cast<uint8_t>(checksum >> (8 * i)));
+    const std::optional<JournalContents> unnamed = read(older);
+    ASSERT_TRUE(unnamed);
+    EXPECT_EQ(unnamed->state, JournalState::Unusable);
 }
 
 TEST(BackupJournal, TheSampleCoversTheFileFromItsFirstByteToItsLast)

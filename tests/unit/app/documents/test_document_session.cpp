@@ -10,31 +10,31 @@
 
 namespace {
 
-using Names = std::vector<std::string>;
+using Names = std::vector<std::wstring>;
 using Data = std::vector<uint8_t>;
 
-const std::string A = "C:\\data\\a.bin", B = "C:\\data\\b.bin";
+const std::wstring A = L"C:\\data\\a.bin", B = L"C:\\data\\b.bin";
 
 // Files on a fake disk shown in a fake control; the save query answered from a queue.
 class FakeWindow : public DocumentHost, public FileClock {
 public:
-    std::map<std::string, Data, std::less<>> files;
-    std::map<std::string, uint64_t, std::less<>> writeTimes;
-    std::set<std::string, std::less<>> unreadable, readOnlyFiles;
-    std::set<std::string, std::less<>> writtenElsewhere;  // open only read-only, sharing writes
+    std::map<std::wstring, Data, std::less<>> files;
+    std::map<std::wstring, uint64_t, std::less<>> writeTimes;
+    std::set<std::wstring, std::less<>> unreadable, readOnlyFiles;
+    std::set<std::wstring, std::less<>> writtenElsewhere;  // open only read-only, sharing writes
     bool lastReadShared = false;
     FakeControl shown{Data(1, 0)};
     bool controlFlag = false;  // the control's own modified flag
     std::deque<SaveAnswer> answers;
     std::deque<bool> confirmations;  // Yes or No to the questions, in turn; No when none is left
-    std::vector<std::string> asked, notices;  // Yes/No questions, warnings
+    std::vector<std::wstring> asked, notices;  // Yes/No questions, warnings
     std::optional<OpenChoice> openChoice;
     int warnings = 0;
     int questions = 0;
-    std::string saveFolder;
+    std::wstring saveFolder;
 
     // Another program writes the file.
-    void rewrite(const std::string& name, const Data& data)
+    void rewrite(const std::wstring& name, const Data& data)
     {
         files[name] = data;
         ++writeTimes[name];
@@ -42,26 +42,26 @@ public:
 
     ControlAccess& control() override { return shown; }
     FileClock& clock() override { return *this; }
-    bool fileStamp(std::string_view name, FileStamp& stamp) override
+    bool fileStamp(std::wstring_view name, FileStamp& stamp) override
     {
         stamp = FileStamp{2024, 1, 1, 0, 0, 0, 0};
         return files.count(name) != 0;
     }
     FileStamp now() override { return FileStamp{2030, 1, 1, 0, 0, 0, 0}; }
-    FileVersion fileVersion(std::string_view name) override
+    FileVersion fileVersion(std::wstring_view name) override
     {
         FileVersion version;
         const auto found = files.find(name);
         version.state = found == files.end() ? FileVersion::State::Missing : FileVersion::State::Present;
         if (found != files.end()) {
             version.size = found->second.size();
-            version.lastWrite = writeTimes[std::string(name)];
+            version.lastWrite = writeTimes[std::wstring(name)];
             version.readOnly = readOnlyFiles.count(name) != 0;
         }
         return version;
     }
     bool newDocument() override { return show(Data(1, 0)); }
-    bool readDocument(std::string_view file) override
+    bool readDocument(std::wstring_view file) override
     {
         const auto found = files.find(file);
         if (found == files.end() || unreadable.count(file))
@@ -74,9 +74,9 @@ public:
         return true;
     }
     bool readOnlyByRead() override { return lastReadShared; }
-    bool writeDocument(std::string_view name) override
+    bool writeDocument(std::wstring_view name) override
     {
-        rewrite(std::string(name), shown.data_);
+        rewrite(std::wstring(name), shown.data_);
         return true;
     }
     bool controlModified() override { return controlFlag; }
@@ -86,7 +86,7 @@ public:
     void refreshStatus() override {}
     void namesChanged() override {}
     void writeBackup() override {}
-    void documentRenamed(std::string_view) override {}
+    void documentRenamed(std::wstring_view) override {}
     SaveAnswer askSave(const std::string&) override
     {
         ++questions;
@@ -95,7 +95,7 @@ public:
             answers.pop_front();
         return answer;
     }
-    bool confirm(const std::string& question) override
+    bool confirm(const std::wstring& question) override
     {
         asked.push_back(question);
         const bool yes = !confirmations.empty() && confirmations.front();
@@ -103,17 +103,17 @@ public:
             confirmations.pop_front();
         return yes;
     }
-    void warn(const std::string& text) override { notices.push_back(text); }
-    std::optional<OpenChoice> chooseOpenName(const std::string&) override { return openChoice; }
-    std::optional<std::string> chooseSaveName(const std::string&, const std::string& folder) override
+    void warn(const std::wstring& text) override { notices.push_back(text); }
+    std::optional<OpenChoice> chooseOpenName(const std::wstring&) override { return openChoice; }
+    std::optional<std::wstring> chooseSaveName(const std::wstring&, const std::wstring& folder) override
     {
         saveFolder = folder;
         return std::nullopt;
     }
-    bool fileExists(std::string_view name) override { return files.count(name) != 0; }
-    std::string nearestExistingFolder(std::string_view folder) override
+    bool fileExists(std::wstring_view name) override { return files.count(name) != 0; }
+    std::wstring nearestExistingFolder(std::wstring_view folder) override
     {
-        return folder.empty() ? "C:\\program" : std::string(folder);
+        return folder.empty() ? L"C:\\program" : std::wstring(folder);
     }
     void beginWait() override {}
     void endWait() override {}
@@ -146,7 +146,7 @@ protected:
 
     FakeWindow window;
     HistoryNames names;
-    std::string openPath;
+    std::wstring openPath;
     DocumentSession session{window, names, openPath};
 };
 
@@ -155,13 +155,13 @@ protected:
 TEST_F(DocumentSessionTest, RecoveryLoadIsModifiedAndAFailedLoadChangesNothing)
 {
     // A backup read under the document's former name: the control marks it changed.
-    window.files["C:\\temp\\QX1.tmp"] = Data(5, 0x55);
-    ASSERT_TRUE(session.LoadDocument("C:\\temp\\QX1.tmp", A));
+    window.files[L"C:\\temp\\QX1.tmp"] = Data(5, 0x55);
+    ASSERT_TRUE(session.LoadDocument(L"C:\\temp\\QX1.tmp", A));
     EXPECT_EQ(session.DocumentName(), A);
     EXPECT_TRUE(window.controlFlag);
     EXPECT_TRUE(session.ModifiedFlag());
     // The same name in other letters is no recovery.
-    ASSERT_TRUE(session.LoadDocument(A, "c:\\DATA\\A.bin"));
+    ASSERT_TRUE(session.LoadDocument(A, L"c:\\DATA\\A.bin"));
     EXPECT_FALSE(window.controlFlag);
 
     edit();
@@ -216,7 +216,7 @@ TEST_F(DocumentSessionTest, APickWhoseFileCannotBeReadSelectsTheShownDocumentAga
 
 TEST_F(DocumentSessionTest, AFailedLoadFromTheListKeepsComboBytesAndNameInStep)
 {
-    const std::string C1 = "C:\\data\\c1.bin";
+    const std::wstring C1 = L"C:\\data\\c1.bin";
     window.files[C1] = Data(3, 0xCC);
     ASSERT_TRUE(session.LoadDocument(C1, C1));
     ASSERT_TRUE(session.LoadDocument(A, A));
@@ -226,7 +226,7 @@ TEST_F(DocumentSessionTest, AFailedLoadFromTheListKeepsComboBytesAndNameInStep)
     session.RunEditorCommand(EditorCommand::DeleteHistory);
     EXPECT_EQ(window.warnings, 1);
     EXPECT_EQ(names.Names(), Names());
-    EXPECT_EQ(session.DocumentName(), "");
+    EXPECT_EQ(session.DocumentName(), L"");
     EXPECT_EQ(window.shown.data_, Data(1, 0));
     EXPECT_EQ(session.EditingList().Count(), 1u);
 
@@ -254,18 +254,18 @@ TEST_F(DocumentSessionTest, AFailedLoadFromTheListKeepsComboBytesAndNameInStep)
 TEST_F(DocumentSessionTest, DropWithoutAFileAsksNothingAndUntitledSaveAsStartsInTheOpenFolder)
 {
     edit();
-    session.DropFiles({"C:\\data", "C:\\data\\missing.bin"});
+    session.DropFiles({L"C:\\data", L"C:\\data\\missing.bin"});
     EXPECT_EQ(window.questions, 0);
     EXPECT_TRUE(session.ModifiedFlag());
 
-    openPath = "C:\\data";
+    openPath = L"C:\\data";
     EXPECT_FALSE(session.SaveDocumentAs());
-    EXPECT_EQ(window.saveFolder, "C:\\data");
+    EXPECT_EQ(window.saveFolder, L"C:\\data");
     // A named document starts in its own folder.
     ASSERT_TRUE(session.LoadDocument(A, A));
-    openPath = "C:\\elsewhere";
+    openPath = L"C:\\elsewhere";
     session.SaveDocumentAs();
-    EXPECT_EQ(window.saveFolder, "C:\\data");
+    EXPECT_EQ(window.saveFolder, L"C:\\data");
 }
 
 TEST_F(DocumentSessionTest, AFileChangedElsewhereIsAskedAboutOnceThenKeptOrReloaded)
@@ -280,7 +280,7 @@ TEST_F(DocumentSessionTest, AFileChangedElsewhereIsAskedAboutOnceThenKeptOrReloa
     session.CheckShownFile();
     ASSERT_EQ(window.asked.size(), 1u);
     EXPECT_EQ(window.asked[0], ReloadQuestion(A));
-    EXPECT_NE(window.asked[0].find(A), std::string::npos);
+    EXPECT_NE(window.asked[0].find(A), std::wstring::npos);
     EXPECT_EQ(window.shown.data_, Data(100, 0xAA));
 
     // A further change is news; with unsaved edits the reload goes through the save query.
@@ -308,7 +308,7 @@ TEST_F(DocumentSessionTest, ASaveOverAChangedFileAsksFirstAndADeletedFileIsSaidA
     edit();
     window.rewrite(A, Data(3, 0x11));
     EXPECT_FALSE(session.SaveDocument());
-    EXPECT_EQ(window.asked, std::vector<std::string>({OverwriteQuestion(A)}));
+    EXPECT_EQ(window.asked, std::vector<std::wstring>({OverwriteQuestion(A)}));
     EXPECT_EQ(window.files[A], Data(3, 0x11));
     EXPECT_TRUE(session.ModifiedFlag());
     // Asked at the save: the activation does not ask about it again.
@@ -326,7 +326,7 @@ TEST_F(DocumentSessionTest, ASaveOverAChangedFileAsksFirstAndADeletedFileIsSaidA
     window.files.erase(A);
     session.CheckShownFile();
     session.CheckShownFile();
-    EXPECT_EQ(window.notices, std::vector<std::string>({DeletedNotice(A)}));
+    EXPECT_EQ(window.notices, std::vector<std::wstring>({DeletedNotice(A)}));
     EXPECT_TRUE(window.controlFlag);
     EXPECT_TRUE(session.SaveDocument());
     EXPECT_EQ(window.files[A][0], 0x77);
@@ -372,7 +372,7 @@ TEST_F(DocumentSessionTest, ReadOnlyOpensSetTheModeAndTakeBackOnlyTheirOwn)
 
 TEST(DroppedNames, NotOpenedNamesGoInFrontAndTheLaterPlaceOfANameStays)
 {
-    EXPECT_EQ(NamesWithDropped({"C:\\x", "C:\\y"}, {"C:\\a", "C:\\b"}), Names({"C:\\b", "C:\\a", "C:\\x", "C:\\y"}));
-    EXPECT_EQ(NamesWithDropped({"C:\\x", "C:\\y"}, {"C:\\Y", "C:\\a", "C:\\a"}), Names({"C:\\a", "C:\\x", "C:\\y"}));
+    EXPECT_EQ(NamesWithDropped({L"C:\\x", L"C:\\y"}, {L"C:\\a", L"C:\\b"}), Names({L"C:\\b", L"C:\\a", L"C:\\x", L"C:\\y"}));
+    EXPECT_EQ(NamesWithDropped({L"C:\\x", L"C:\\y"}, {L"C:\\Y", L"C:\\a", L"C:\\a"}), Names({L"C:\\a", L"C:\\x", L"C:\\y"}));
     EXPECT_EQ(NamesWithDropped({}, {}), Names());
 }

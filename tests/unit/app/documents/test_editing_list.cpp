@@ -12,19 +12,19 @@ namespace {
 // Last-write times by name; a name not in the map cannot be opened.
 class FakeClock : public FileClock {
 public:
-    std::map<std::string, FileStamp, std::less<>> files;
+    std::map<std::wstring, FileStamp, std::less<>> files;
     FileStamp current{2024, 5, 1, 12, 0, 0, 0};
 
-    bool fileStamp(std::string_view name, FileStamp& stamp) override
+    bool fileStamp(std::wstring_view name, FileStamp& stamp) override
     {
         const auto found = files.find(name);
         return found != files.end() && (stamp = found->second, true);
     }
     FileStamp now() override { return current; }
-    FileVersion fileVersion(std::string_view) override { return {}; }
+    FileVersion fileVersion(std::wstring_view) override { return {}; }
 };
 
-using Names = std::vector<std::string>;
+using Names = std::vector<std::wstring>;
 using Data = std::vector<uint8_t>;
 
 Names Items(const HistoryNames& names)
@@ -35,8 +35,8 @@ Names Items(const HistoryNames& names)
     return items;
 }
 
-const std::string A = "C:\\data\\a.bin", B = "C:\\data\\b.bin", C = "C:\\data\\c.bin";
-const std::string Untitled = kTextUntitledItem;
+const std::wstring A = L"C:\\data\\a.bin", B = L"C:\\data\\b.bin", C = L"C:\\data\\c.bin";
+const std::wstring Untitled = kTextUntitledItem;
 
 } // namespace
 
@@ -58,11 +58,11 @@ TEST(EditingList, BackAndForwardWalkTheNames)
         loaded.push_back(PrepareEditorCommand(command, names));
         names.ShowName(loaded.back());
     }
-    EXPECT_EQ(loaded, Names({B, A, "", A, A}));
+    EXPECT_EQ(loaded, Names({B, A, L"", A, A}));
     EXPECT_EQ(names.Count(), 4);
 
     // The same name in another letter case is the existing item.
-    EXPECT_FALSE(names.ShowName("c:\\DATA\\C.BIN"));
+    EXPECT_FALSE(names.ShowName(L"c:\\DATA\\C.BIN"));
     EXPECT_EQ(names.Selected(), 0);
 }
 
@@ -77,10 +77,10 @@ TEST(EditingList, DeletingTheSelectedItemLoadsTheNextOlder)
 
     // The oldest name gives way to the untitled item, which itself is never deleted.
     names.ShowName(A);
-    EXPECT_EQ(PrepareEditorCommand(EditorCommand::DeleteHistory, names), "");
+    EXPECT_EQ(PrepareEditorCommand(EditorCommand::DeleteHistory, names), L"");
     EXPECT_FALSE(names.DeleteEnabled());
-    EXPECT_EQ(PrepareEditorCommand(EditorCommand::DeleteHistory, names), "");
-    names.RemoveName("");
+    EXPECT_EQ(PrepareEditorCommand(EditorCommand::DeleteHistory, names), L"");
+    names.RemoveName(L"");
     EXPECT_EQ(Items(names), Names({C, Untitled}));
 }
 
@@ -101,24 +101,24 @@ TEST(EditingList, SyncEntriesKeepsExactlyTheListedNames)
 {
     HistoryManager<EditInfo> states;
     HistoryNames names;
-    states.Add("", EditInfo());
+    states.Add(L"", EditInfo());
     EditInfo kept;
     kept.caret = 10;
     states.Add(A, kept);
-    EXPECT_EQ(states.Add("c:\\data\\A.BIN", EditInfo()).info.caret, 10);  // one entry per name
+    EXPECT_EQ(states.Add(L"c:\\data\\A.BIN", EditInfo()).info.caret, 10);  // one entry per name
     states.Add(B, EditInfo());
     names.ShowName(A);
     names.ShowName(B);
 
     EditInfo fresh;
     fresh.caret = 99;
-    SyncEntries(states, names, {C, "c:\\data\\a.bin"}, fresh);
+    SyncEntries(states, names, {C, L"c:\\data\\a.bin"}, fresh);
     EXPECT_EQ(states.Count(), 2u);
-    EXPECT_EQ(states.Find(""), nullptr);
+    EXPECT_EQ(states.Find(L""), nullptr);
     EXPECT_EQ(states.Find(A)->info.caret, 10);
     EXPECT_EQ(states.Find(C)->info.caret, 99);
     // B was selected and is no longer listed: it comes back in front.
-    EXPECT_EQ(Items(names), Names({B, C, "c:\\data\\a.bin", Untitled}));
+    EXPECT_EQ(Items(names), Names({B, C, L"c:\\data\\a.bin", Untitled}));
 }
 
 TEST(EditingList, ViewComesBackOnlyWhileTheFileIsUnchanged)

@@ -27,6 +27,23 @@ public:
         return true;
     }
 
+    std::optional<std::wstring> readWideText(std::string_view section, std::string_view name) override
+    {
+        const auto found = wideValues.find(Key(section, name));
+        if (found == wideValues.end())
+            return std::nullopt;
+        return found->second;
+    }
+
+    bool writeWideText(std::string_view section, std::string_view name, std::wstring_view text) override
+    {
+        ++writes;
+        if (failingName == name)
+            return false;
+        wideValues[Key(section, name)] = std::wstring(text);
+        return true;
+    }
+
     void set(std::string_view section, std::string_view name, std::string_view text)
     {
         values[Key(section, name)] = std::string(text);
@@ -39,6 +56,7 @@ public:
     }
 
     std::map<Key, std::string> values;
+    std::map<Key, std::wstring> wideValues;
     std::string failingName; // writes of this value name fail
     int writes = 0;
 };

@@ -73,7 +73,7 @@ TEST(Preferences, NoStoredValuesGiveTheDefaultsAndLayoutShortcuts)
     EXPECT_EQ(preferences.backupInterval, 30);
     EXPECT_EQ(preferences.fileFilter, "すべてのファイル(*.*)|*.*");
     EXPECT_EQ(preferences.tabSize, 4);
-    EXPECT_EQ(preferences.openPath, "");
+    EXPECT_EQ(preferences.openPath, L"");
     EXPECT_EQ(shortcuts, DefaultShortcuts());
 
     store.set("Preference", "tab size", "abc");
@@ -91,13 +91,16 @@ TEST(Preferences, SaveWritesEveryActionThenRecordedAndLoadsBack)
     saved.backupInterval = 45;
     saved.fileFilter = "テキスト文書(*.txt)|*.txt";
     saved.tabSize = 16;
-    saved.openPath = "C:\\データ";
+    saved.openPath = L"C:\\データ";
     ActionShortcuts shortcuts = DefaultShortcuts();
     shortcuts[IndexOf(ActionId::FindFind)] = {};
-    shortcuts[IndexOf(ActionId::FileOpen)] = CtrlKey('O');
+    shortcuts[IndexOf(ActionId::FileOpen)] = {};
     SavePreferences(store, saved, shortcuts);
 
-    EXPECT_EQ(store.values.size(), 8u + ActionCount + 1u);
+    EXPECT_EQ(store.values.size() + store.wideValues.size(), 9u + ActionCount + 1u);
+    EXPECT_EQ(*store.find("KeyAssign", "file keys"), "1");
+    EXPECT_EQ(*store.find("KeyAssign", "ActionFileOpen"), "") << "the user's none, kept";
+    EXPECT_EQ(store.wideValues.at({"Preference", "open path"}), L"C:\\データ");
     EXPECT_EQ(*store.find("KeyAssign", "recorded"), "1");
     EXPECT_EQ(*store.find("KeyAssign", "ActionEditRedo"), "Shift+Ctrl+Z");
     EXPECT_EQ(*store.find("KeyAssign", "ActionFindFind"), "");
@@ -146,6 +149,44 @@ TEST(Preferences, ActionsAddedSinceKeyAssignWasRecordedGetTheirFreeLayoutShortcu
     store.set("KeyAssign", "ActionFindString", "");
     LoadPreferences(store, preferences, shortcuts);
     EXPECT_TRUE(shortcuts[IndexOf(ActionId::FindString)].empty());
+}
+
+// Ctrl+O and Ctrl+S came after "KeyAssign" was first recorded, when the file actions had no
+// default: without "file keys" their empty values are that old default and give way to the new
+// one where no stored shortcut holds the key; with it, empty is the user's none.
+TEST(Preferences, FileKeysComeToSectionsRecordedBeforeThemUnlessTheKeyIsTaken)
+{
+    const struct {
+        const char* name;
+        bool fileKeys;
+        const char* openText;    // stored for ActionFileOpen; nullptr: missing
+        const char* otherCtrlS;  // stored Ctrl+S for ActionFileSaveAs, or nothing
+        Shortcut open, save;
+    } cases[] = {
+        {"older record", false, "", "", CtrlKey('O'), CtrlKey('S')},
+        {"older record, value missing", false, nullptr, "", CtrlKey('O'), CtrlKey('S')},
+        {"older record, Ctrl+S taken", false, "", "Ctrl+S", CtrlKey('O'), {}},
+        {"older record, a key of the user's", false, "F3", "", PlainKey(Vk::F1 + 2), CtrlKey('S')},
+        {"today's record, none chosen", true, "", "", {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryPreferenceStore store;
+        ActionShortcuts none{};
+        SavePreferences(store, Preferences{}, none);
+        if (!c.fileKeys)
+            store.values.erase({"KeyAssign", "file keys"});
+        if (c.openText)
+            store.set("KeyAssign", "ActionFileOpen", c.openText);
+        else
+            store.values.erase({"KeyAssign", "ActionFileOpen"});
+        store.set("KeyAssign", "ActionFileSaveAs", c.otherCtrlS);
+        ActionShortcuts shortcuts = DefaultShortcuts();
+        Preferences preferences;
+        LoadPreferences(store, preferences, shortcuts);
+        EXPECT_EQ(shortcuts[IndexOf(ActionId::FileOpen)], c.open);
+        EXPECT_EQ(shortcuts[IndexOf(ActionId::FileSave)], c.save);
+    }
 }
 
 TEST(Preferences, InspectorPaneSurvivesARestartAndACorruptValueReadsAsTheDefault)
@@ -207,7 +248,7 @@ TEST(Preferences, RecordedOnlyAfterEveryShortcutWasWritten)
     store.failingName = "ActionEditCopy";
     SavePreferences(store, Preferences{}, DefaultShortcuts());
     EXPECT_EQ(store.find("KeyAssign", "recorded"), nullptr);
-    EXPECT_NE(store.find("Preference", "open path"), nullptr) << "the other values are still written";
+    EXPECT_EQ(store.wideValues.count({"Preference", "open path"}), 1u) << "the other values are still written";
 
     ActionShortcuts shortcuts = DefaultShortcuts();
     Preferences loaded;

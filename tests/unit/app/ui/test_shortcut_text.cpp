@@ -78,7 +78,9 @@ TEST(ActionTable, DefaultShortcutsAsLaidOut)
     EXPECT_EQ(textOf(ActionId::JumpLineTop), "Ctrl+Left");
     EXPECT_EQ(textOf(ActionId::SetBookMark3), "Shift+Ctrl+3");
     EXPECT_EQ(textOf(ActionId::OthersTab), "Tab");
-    EXPECT_EQ(textOf(ActionId::FileOpen), "");
+    EXPECT_EQ(textOf(ActionId::FileOpen), "Ctrl+O");
+    EXPECT_EQ(textOf(ActionId::FileSave), "Ctrl+S");
+    EXPECT_EQ(textOf(ActionId::FileSaveAs), "");
     EXPECT_EQ(textOf(ActionId::FindString), "Shift+Ctrl+F");
 
     std::set<std::string> used;
@@ -88,7 +90,7 @@ TEST(ActionTable, DefaultShortcutsAsLaidOut)
         }
     EXPECT_EQ(textOf(ActionId::ToolCompare), "Shift+Ctrl+O");
     EXPECT_EQ(textOf(ActionId::FindNumber), "Shift+Ctrl+N");
-    EXPECT_EQ(used.size(), 50u);
+    EXPECT_EQ(used.size(), 52u);
 }
 
 TEST(ActionTable, MenusHoldTheirItemsInOrder)

@@ -6,6 +6,7 @@
 #include "app/win/documents/Document.h"
 #include "app/win/system/EditorLibrary.h"
 #include "common/PathString.h"
+#include "common/win/WideText.h"
 #include "common/win/SafeSave.h"
 #include "common/win/WholeFile.h"
 
@@ -28,9 +29,9 @@ std::vector<uint8_t> DocumentBytes()
     return bytes;
 }
 
-void SetDocumentName(const std::string& name)
+void SetDocumentName(const std::wstring& name)
 {
-    SetWindowTextA(GetParent(control), name.c_str());
+    SetWindowTextW(GetParent(control), name.c_str());
     backup->UpdateRecord(name);
 }
 
@@ -123,9 +124,9 @@ LRESULT CopyData(const COPYDATASTRUCT& data)
                && Editor.QX_SetModified(control, true);
     case kHostDumpData: {
         const std::vector<uint8_t> document = DocumentBytes();
-        return static_cast<bool>(WriteWholeFile(std::string(bytes, data.cbData), document.data(), document.size()));
+        return static_cast<bool>(WriteWholeFile(WideFromAnsi(std::string_view(bytes, data.cbData)), document.data(), document.size()));
     }
-    case kHostSetName: SetDocumentName(std::string(bytes, data.cbData)); return 1;
+    case kHostSetName: SetDocumentName(WideFromAnsi(std::string_view(bytes, data.cbData))); return 1;
     default: return 0;
     }
 }

@@ -5,6 +5,8 @@
 #include "tests/win/support/Wait.h"
 
 #include <commctrl.h>
+#include "common/win/WideText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -100,10 +102,10 @@ TEST_F(EditorStart, OpenOptionShowsTheFile)
     WriteFile(handle, bytes, sizeof bytes, &written, nullptr);
     CloseHandle(handle);
 
-    ACommandLine commandLine(editor_);
-    commandLine.AddArgument("-o");
-    commandLine.AddArgument(file);
-    ChildProcess editor(editor_, ComposeCommandLine(commandLine));
+    ACommandLine commandLine(WideFromAnsi(editor_));
+    commandLine.AddArgument(L"-o");
+    commandLine.AddArgument(WideFromAnsi(file));
+    ChildProcess editor(editor_, AnsiText(ComposeCommandLine(commandLine)));
     ASSERT_TRUE(editor.started());
     HWND main = WaitForProcessWindow(editor.id(), "TFormVornalix");
     ASSERT_NE(main, nullptr) << "no main window";

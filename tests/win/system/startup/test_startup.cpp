@@ -1,6 +1,7 @@
 // Starting editor processes and reading the start arguments, with the probe as the editor.
 #include "app/win/system/EditorProcess.h"
 #include "common/win/FileSystem.h"
+#include "common/win/WideText.h"
 
 #include "tests/win/support/Process.h"
 #include "tests/win/support/Wait.h"
@@ -74,7 +75,7 @@ protected:
         return path;
     }
 
-    [[nodiscard]] bool ReportWritten() const { return FileExists(report_); }
+    [[nodiscard]] bool ReportWritten() const { return FileExists(WideFromAnsi(report_)); }
 
     // The probe's report, once it is there and can be read: just after the rename the
     // probe may still hold the file open for a moment.
@@ -145,9 +146,9 @@ void CloseProbeWindow()
 TEST_F(StartupTest, NewProcessReceivesTheComposedLineExactly)
 {
     const std::string file = MakeFile("a  b.bin");
-    ACommandLine commandLine(ProbePath());
-    commandLine.AddArgument("-o");
-    commandLine.AddArgument(file);
+    ACommandLine commandLine(WideFromAnsi(ProbePath()));
+    commandLine.AddArgument(L"-o");
+    commandLine.AddArgument(WideFromAnsi(file));
     ASSERT_TRUE(StartEditorProcess(commandLine, false));
     const Report report = ReadReport();
     EXPECT_EQ(report.at("line"), Quoted(ProbePath()) + " \"-o\" " + Quoted(file));
@@ -157,7 +158,7 @@ TEST_F(StartupTest, NewProcessReceivesTheComposedLineExactly)
 TEST_F(StartupTest, WaitingReturnsOnceTheNewProcessIsIdle)
 {
     SetEnvironmentVariableA("QX_PROBE_WINDOW", "1");
-    ASSERT_TRUE(StartEditorProcess(ACommandLine(ProbePath()), true));
+    ASSERT_TRUE(StartEditorProcess(ACommandLine(WideFromAnsi(ProbePath())), true));
     // The probe reports before it creates its window and waits for messages, so the
     // report is there by the time the wait ends.
     EXPECT_TRUE(ReportWritten());
@@ -166,7 +167,7 @@ TEST_F(StartupTest, WaitingReturnsOnceTheNewProcessIsIdle)
 
 TEST(StartEditorProcess, MissingProgramIsNoStart)
 {
-    const ACommandLine missing("C:\\no such folder\\vornalix.exe");
+    const ACommandLine missing(L"C:\\no such folder\\vornalix.exe");
     EXPECT_FALSE(StartEditorProcess(missing, false));
     EXPECT_FALSE(StartEditorProcess(missing, true));
 }
@@ -286,16 +287,17 @@ TEST_F(StartupTest, OptionsWithAndWithoutTheirOperands)
 TEST_F(StartupTest, FileAndFolderQueries)
 {
     const std::string file = MakeFile("e.bin");
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_FALSE(FolderExists(file));
-    EXPECT_FALSE(FileExists(folder_));
-    EXPECT_TRUE(FolderExists(folder_));
-    EXPECT_TRUE(FolderExists(folder_.substr(0, folder_.size() - 1)));
-    EXPECT_FALSE(FileExists(folder_ + "missing.bin"));
-    EXPECT_FALSE(FolderExists(folder_ + "missing"));
-    // The working folder holds this program, but only names with a drive letter count.
-    EXPECT_FALSE(FileExists("win_startup.exe"));
-    EXPECT_FALSE(FolderExists("start probe"));
+    const std::wstring wideFile = WideFromAnsi(file), folder = WideFromAnsi(folder_);
+    EXPECT_TRUE(FileExists(wideFile));
+    EXPECT_FALSE(FolderExists(wideFile));
+    EXPECT_FALSE(FileExists(folder));
+    EXPECT_TRUE(FolderExists(folder));
+    EXPECT_TRUE(FolderExists(folder.substr(0, folder.size() - 1)));
+    EXPECT_FALSE(FileExists(folder + L"missing.bin"));
+    EXPECT_FALSE(FolderExists(folder + L"missing"));
+    // The working folder holds this program, but only absolute names count.
+    EXPECT_FALSE(FileExists(L"win_startup.exe"));
+    EXPECT_FALSE(FolderExists(L"start probe"));
     // Nothing after a NUL is silently dropped.
-    EXPECT_FALSE(FileExists(file + std::string(1, '\0') + "x"));
+    EXPECT_FALSE(FileExists(wideFile + std::wstring(1, L'\0') + L"x"));
 }

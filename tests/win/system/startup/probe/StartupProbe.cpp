@@ -6,6 +6,7 @@
 // (which starts this program again, and that one reports). With QX_PROBE_WINDOW set the
 // probe then opens a window of class "QxStartupProbe" and runs until the window is closed.
 #include "app/win/system/EditorProcess.h"
+#include "common/win/WideText.h"
 #include "app/win/backup/ReadStartArguments.h"
 
 #include <windows.h>
@@ -35,10 +36,10 @@ bool WriteReport(const std::string& path)
     {
         std::ofstream out(partial, std::ios::binary | std::ios::trunc);
         out << "line=" << GetCommandLineA() << '\n'
-            << "file=" << start.FileToLoad << '\n'
-            << "name=" << start.DocumentName << '\n'
+            << "file=" << AnsiText(start.FileToLoad) << '\n'
+            << "name=" << AnsiText(start.DocumentName) << '\n'
             << "recovery=" << (start.RecoveryStart ? 1 : 0) << '\n'
-            << "backup=" << start.BackupFile << '\n';
+            << "backup=" << AnsiText(start.BackupFile) << '\n';
         if (!out)
             return false;
     }
@@ -52,7 +53,7 @@ bool RunAction(const std::string& action)
     if (action == "new")
         ActionFileEditorNew(nullptr);
     else if (action.starts_with("open:"))
-        ActionFileEditorOpen(nullptr, std::string_view(action).substr(5));
+        ActionFileEditorOpen(nullptr, WideFromAnsi(std::string_view(action).substr(5)));
     else
         return false;
     return true;
