@@ -23,7 +23,7 @@ constexpr int kClientHeight = 124 + kBottomHeight;
 } // namespace
 
 TFormCompareFiles::TFormCompareFiles(HWND owner, const std::wstring& secondFile)
-    : TForm("TFormCompareFiles", owner), secondFile_(ShownName(secondFile))
+    : TForm("TFormCompareFiles", owner), secondFile_(secondFile)
 {
     SetCaption(kTextCompareFilesCaption);
     SetBorderStyle(TBorderStyle::Dialog);
@@ -43,15 +43,16 @@ void TFormCompareFiles::CreateComponents()
         TEdit& edit;
         TButton& browse;
         const char* caption;
-        std::string text;
+        std::wstring text;
     };
-    Row rows[] = {{LabelFirst, EditFirst, ButtonBrowseFirst, kTextCompareFirst, kTextCompareShownDocument},
-                  {LabelSecond, EditSecond, ButtonBrowseSecond, kTextCompareSecond, secondFile_}};
+    Row rows[] = {
+        {LabelFirst, EditFirst, ButtonBrowseFirst, kTextCompareFirst, WideFromProgramText(kTextCompareShownDocument)},
+        {LabelSecond, EditSecond, ButtonBrowseSecond, kTextCompareSecond, secondFile_}};
     int top = 14;
     for (Row& row : rows) {
         row.edit.SetBounds(editLeft, top, editWidth, kRowHeight);
-        row.edit.SetText(row.text);
         row.edit.Create(PanelClient);
+        row.edit.SetWideText(row.text);
         row.label.SetCaption(row.caption);
         row.label.SetBounds(kMargin, top + 3, 0, 0);
         row.label.Create(PanelClient);
@@ -81,17 +82,16 @@ void TFormCompareFiles::CreateComponents()
     ButtonCancel.SetCancel(true);
 }
 
-std::wstring TFormCompareFiles::FirstFile() const
+// The shown document's caption stands for it; any other text is a file name, in any script.
+std::wstring TFormCompareFiles::FileOf(const TEdit& edit) const
 {
-    const std::string text = EditFirst.Text();
-    return text == kTextCompareShownDocument ? std::wstring() : WideFromAnsi(text);
+    const std::wstring text = edit.WideText();
+    return text == WideFromProgramText(kTextCompareShownDocument) ? std::wstring() : text;
 }
 
-std::wstring TFormCompareFiles::SecondFile() const
-{
-    const std::string text = EditSecond.Text();
-    return text == kTextCompareShownDocument ? std::wstring() : WideFromAnsi(text);
-}
+std::wstring TFormCompareFiles::FirstFile() const { return FileOf(EditFirst); }
+
+std::wstring TFormCompareFiles::SecondFile() const { return FileOf(EditSecond); }
 
 void TFormCompareFiles::FormCloseQuery(bool& canClose)
 {
@@ -106,8 +106,8 @@ void TFormCompareFiles::Browse(TEdit& edit)
 {
     TFileDialog dialog(TFileDialog::Kind::Open);
     dialog.SetOptions(OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_ENABLESIZING);
-    if (edit.Text() != kTextCompareShownDocument)
-        dialog.SetFileName(WideFromAnsi(edit.Text()));
+    if (const std::wstring file = FileOf(edit); !file.empty())
+        dialog.SetFileName(file);
     if (dialog.Execute(Handle()))
-        edit.SetText(ShownName(dialog.FileName()));
+        edit.SetWideText(dialog.FileName());
 }

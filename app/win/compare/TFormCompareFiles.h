@@ -39,6 +39,7 @@ protected:
 
 private:
     void Browse(TEdit& edit);
+    [[nodiscard]] std::wstring FileOf(const TEdit& edit) const;
 
-    std::string secondFile_;
+    std::wstring secondFile_;
 };

@@ -326,6 +326,22 @@ std::string TControl::Text() const
     return text;
 }
 
+void TControl::SetWideText(std::wstring_view text)
+{
+    if (handle_)
+        SetWindowTextW(handle_, std::wstring(text).c_str());
+}
+
+std::wstring TControl::WideText() const
+{
+    if (!handle_)
+        return {};
+    const int length = GetWindowTextLengthW(handle_);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(handle_, text.data(), length + 1)));
+    return text;
+}
+
 bool TControl::Command(WORD, WORD) { return false; }
 
 bool TControl::FocusCommand(WORD code, WORD setFocusCode, WORD killFocusCode)

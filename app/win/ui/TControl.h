@@ -74,6 +74,9 @@ public:
 
     virtual void SetText(std::string_view text);
     [[nodiscard]] virtual std::string Text() const;
+    // The text in UTF-16, for names of any script; once the window exists.
+    void SetWideText(std::wstring_view text);
+    [[nodiscard]] std::wstring WideText() const;
 
     // The keyboard focus came into the control, or left it.
     std::function<void()> OnEnter;

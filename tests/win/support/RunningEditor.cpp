@@ -206,7 +206,13 @@ bool RunningEditor::close()
     if (!editor_ || !editor_->started() || WaitForSingleObject(editor_->handle(), 0) == WAIT_OBJECT_0)
         return true;
     PostMessageA(window_, WM_CLOSE, 0, 0);
-    if (const HWND query = waitForWindow("TFormQuerySave", 3000))
+    // A busy editor may take a while to ask; one that has nothing to ask just ends.
+    HWND query = nullptr;
+    WaitFor([&] {
+        return WaitForSingleObject(editor_->handle(), 0) == WAIT_OBJECT_0 ||
+               (query = waitForWindow("TFormQuerySave", 0)) != nullptr;
+    }, 60000);
+    if (query)
         if (const HWND noSave = ChildWithText(query, "保存しない"))
             PostClick(noSave);
     return editor_->waitForExit();
