@@ -149,6 +149,33 @@ TEST_F(CompareCommand, ShortcutAndMenuCompareTheShownDocumentWithAFile)
     EXPECT_EQ(FileBytes(second_->path()), SecondBytes());
 }
 
+// A second file whose name code page 932 cannot spell, typed into the question as it stands.
+TEST_F(CompareCommand, AFileNamedInAnyScriptIsCompared)
+{
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring name = std::wstring(folder) + L"qx_\uBE44\uAD50_\u00E9.bin";
+    const HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const std::string bytes = SecondBytes();
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+
+    ASSERT_TRUE(editor_->pressKeys("shift+ctrl+o"));
+    const HWND question = editor_->waitForWindow("TFormCompareFiles");
+    ASSERT_NE(question, nullptr);
+    SendMessageTimeoutW(ChildrenOfClass(question, "Edit").back(), WM_SETTEXT, 0,
+                        reinterpret_cast<LPARAM>(name.c_str()), SMTO_ABORTIFHUNG, 5000, nullptr);
+    PostClick(ChildWithText(question, "比較"));
+    const HWND window = editor_->waitForWindow("TFormCompare");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(StatusHas(window, "相違 7 バイト / 3 箇所")) << StatusOf(window);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(editor_->waitForNoWindow("TFormCompare"));
+    DeleteFileW(name.c_str());
+}
+
 // "-c": the window alone, and the exit code once it is closed.
 TEST(CompareStart, ExitCodeTellsIdenticalDifferentOrError)
 {
