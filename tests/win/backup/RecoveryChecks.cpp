@@ -33,6 +33,18 @@ std::vector<HWND> WaitForHosts(size_t count, DWORD excludedProcess)
     return hosts;
 }
 
+HWND WaitForRecoveryWindow(DWORD restartedProcess)
+{
+    HWND recovered = nullptr;
+    WaitFor([&] {
+        for (HWND window : BackupScene::windows("TFormVornalix"))
+            if (HostProcess(window) != restartedProcess)
+                recovered = window;
+        return recovered != nullptr;
+    }, 20000);
+    return recovered;
+}
+
 std::optional<Profile> RecordOf(const std::vector<Profile>& records, std::wstring_view name)
 {
     for (const Profile& record : records)

@@ -17,6 +17,10 @@ std::string AnswerStartBox(DWORD processId);
 // Waits until `count` host windows are shown; gives those not of the excluded process.
 std::vector<HWND> WaitForHosts(size_t count, DWORD excludedProcess = 0);
 
+// Waits up to 20 s for the main window of a recovery editor, which the restarted process
+// started; null when none came.
+HWND WaitForRecoveryWindow(DWORD restartedProcess);
+
 // Closes an editor's main window as a user would, dropping unsaved changes; false when the
 // process did not end.
 bool CloseEditor(HWND main);

@@ -115,13 +115,8 @@ TEST(AnyName, OpenedEditedSavedListedAndRecoveredUnderItsOwnName)
         // The restart recovers the edit on the same name; the file keeps what was saved.
         auto restarted = scene.start();
         EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);
-        HWND recoveredMain = nullptr;
-        ASSERT_TRUE(WaitFor([&] {
-            for (HWND window : BackupScene::windows(kMainClass))
-                if (HostProcess(window) != restarted->id())
-                    recoveredMain = window;
-            return recoveredMain != nullptr;
-        }, 20000));
+        const HWND recoveredMain = WaitForRecoveryWindow(restarted->id());
+        ASSERT_NE(recoveredMain, nullptr);
         std::optional<Profile> recovered;
         ASSERT_TRUE(WaitFor([&] {
             recovered = RecordOf(scene.records(), name);

@@ -213,13 +213,8 @@ TEST(LargeSession, AFilePast4GiBOpensIsEditedSavedAndRecoveredOnItsBase)
 
     auto restarted = scene.start();
     EXPECT_EQ(AnswerStartBox(restarted->id()), kAbnormalTerminationText);
-    HWND recoveredMain = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        for (HWND window : BackupScene::windows(kMainClass))
-            if (HostProcess(window) != restarted->id())
-                recoveredMain = window;
-        return recoveredMain != nullptr;
-    }, 20000));
+    const HWND recoveredMain = WaitForRecoveryWindow(restarted->id());
+    ASSERT_NE(recoveredMain, nullptr);
     // The recovery editor shows both edits and goes on backing up on the same base: a digit
     // typed there reaches its backup beside the recovered ones.
     std::optional<Profile> recovered;

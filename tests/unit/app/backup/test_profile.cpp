@@ -1,31 +1,13 @@
 // Process-list records: parsing with bounds, composing, names no narrow text spells, and finding a record by its backup.
 #include "app/backup/Profile.h"
 #include "app/backup/BackupRules.h"
+#include "tests/unit/app/backup/Latin1NameForms.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 namespace {
-
-// A code page of one byte a character that spells U+0000 to U+00FF, as the tests' narrow form.
-const ProfileNameForms kLatin1{
-    [](std::wstring_view name) {
-        std::string narrow;
-        for (const wchar_t c : name) {
-            if (static_cast<uint32_t>(c) > 0xFF)
-                return std::string();
-            narrow.push_back(static_cast<char>(c));
-        }
-        return narrow;
-    },
-    [](std::string_view narrow) {
-        std::wstring name;
-        for (const char c : narrow)
-            name.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
-        return name;
-    },
-};
 
 std::vector<Profile> Parse(const uint8_t* bytes, size_t size) { return ParseProfiles(bytes, size, kLatin1); }
 _CVec<uint8_t> Compose(const std::vector<Profile>& profiles) { return ComposeProfiles(profiles, kLatin1); }
