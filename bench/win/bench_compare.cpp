@@ -131,18 +131,6 @@ uint64_t PlainCompare(const std::string& first, const std::string& second)
     return differing;
 }
 
-std::string StatusOf(HWND window)
-{
-    const std::vector<HWND> bars = ChildrenOfClass(window, STATUSCLASSNAMEA);
-    if (bars.empty())
-        return {};
-    char text[1024] = {};
-    // WM_GETTEXT, the first part's text, is the one the system carries across processes.
-    SendMessageTimeoutA(bars.front(), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                        nullptr);
-    return text;
-}
-
 double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());

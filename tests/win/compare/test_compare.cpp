@@ -17,18 +17,6 @@
 
 namespace {
 
-std::string StatusOf(HWND window)
-{
-    const std::vector<HWND> bars = ChildrenOfClass(window, STATUSCLASSNAMEA);
-    if (bars.empty())
-        return {};
-    char text[1024] = {};
-    // WM_GETTEXT, the first part's text, is the one the system carries across processes.
-    SendMessageTimeoutA(bars.front(), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                        nullptr);
-    return text;
-}
-
 bool StatusHas(HWND window, const std::string& part, DWORD timeoutMs = 15000)
 {
     return WaitFor([&] { return StatusOf(window).find(part) != std::string::npos; }, timeoutMs);

@@ -172,6 +172,17 @@ bool RunningEditor::waitForNoWindow(const char* className, DWORD timeoutMs) cons
 
 std::string RunningEditor::sizeText() const { return StatusSizeText(window_); }
 
+std::string StatusOf(HWND window)
+{
+    const std::vector<HWND> bars = ChildrenOfClass(window, STATUSCLASSNAMEA);
+    if (bars.empty())
+        return {};
+    char text[1024] = {};
+    SendMessageTimeoutA(bars.front(), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
+    return text;
+}
+
 std::string StatusSizeText(HWND mainWindow)
 {
     const std::vector<HWND> bars = ChildrenOfClass(mainWindow, STATUSCLASSNAMEA);

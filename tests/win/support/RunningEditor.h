@@ -63,6 +63,9 @@ private:
 bool PressKeysIn(HWND mainWindow, const std::string& keys);
 // The data size the status bar of an editor's main window shows.
 [[nodiscard]] std::string StatusSizeText(HWND mainWindow);
+// The first part's text of the window's first status bar (WM_GETTEXT, which the system carries
+// across processes); empty when it has none.
+[[nodiscard]] std::string StatusOf(HWND window);
 // The children of a class (at any depth), in window order.
 [[nodiscard]] std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
 // Sets a text as the user's typing would leave it (the edit reports the change).
